@@ -1,0 +1,119 @@
+// Reading a typed length: what is read, what is ignored and what cannot be stored.
+#include "length_reading.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <limits>
+
+using namespace dorvane;
+
+class TestLengthReading : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("650") << "650" << 650.0 << true;
+        QTest::newRow(" 6 5 0") << " 6 5 0" << 650.0 << true;
+        QTest::newRow("tab and line feed inside") << "6\t5\n0" << 650.0 << true;
+        QTest::newRow("trailing blanks") << "650  " << 650.0 << true;
+        QTest::newRow("650.5") << "650.5" << 650.5 << true;
+        QTest::newRow("650,5 stops at the comma") << "650,5" << 650.0 << false;
+        QTest::newRow("12 mm") << "12 mm" << 12.0 << false;
+        QTest::newRow("1e3") << "1e3" << 1000.0 << true;
+        QTest::newRow("1E+3") << "1E+3" << 1000.0 << true;
+        QTest::newRow("2.5e-1") << "2.5e-1" << 0.25 << true;
+        QTest::newRow("1 e 3 with blanks") << "1 e 3" << 1000.0 << true;
+        QTest::newRow("1e without digits") << "1e" << 1.0 << true;
+        QTest::newRow("1ex") << "1ex" << 1.0 << false;
+        QTest::newRow("-650") << "-650" << -650.0 << true;
+        QTest::newRow("+650") << "+650" << 650.0 << true;
+        QTest::newRow("- 650") << "- 650" << -650.0 << true;
+        QTest::newRow(".5") << ".5" << 0.5 << true;
+        QTest::newRow("5.") << "5." << 5.0 << true;
+        QTest::newRow("1.2.3 stops at the second point") << "1.2.3" << 1.2 << false;
+        QTest::newRow("abc") << "abc" << 0.0 << false;
+        QTest::newRow("empty") << "" << 0.0 << true;
+        QTest::newRow("blanks only") << "   " << 0.0 << true;
+        QTest::newRow("lone minus") << "-" << 0.0 << true;
+        QTest::newRow("lone point") << "." << 0.0 << true;
+        QTest::newRow("e5 is no number") << "e5" << 0.0 << false;
+        QTest::newRow("--5") << "--5" << 0.0 << false;
+        QTest::newRow("&H10 reads no other base") << "&H10" << 0.0 << false;
+        QTest::newRow("0x10 reads the 0") << "0x10" << 0.0 << false;
+        QTest::newRow("1d3 has no D exponent") << "1d3" << 1.0 << false;
+        QTest::newRow("no-break space ends the number") << "6\u00a050" << 6.0 << false;
+        QTest::newRow("Arabic-Indic digits are not digits") << "\u0666\u0665\u0660" << 0.0 << false;
+        QTest::newRow("full-width digits are not digits") << "\uff16\uff15\uff10" << 0.0 << false;
+        QTest::newRow("1e-400 underflows to 0") << "1e-400" << 0.0 << true;
+        QTest::newRow("many digits")
+            << QString(400, '9') << std::numeric_limits<double>::infinity() << true;
+        QTest::newRow("leading zeros") << "000650.0000" << 650.0 << true;
+        QTest::newRow("650.0001") << "650.0001" << 650.0001 << true;
+    }
+    void reading()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(bool, complete);
+        const LengthReading reading = ReadLength(text.toStdString());
+        QCOMPARE(reading.value, value);
+        QCOMPARE(reading.complete, complete);
+    }
+
+    void stored_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("scaled");
+        QTest::addColumn<int>("status");
+        const int read = int(LengthStatus::Read);
+        const int partly = int(LengthStatus::PartlyRead);
+        const int out = int(LengthStatus::OutOfRange);
+        QTest::newRow("650") << "650" << qint64(6500000) << read;
+        QTest::newRow("650.0001") << "650.0001" << qint64(6500001) << read;
+        QTest::newRow("650,5") << "650,5" << qint64(6500000) << partly;
+        QTest::newRow("1e15") << "1e15" << qint64(0) << out;
+        QTest::newRow("-1e15") << "-1e15" << qint64(0) << out;
+        QTest::newRow("1e400") << "1e400" << qint64(0) << out;
+        QTest::newRow("-1e400") << "-1e400" << qint64(0) << out;
+        QTest::newRow("400 nines") << QString(400, '9') << qint64(0) << out;
+        QTest::newRow("out of range and partly read") << "1e15 mm" << qint64(0) << out;
+        QTest::newRow("922337203685477.5807 is not a double")
+            << "922337203685477.5807" << qint64(0) << out;
+        QTest::newRow("-922337203685477.5808 is the smallest length")
+            << "-922337203685477.5808" << std::numeric_limits<qint64>::min() << read;
+        QTest::newRow("1e-400") << "1e-400" << qint64(0) << read;
+        QTest::newRow("0.00005 ties to 0") << "0.00005" << qint64(0) << read;
+        QTest::newRow("abc") << "abc" << qint64(0) << partly;
+    }
+    void stored()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, scaled);
+        QFETCH(int, status);
+        const StoredLength length = LengthFromText(text.toStdString());
+        QCOMPARE(length.value.scaled(), scaled);
+        QCOMPARE(int(length.status), status);
+    }
+
+    void linearInTheLength()
+    {
+        // Ten megabytes of digits, of blanks and of exponent digits: each read in one pass.
+        const std::string digits(10'000'000, '7');
+        const std::string blanks = std::string(10'000'000, ' ') + "650";
+        const std::string exponent = "1e" + std::string(10'000'000, '9');
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(LengthFromText(digits).status, LengthStatus::OutOfRange);
+        QCOMPARE(LengthFromText(blanks).value.scaled(), 6500000);
+        QCOMPARE(LengthFromText(exponent).status, LengthStatus::OutOfRange);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLengthReading)
+#include "tst_length_reading.moc"
