@@ -1,0 +1,38 @@
+#include "base.h"
+#include "design.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+
+// A desktop program needs a screen; say so plainly rather than let the toolkit abort.
+bool hasDisplay()
+{
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+    const char *x11 = std::getenv("DISPLAY");
+    const char *wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "dorvane: no display found; on a machine without a screen run it "
+                             "as: xvfb-run -a build/dorvane\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    design::installFontSubstitutes();
+
+    Base window;
+    window.show();
+    return app.exec();
+}

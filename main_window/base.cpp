@@ -1,0 +1,455 @@
+#include "base.h"
+
+#include "design.h"
+#include "length_reading.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+using namespace dorvane;
+
+namespace
+{
+
+// The four columns of the table: their first row and the left of their position boxes.
+struct TableColumn {
+    int firstRow;
+    int textLeft;
+};
+constexpr TableColumn tableColumns[] = {{0, 120}, {11, 1800}, {21, 3840}, {32, 5520}};
+constexpr int RowTop = 480;
+constexpr int RowPitch = 480;
+constexpr int NameOffset = 960; // from the left of a position box to its name box
+
+const TableColumn &columnOf(int row)
+{
+    const TableColumn *column = std::begin(tableColumns);
+    for (const TableColumn &c : tableColumns) {
+        if (row >= c.firstRow)
+            column = &c;
+    }
+    return *column;
+}
+
+QLabel *borderedLabel(QWidget *parent, const char *name, const QString &caption, QRect place)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setFont(design::font("Arial", 8.25));
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    design::setBackground(label, design::tooltipBackground());
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect place)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(place);
+    b->setFont(design::font("MS Sans Serif", 9.75));
+    b->setAutoDefault(false);
+    return b;
+}
+
+const QColor patternColour(192, 64, 0);
+const QColor outOfRangeColour(255, 170, 170);
+const QColor partlyReadColour(255, 225, 140);
+
+const char *const outOfRangeTip = "Longueur hors limites";
+const char *const partlyReadTip =
+    "Seul le point « . » sépare les décimales : le reste du texte est ignoré";
+
+} // namespace
+
+// One entry of the scale list and the steps its choice runs.
+struct Base::ScaleChoice {
+    const char *text;
+    ScaleKind kind;
+    void (Base::*showRows)();
+    void (Base::*computePositions)();
+    void (Base::*labelNotes)(); // null where the positions come with their names
+};
+
+// In the order of the list, which is also the order in which a text is recognised.
+const Base::ScaleChoice Base::scaleChoices[] = {
+    {"Tempérée Diatonique", TemperedDiatonic, &Base::ShowDiatonicRows,
+     &Base::ComputeTemperedDiatonic, &Base::LabelDiatonicNotes},
+    {"Tempérée Chromatique", TemperedChromatic, &Base::ShowChromaticRows,
+     &Base::ComputeTemperedChromatic, &Base::LabelChromaticNotes},
+    {"Zarlino Diatonique", ZarlinoDiatonic, &Base::ShowDiatonicRows, &Base::ComputeDiatonic,
+     &Base::LabelDiatonicNotes},
+    {"Zarlino Chromatique", ZarlinoChromatic, &Base::ShowZarlinoChromaticRows,
+     &Base::ComputeZarlinoChromatic, nullptr},
+    {"Zarlino Chromatique simplifiée", ZarlinoSimplifiedChromatic, &Base::ShowChromaticRows,
+     &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
+    {"Pythagore Diatonique", PythagoreanDiatonic, &Base::ShowDiatonicRows, &Base::ComputeDiatonic,
+     &Base::LabelDiatonicNotes},
+    {"Pythagore Chromatique", PythagoreanChromatic, &Base::ShowPythagoreanChromaticRows,
+     &Base::ComputePythagoreanChromatic, nullptr},
+    {"Pythagore Chromatique simplifiée", PythagoreanSimplifiedChromatic, &Base::ShowChromaticRows,
+     &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
+};
+
+QStringList Base::scaleNames()
+{
+    QStringList names;
+    for (const ScaleChoice &choice : scaleChoices)
+        names << QString::fromUtf8(choice.text);
+    return names;
+}
+
+Base::Base(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      background(QStringLiteral(":/resources/background.jpg"))
+{
+    setObjectName(QStringLiteral("Base"));
+    setWindowTitle(QStringLiteral("Dorvane 2.4"));
+    setWindowIcon(QIcon(QStringLiteral(":/resources/dorvane.ico")));
+    setFixedSize(design::pixels(7110), design::pixels(5730));
+
+    const QString separator = QLocale::system().decimalPoint();
+    decimalSeparator = separator.isEmpty() ? std::string(".") : separator.toStdString();
+
+    createControls();
+    createTable();
+    createModeControls();
+    setTabOrder();
+    Longvib->setFocus();
+}
+
+Base::~Base() = default;
+
+void Base::createControls()
+{
+    Label2 = borderedLabel(this, "Label2", QStringLiteral("  Longueur  vibrante :"),
+                           design::twips(0, 0, 1935, 330));
+
+    Longvib = new QLineEdit(this);
+    Longvib->setObjectName(QStringLiteral("Longvib"));
+    Longvib->setGeometry(design::twips(1920, 0, 855, 330));
+    Longvib->setFont(design::font("MS Sans Serif", 8.25));
+    design::setBackground(Longvib, palette().color(QPalette::HighlightedText));
+    connect(Longvib, &QLineEdit::textChanged, this, &Base::Longvib_Change);
+
+    Command1 = button(this, "Command1", QStringLiteral("0"), design::twips(2760, 0, 375, 330));
+    connect(Command1, &QPushButton::clicked, this, &Base::Command1_Click);
+
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(design::twips(3120, 0, 3255, 330));
+    Combo1->setFont(design::font("Arial", 8.25));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Only a pick from the list chooses a scale: no completion of typed text, and no match
+    // of a typed entry when its editing ends.
+    Combo1->setCompleter(nullptr);
+    disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
+    Combo1->addItems(scaleNames());
+    Combo1->setMaxVisibleItems(Combo1->count());
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QStringLiteral("Gamme :"));
+    design::setBackground(Combo1, design::tooltipBackground());
+    connect(Combo1, &QComboBox::activated, this, &Base::Combo1_Click);
+
+    Command4 = button(this, "Command4", QString(), design::twips(6360, 0, 375, 330));
+    Command4->setIcon(QIcon(QStringLiteral(":/resources/printer.png")));
+    Command4->setIconSize(QSize(16, 16));
+
+    Command2 = button(this, "Command2", QStringLiteral("?"), design::twips(6730, 0, 375, 330));
+}
+
+void Base::createTable()
+{
+    for (int i = 0; i < RowCount; ++i) {
+        const TableColumn &column = columnOf(i);
+        const int top = RowTop + RowPitch * (i - column.firstRow);
+
+        Text1[i] = new QLineEdit(this);
+        Text1[i]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        Text1[i]->setGeometry(design::twips(column.textLeft, top, 855, 285));
+        Text1[i]->setFont(design::font("MS Sans Serif", 8.25));
+        Text1[i]->hide();
+
+        Sol1[i] = new QLineEdit(this);
+        Sol1[i]->setObjectName(QStringLiteral("Sol1(%1)").arg(i));
+        Sol1[i]->setGeometry(design::twips(column.textLeft + NameOffset, top, 495, 285));
+        Sol1[i]->setFont(design::font("Arial", 8.25));
+        design::setBackground(Sol1[i], design::tooltipBackground());
+        Sol1[i]->hide();
+    }
+}
+
+void Base::createModeControls()
+{
+    Label1 = borderedLabel(this, "Label1", QStringLiteral(" Structure 1/2 Ton"),
+                           design::twips(840, 3940, 1575, 285));
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setGeometry(design::twips(840, 4200, 1575, 285));
+    HScroll1->setRange(0, scales::ModeCount - 1);
+    HScroll1->setSingleStep(1); // an arrow moves one mode
+    HScroll1->setPageStep(2);   // a click in the trough moves two
+    HScroll1->setValue(0);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Base::HScroll1_Change);
+
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(design::twips(840, 4440, 1575, 285));
+    Text2->setFont(design::font("Arial", 11.25));
+    design::setBackground(Text2, design::scrollBarColour());
+    QPalette pattern = Text2->palette();
+    pattern.setColor(QPalette::Text, patternColour);
+    Text2->setPalette(pattern);
+
+    Label3 = borderedLabel(this, "Label3", QStringLiteral(" Mode de : "),
+                           design::twips(840, 4710, 1575, 285));
+
+    for (QWidget *control : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(HScroll1),
+                             static_cast<QWidget *>(Text2), static_cast<QWidget *>(Label3)})
+        control->hide();
+}
+
+void Base::setTabOrder()
+{
+    // The keyboard order of the design: the length, the first position, "?", the list, the
+    // reset, then the table row by row (name before position), the printer and the modes.
+    std::vector<std::pair<int, QWidget *>> order = {
+        {0, Longvib}, {2, Text1[0]},  {3, Command2},  {4, Combo1}, {5, Command1},
+        {6, Sol1[0]}, {91, Command4}, {92, HScroll1}, {93, Text2},
+    };
+    for (int i = 1; i < RowCount; ++i) {
+        order.emplace_back(2 * i + 5, Sol1[i]);
+        order.emplace_back(2 * i + 6, Text1[i]);
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1].second, order[k].second);
+}
+
+void Base::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Dark));
+    painter.drawPixmap(0, 0, background);
+}
+
+// Picking an entry, even the one already shown, clears the table and fills it for that scale.
+void Base::Combo1_Click()
+{
+    const QString text = Combo1->currentText();
+    for (const ScaleChoice &choice : scaleChoices) {
+        if (text != QString::fromUtf8(choice.text))
+            continue;
+        ClearTable();
+        if (choice.kind == PythagoreanDiatonic)
+            HScroll1->setValue(0); // may run HScroll1_Change at once
+        (this->*choice.showRows)();
+        scaleKind = choice.kind;
+        (this->*choice.computePositions)();
+        if (choice.labelNotes)
+            (this->*choice.labelNotes)();
+        break;
+    }
+    showModeControls(scaleKind == PythagoreanDiatonic);
+}
+
+void Base::showModeControls(bool visible)
+{
+    if (visible) {
+        HScroll1->show();
+        Text2->show();
+        design::setBoxText(Text2, QString::fromUtf8(scales::Modes[0].pattern));
+        Label1->show();
+        Label3->show();
+        Label3->setText(QString::fromUtf8(scales::Modes[0].caption));
+    } else {
+        HScroll1->hide();
+        Text2->hide();
+        Label1->hide();
+        Label3->hide();
+    }
+}
+
+// Every change of the text stores its value at once; the table is not recomputed.
+void Base::Longvib_Change()
+{
+    const StoredLength stored = LengthFromText(Longvib->text().toStdString());
+    vibratingLength = stored.value;
+    switch (stored.status) {
+    case LengthStatus::Read:
+        showLengthState(LengthState::Valid);
+        break;
+    case LengthStatus::PartlyRead:
+        showLengthState(LengthState::PartlyRead);
+        break;
+    case LengthStatus::OutOfRange:
+        showLengthState(LengthState::OutOfRange);
+        break;
+    }
+}
+
+void Base::showLengthState(LengthState state)
+{
+    if (state == lengthStateShown)
+        return;
+    lengthStateShown = state;
+    QColor colour = palette().color(QPalette::HighlightedText);
+    QString tip;
+    if (state == LengthState::OutOfRange) {
+        colour = outOfRangeColour;
+        tip = QString::fromUtf8(outOfRangeTip);
+    } else if (state == LengthState::PartlyRead) {
+        colour = partlyReadColour;
+        tip = QString::fromUtf8(partlyReadTip);
+    }
+    design::setBackground(Longvib, colour);
+    Longvib->setToolTip(tip);
+}
+
+void Base::Command1_Click()
+{
+    Combo1->setEditText(QStringLiteral("Gamme :"));
+    Longvib->setText(QString()); // runs Longvib_Change: the length becomes 0
+    ClearTable();
+}
+
+// Modes of the Pythagorean diatonic scale: 0 is the major scale, 1 to 6 begin on Ré to Si.
+void Base::HScroll1_Change()
+{
+    const Currency half = HalfLength(vibratingLength);
+    const int mode = HScroll1->value();
+    if (mode < 0 || mode >= scales::ModeCount)
+        return;
+    design::setBoxText(Text2, QString::fromUtf8(scales::Modes[mode].pattern));
+    Label3->setText(QString::fromUtf8(scales::Modes[mode].caption));
+    if (mode == 0) {
+        ComputeDiatonic();
+        LabelDiatonicNotes();
+        return;
+    }
+    WritePositions(scales::Modes[mode].rows, vibratingLength, half, *this);
+    WriteNotes(scales::Modes[mode].rows, *this);
+}
+
+void Base::ClearTable()
+{
+    for (int i = 0; i < RowCount; ++i) {
+        Text1[i]->hide();
+        Text1[i]->clear();
+        Sol1[i]->hide();
+        Sol1[i]->clear();
+    }
+    showModeControls(false);
+}
+
+void Base::showRows(RowSet rows)
+{
+    for (const RowRange &range : rows) {
+        for (int i = range.first; i <= range.last; ++i) {
+            Text1[i]->show();
+            Sol1[i]->show();
+        }
+    }
+}
+
+void Base::ShowDiatonicRows()
+{
+    showRows(scales::DiatonicRows);
+}
+
+void Base::ShowChromaticRows()
+{
+    showRows(scales::ChromaticRows);
+}
+
+void Base::ShowPythagoreanChromaticRows()
+{
+    showRows(scales::PythagoreanChromaticRows);
+}
+
+void Base::ShowZarlinoChromaticRows()
+{
+    showRows(scales::ZarlinoChromaticRows);
+}
+
+void Base::LabelDiatonicNotes()
+{
+    WriteNotes(scales::DiatonicNotes, *this);
+}
+
+void Base::LabelChromaticNotes()
+{
+    WriteNotes(scales::ChromaticNotes, *this);
+}
+
+void Base::ComputeTemperedDiatonic()
+{
+    WritePositions(scales::TemperedDiatonic, vibratingLength, Currency{}, *this);
+}
+
+void Base::ComputeTemperedChromatic()
+{
+    WritePositions(scales::TemperedChromatic, vibratingLength, Currency{}, *this);
+}
+
+// The shared rows first; the third, sixth and seventh only for Zarlino or Pythagoras.
+void Base::ComputeDiatonic()
+{
+    const Currency half = HalfLength(vibratingLength);
+    WritePositions(scales::DiatonicShared, vibratingLength, half, *this);
+    if (scaleKind == ZarlinoDiatonic)
+        WritePositions(scales::ZarlinoDiatonicOwn, vibratingLength, half, *this);
+    else if (scaleKind == PythagoreanDiatonic)
+        WritePositions(scales::PythagoreanDiatonicOwn, vibratingLength, half, *this);
+}
+
+// Zarlino's ratios for kind 6, Pythagoras' for any other kind.
+void Base::ComputeSimplifiedChromatic()
+{
+    const Currency half = HalfLength(vibratingLength);
+    WritePositions(scales::SimplifiedShared, vibratingLength, half, *this);
+    WritePositions(scaleKind == ZarlinoSimplifiedChromatic ? scales::ZarlinoSimplifiedOwn
+                                                           : scales::PythagoreanSimplifiedOwn,
+                   vibratingLength, half, *this);
+}
+
+void Base::ComputePythagoreanChromatic()
+{
+    const Currency half = HalfLength(vibratingLength);
+    WritePositions(scales::PythagoreanChromatic, vibratingLength, half, *this);
+    WriteNotes(scales::PythagoreanChromatic, *this);
+}
+
+void Base::ComputeZarlinoChromatic()
+{
+    const Currency half = HalfLength(vibratingLength);
+    WritePositions(scales::ZarlinoChromatic, vibratingLength, half, *this);
+    WriteNotes(scales::ZarlinoChromatic, *this);
+}
+
+void Base::writePosition(int row, Currency position)
+{
+    design::setBoxText(Text1[row],
+                       QString::fromStdString(CurrencyText(position, decimalSeparator)));
+}
+
+void Base::writeNote(int row, std::string_view note)
+{
+    design::setBoxText(Sol1[row],
+                       QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size())));
+}

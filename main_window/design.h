@@ -1,0 +1,44 @@
+// The units, fonts and colours in which the windows are designed.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+
+class QWidget;
+class QLineEdit;
+
+namespace design
+{
+
+// Places and sizes are designed in twips: 15 twips make one pixel at 96 dpi.
+constexpr int pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+// A rectangle given in twips as left, top, width and height.
+inline QRect twips(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+// A bold design font; 8.25 points are 11 pixels at 96 dpi, 9.75 are 13, 11.25 are 15.
+QFont font(const char *family, double points);
+
+// Faces for the design's font families where the system lacks them; call once at start.
+void installFontSubstitutes();
+
+// Paints the widget's background, or the base of an editable box, in a colour.
+void setBackground(QWidget *widget, const QColor &colour);
+
+// Sets the text of a box the program fills and shows its beginning, not its end.
+void setBoxText(QLineEdit *box, const QString &text);
+
+// Colours of the system's roles that Qt has no role of its own for.
+QColor tooltipBackground();
+QColor scrollBarColour();
+QColor menuBarColour();
+
+} // namespace design

@@ -1,0 +1,99 @@
+// Helpers for driving the main window through its real widgets, offscreen.
+#pragma once
+
+#include "base.h"
+#include "design.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollBar>
+#include <QTest>
+
+namespace window_test
+{
+
+inline void setUpApplication()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    design::installFontSubstitutes();
+}
+
+// A figure written with a decimal comma, as the window shows it under the system's settings.
+inline QString shown(QString frenchText)
+{
+    const QString point = QLocale::system().decimalPoint();
+    return frenchText.replace(QLatin1Char(','), point.isEmpty() ? QStringLiteral(".") : point);
+}
+
+template <class Widget = QWidget> Widget *control(const QWidget &window, const QString &name)
+{
+    auto *widget = window.findChild<Widget *>(name, Qt::FindDirectChildrenOnly);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+inline QLineEdit *position(const QWidget &window, int row)
+{
+    return control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(row));
+}
+
+inline QLineEdit *note(const QWidget &window, int row)
+{
+    return control<QLineEdit>(window, QStringLiteral("Sol1(%1)").arg(row));
+}
+
+// Replaces the length text the way a user does: select all, then type.
+inline void typeLength(const QWidget &window, const QString &text)
+{
+    QLineEdit *box = control<QLineEdit>(window, QStringLiteral("Longvib"));
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
+}
+
+// Picks an entry of the scale list: opens the list, moves to the entry and presses Return.
+inline void pickScale(const QWidget &window, const QString &name)
+{
+    auto *combo = control<QComboBox>(window, QStringLiteral("Combo1"));
+    const int index = combo->findText(name, Qt::MatchExactly);
+    if (index < 0)
+        qFatal("no scale %s", qPrintable(name));
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    view->setCurrentIndex(view->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+}
+
+// The rows whose two boxes are both visible; fails the test if only one of a pair is.
+inline QList<int> visibleRows(const QWidget &window)
+{
+    QList<int> rows;
+    for (int i = 0; i < Base::RowCount; ++i) {
+        const bool positionShown = position(window, i)->isVisibleTo(&window);
+        const bool noteShown = note(window, i)->isVisibleTo(&window);
+        if (positionShown != noteShown)
+            qFatal("row %d is half shown", i);
+        if (positionShown)
+            rows << i;
+    }
+    return rows;
+}
+
+inline QList<int> rowsOf(std::initializer_list<std::pair<int, int>> ranges)
+{
+    QList<int> rows;
+    for (auto [first, last] : ranges) {
+        for (int i = first; i <= last; ++i)
+            rows << i;
+    }
+    return rows;
+}
+
+} // namespace window_test
