@@ -83,22 +83,22 @@ struct Base::ScaleChoice {
 
 // In the order of the list, which is also the order in which a text is recognised.
 const Base::ScaleChoice Base::scaleChoices[] = {
-    {"Tempérée Diatonique", TemperedDiatonic, &Base::ShowDiatonicRows,
+    {"Tempérée Diatonique", ScaleKind::TemperedDiatonic, &Base::ShowDiatonicRows,
      &Base::ComputeTemperedDiatonic, &Base::LabelDiatonicNotes},
-    {"Tempérée Chromatique", TemperedChromatic, &Base::ShowChromaticRows,
+    {"Tempérée Chromatique", ScaleKind::TemperedChromatic, &Base::ShowChromaticRows,
      &Base::ComputeTemperedChromatic, &Base::LabelChromaticNotes},
-    {"Zarlino Diatonique", ZarlinoDiatonic, &Base::ShowDiatonicRows, &Base::ComputeDiatonic,
-     &Base::LabelDiatonicNotes},
-    {"Zarlino Chromatique", ZarlinoChromatic, &Base::ShowZarlinoChromaticRows,
+    {"Zarlino Diatonique", ScaleKind::ZarlinoDiatonic, &Base::ShowDiatonicRows,
+     &Base::ComputeDiatonic, &Base::LabelDiatonicNotes},
+    {"Zarlino Chromatique", ScaleKind::ZarlinoChromatic, &Base::ShowZarlinoChromaticRows,
      &Base::ComputeZarlinoChromatic, nullptr},
-    {"Zarlino Chromatique simplifiée", ZarlinoSimplifiedChromatic, &Base::ShowChromaticRows,
-     &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
-    {"Pythagore Diatonique", PythagoreanDiatonic, &Base::ShowDiatonicRows, &Base::ComputeDiatonic,
-     &Base::LabelDiatonicNotes},
-    {"Pythagore Chromatique", PythagoreanChromatic, &Base::ShowPythagoreanChromaticRows,
+    {"Zarlino Chromatique simplifiée", ScaleKind::ZarlinoSimplifiedChromatic,
+     &Base::ShowChromaticRows, &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
+    {"Pythagore Diatonique", ScaleKind::PythagoreanDiatonic, &Base::ShowDiatonicRows,
+     &Base::ComputeDiatonic, &Base::LabelDiatonicNotes},
+    {"Pythagore Chromatique", ScaleKind::PythagoreanChromatic, &Base::ShowPythagoreanChromaticRows,
      &Base::ComputePythagoreanChromatic, nullptr},
-    {"Pythagore Chromatique simplifiée", PythagoreanSimplifiedChromatic, &Base::ShowChromaticRows,
-     &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
+    {"Pythagore Chromatique simplifiée", ScaleKind::PythagoreanSimplifiedChromatic,
+     &Base::ShowChromaticRows, &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
 };
 
 QStringList Base::scaleNames()
@@ -256,7 +256,7 @@ void Base::Combo1_Click()
         if (text != QString::fromUtf8(choice.text))
             continue;
         ClearTable();
-        if (choice.kind == PythagoreanDiatonic)
+        if (choice.kind == ScaleKind::PythagoreanDiatonic)
             HScroll1->setValue(0); // may run HScroll1_Change at once
         (this->*choice.showRows)();
         scaleKind = choice.kind;
@@ -265,7 +265,7 @@ void Base::Combo1_Click()
             (this->*choice.labelNotes)();
         break;
     }
-    showModeControls(scaleKind == PythagoreanDiatonic);
+    showModeControls(scaleKind == ScaleKind::PythagoreanDiatonic);
 }
 
 void Base::showModeControls(bool visible)
@@ -412,9 +412,9 @@ void Base::ComputeDiatonic()
 {
     const Currency half = HalfLength(vibratingLength);
     WritePositions(scales::DiatonicShared, vibratingLength, half, *this);
-    if (scaleKind == ZarlinoDiatonic)
+    if (scaleKind == ScaleKind::ZarlinoDiatonic)
         WritePositions(scales::ZarlinoDiatonicOwn, vibratingLength, half, *this);
-    else if (scaleKind == PythagoreanDiatonic)
+    else if (scaleKind == ScaleKind::PythagoreanDiatonic)
         WritePositions(scales::PythagoreanDiatonicOwn, vibratingLength, half, *this);
 }
 
@@ -423,8 +423,9 @@ void Base::ComputeSimplifiedChromatic()
 {
     const Currency half = HalfLength(vibratingLength);
     WritePositions(scales::SimplifiedShared, vibratingLength, half, *this);
-    WritePositions(scaleKind == ZarlinoSimplifiedChromatic ? scales::ZarlinoSimplifiedOwn
-                                                           : scales::PythagoreanSimplifiedOwn,
+    WritePositions(scaleKind == ScaleKind::ZarlinoSimplifiedChromatic
+                       ? scales::ZarlinoSimplifiedOwn
+                       : scales::PythagoreanSimplifiedOwn,
                    vibratingLength, half, *this);
 }
 

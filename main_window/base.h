@@ -81,7 +81,7 @@ private:
     void writeNote(int row, std::string_view note) override;
 
     dorvane::Currency vibratingLength;
-    dorvane::ScaleKind scaleKind = dorvane::NoScale;
+    dorvane::ScaleKind scaleKind = dorvane::ScaleKind::NoScale;
     LengthState lengthStateShown = LengthState::Valid;
     std::string decimalSeparator;
     QPixmap background;

@@ -11,7 +11,7 @@
 namespace dorvane
 {
 
-enum ScaleKind : int {
+enum class ScaleKind : int {
     NoScale = 0,
     ZarlinoDiatonic = 1,
     PythagoreanDiatonic = 2,

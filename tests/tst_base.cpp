@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(control<QPushButton>(window, "Command2")->text(), "?");
         QVERIFY(!control<QPushButton>(window, "Command4")->icon().isNull());
         QCOMPARE(window.storedLength(), Currency{});
-        QCOMPARE(window.storedScaleKind(), dorvane::NoScale);
+        QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::NoScale);
     }
 
     void topLineAndModeControlsInPlace_data()
@@ -227,7 +227,7 @@ private slots:
         Base window;
         typeLength(window, "650");
         pickScale(window, "Tempérée Chromatique");
-        QCOMPARE(window.storedScaleKind(), dorvane::TemperedChromatic);
+        QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::TemperedChromatic);
         QCOMPARE(visibleRows(window), chromaticRows);
         for (int k = 0; k < chromaticRows.size(); ++k) {
             const int row = chromaticRows[k];
@@ -245,7 +245,7 @@ private slots:
         Base window;
         typeLength(window, "650");
         pickScale(window, "Tempérée Diatonique");
-        QCOMPARE(window.storedScaleKind(), dorvane::TemperedDiatonic);
+        QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::TemperedDiatonic);
         QCOMPARE(visibleRows(window), diatonicRows);
         const int semitones[] = {2, 4, 5, 7, 9, 11, 12, 14, 16, 17, 19, 21, 23, 24};
         for (int k = 0; k < diatonicRows.size(); ++k) {
@@ -310,7 +310,7 @@ private slots:
         QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
         QCOMPARE(picked.count(), 0);
         QVERIFY(visibleRows(window).isEmpty());
-        QCOMPARE(window.storedScaleKind(), dorvane::NoScale);
+        QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::NoScale);
         QCOMPARE(combo->currentText(), "Zarlino Diatonique");
     }
 
@@ -332,7 +332,7 @@ private slots:
         auto *combo = control<QComboBox>(window, "Combo1");
         combo->setEditText(text);
         QMetaObject::invokeMethod(&window, "Combo1_Click");
-        QCOMPARE(window.storedScaleKind(), dorvane::TemperedChromatic);
+        QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::TemperedChromatic);
         QCOMPARE(visibleRows(window), chromaticRows);
         QCOMPARE(position(window, 16)->text(), "325");
         QVERIFY(!control(window, "HScroll1")->isVisibleTo(&window));
@@ -351,7 +351,7 @@ private slots:
         QTest::qWait(QApplication::doubleClickInterval() + 50); // a release right away is ignored
         const QRect entry = view->visualRect(view->model()->index(1, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
-        QTRY_COMPARE(window.storedScaleKind(), dorvane::TemperedChromatic);
+        QTRY_COMPARE(window.storedScaleKind(), dorvane::ScaleKind::TemperedChromatic);
         QCOMPARE(combo->currentText(), "Tempérée Chromatique");
         QCOMPARE(position(window, 0)->text(), shown("36,4817"));
     }
@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(control<QComboBox>(window, "Combo1")->currentText(), "Gamme :");
         QCOMPARE(control<QLineEdit>(window, "Longvib")->text(), QString());
         QCOMPARE(window.storedLength(), Currency{});
-        QCOMPARE(window.storedScaleKind(), dorvane::TemperedChromatic); // the kind stays
+        QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::TemperedChromatic); // the kind stays
         QVERIFY(visibleRows(window).isEmpty());
         for (int row : chromaticRows)
             QCOMPARE(position(window, row)->text(), QString());
