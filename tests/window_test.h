@@ -96,4 +96,20 @@ inline QList<int> rowsOf(std::initializer_list<std::pair<int, int>> ranges)
     return rows;
 }
 
+// Checks that a box shows its whole text, from its beginning, without scrolling.
+inline bool showsWholeText(QLineEdit *box)
+{
+    const auto cursorX = [box] {
+        return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    const QString text = box->text();
+    if (box->cursorPosition() != 0)
+        return false;
+    box->setCursorPosition(text.size());
+    const int end = cursorX();
+    box->setCursorPosition(0);
+    const int start = cursorX();
+    return end - start >= box->fontMetrics().horizontalAdvance(text) - 1 && end < box->width() - 2;
+}
+
 } // namespace window_test
