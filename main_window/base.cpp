@@ -1,7 +1,9 @@
 #include "base.h"
 
 #include "design.h"
+#include "info.h"
 #include "length_reading.h"
+#include "result_sheet.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -168,7 +170,10 @@ void Base::createControls()
     Command4->setIcon(QIcon(QStringLiteral(":/resources/printer.png")));
     Command4->setIconSize(QSize(16, 16));
 
+    connect(Command4, &QPushButton::clicked, this, &Base::Command4_Click);
+
     Command2 = button(this, "Command2", QStringLiteral("?"), design::twips(6730, 0, 375, 330));
+    connect(Command2, &QPushButton::clicked, this, &Base::Command2_Click);
 }
 
 void Base::createTable()
@@ -326,6 +331,31 @@ void Base::Command1_Click()
     Combo1->setEditText(QStringLiteral("Gamme :"));
     Longvib->setText(QString()); // runs Longvib_Change: the length becomes 0
     ClearTable();
+}
+
+void Base::Command2_Click()
+{
+    if (!info)
+        info = std::make_unique<Info>();
+    info->showModal();
+}
+
+// The sheet that fits the last chosen scale: 14 rows for the diatonic kinds (and before any
+// choice), 34 for the Pythagorean and 42 for the Zarlino chromatic scale, 24 otherwise.
+void Base::Command4_Click()
+{
+    static const SheetDesign *const designs[] = {&sheets::Capture14, &sheets::Capture24,
+                                                 &sheets::Capture34, &sheets::Capture42};
+    std::size_t sheet = 1;
+    if (static_cast<int>(scaleKind) < 4)
+        sheet = 0;
+    else if (scaleKind == ScaleKind::PythagoreanChromatic)
+        sheet = 2;
+    else if (scaleKind == ScaleKind::ZarlinoChromatic)
+        sheet = 3;
+    if (!resultSheets[sheet])
+        resultSheets[sheet] = std::make_unique<ResultSheet>(*designs[sheet]);
+    resultSheets[sheet]->showFilledFrom(*this);
 }
 
 // Modes of the Pythagorean diatonic scale: 0 is the major scale, 1 to 6 begin on Ré to Si.

@@ -15,7 +15,9 @@
 #include <memory>
 #include <string>
 
+class Info;
 class QComboBox;
+class ResultSheet;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +51,8 @@ private slots:
     void Longvib_Change();
     void HScroll1_Change();
     void Command1_Click();
+    void Command2_Click();
+    void Command4_Click();
 
 private:
     struct ScaleChoice;
@@ -85,6 +89,9 @@ private:
     LengthState lengthStateShown = LengthState::Valid;
     std::string decimalSeparator;
     QPixmap background;
+    // Each secondary window exists at most once: made on the first request, reused after.
+    std::unique_ptr<Info> info;
+    std::array<std::unique_ptr<ResultSheet>, 4> resultSheets;
 
     QLabel *Label2;
     QLineEdit *Longvib;

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the real program under a virtual display with a window manager:
 # types a length, picks a scale from the list with the keyboard, and saves the screen.
-#   tools/screenshot.sh OUT.png LENGTH "SCALE NAME"
+#   tools/screenshot.sh OUT.png LENGTH ["SCALE NAME" [sheet|about]]
 # Needs xvfb, openbox, xdotool and imagemagick (apt-get install xvfb openbox xdotool imagemagick).
 set -euo pipefail
-out=$1 length=$2 scale=${3:-}
+out=$1 length=$2 scale=${3:-} open=${4:-}
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 520x450x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1000x540x24" "$0" "$@"
 fi
 
 openbox >/dev/null 2>&1 &
@@ -35,6 +35,15 @@ if [ -n "$scale" ]; then
     [ "$index" -ge 0 ] || { echo "unknown scale: $scale" >&2; exit 2; }
     xdotool key Tab; sleep 0.1; xdotool key Tab   # past "?" to the scale list
     for _ in $(seq 0 "$index"); do xdotool key Down; sleep 0.05; done
+fi
+case "$open" in
+sheet) xdotool mousemove --window "$window" 436 11 click 1 ;;  # the printer button
+about) xdotool mousemove --window "$window" 461 11 click 1 ;;  # the "?" button
+esac
+if [ -n "$open" ]; then
+    sleep 0.8
+    second=$(xdotool getactivewindow)
+    xdotool windowmove --sync "$second" 330 60
 fi
 xdotool mousemove 0 0
 sleep 0.5

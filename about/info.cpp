@@ -1,0 +1,84 @@
+#include "info.h"
+
+#include "design.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace
+{
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect place, double points,
+              const QColor &colour)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(place);
+    l->setFont(design::font("MS Sans Serif", points));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    l->setPalette(palette);
+    return l;
+}
+
+} // namespace
+
+Info::Info()
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      background(QStringLiteral(":/resources/about_background.jpg"))
+{
+    setObjectName(QStringLiteral("info"));
+    setWindowTitle(QStringLiteral("A propos ..."));
+    setWindowIcon(QIcon(QStringLiteral(":/resources/dorvane.ico")));
+    setModal(true);
+    setFixedSize(design::pixels(3255), design::pixels(2280));
+    connect(this, &QDialog::finished, this, &Info::unload);
+}
+
+void Info::showModal()
+{
+    load();
+    exec();
+}
+
+void Info::load()
+{
+    unload();
+    controls = new QWidget(this);
+    controls->setGeometry(rect());
+    const QColor light = design::tooltipBackground();
+    const QColor white = palette().color(QPalette::Base);
+
+    label(controls, "Label1", QStringLiteral("Dorvane version 2.4"),
+          design::twips(720, 120, 2055, 255), 9.75, light);
+    label(controls, "Label2", QStringLiteral("Atelier Dorvane"), design::twips(720, 600, 2055, 255),
+          9.75, light);
+    label(controls, "Label4", QStringLiteral("2004 - 2014"), design::twips(1200, 1080, 1095, 255),
+          8.25, light);
+
+    auto *picture = new QLabel(controls);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(design::twips(1440, 1320, 530, 660));
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(1);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap(QStringLiteral(":/resources/about_picture.png")));
+
+    label(controls, "Label3", QStringLiteral("Gratuiciel  /  Freeware"),
+          design::twips(720, 2040, 1935, 255), 8.25, white);
+    controls->show();
+}
+
+void Info::unload()
+{
+    delete controls;
+    controls = nullptr;
+}
+
+void Info::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background);
+}

@@ -1,0 +1,255 @@
+#include "result_sheet.h"
+
+#include "design.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <algorithm>
+
+namespace sheets
+{
+
+using namespace dorvane::scales;
+
+const SheetDesign Capture14 = {
+    "Capture14",
+    DiatonicRows,
+    {6, 8, 0, 0},
+    4695,
+    4335,
+    "Text2",
+    "Tex2",
+    "Label2",
+    "Label1",
+    9.75,
+    {-1, -1, -1},
+    "Text2",
+    {"Line1", "Line2", "Line4", "Line3", "Line5"},
+};
+const SheetDesign Capture24 = {
+    "Capture24",
+    ChromaticRows,
+    {11, 13, 0, 0},
+    4695,
+    6735,
+    "Text2",
+    "Tex2",
+    "Label1",
+    "Label2",
+    9.75,
+    {13, 15, 39},
+    "Text1(0)",
+    {"Line1", "Line2", "Line3", "Line4", "Line5"},
+};
+const SheetDesign Capture34 = {
+    "Capture34",
+    PythagoreanChromaticRows,
+    {10, 12, 12, 0},
+    6975,
+    6255,
+    "Text43",
+    "Tex43",
+    "Label1",
+    "Label2",
+    11.25,
+    {8, 21, 34},
+    "Text1(36)",
+    {"Line5", "Line2", "Line1", "Line4", "Line9"},
+};
+const SheetDesign Capture42 = {
+    "Capture42",
+    ZarlinoChromaticRows,
+    {9, 11, 11, 11},
+    9255,
+    5775,
+    "Text43",
+    "Tex43",
+    "Label1",
+    "Label2",
+    9.75,
+    {8, 18, 29},
+    "Tex43",
+    {"Line1", "Line2", "Line3", "Line4", "Line5"},
+};
+
+} // namespace sheets
+
+namespace
+{
+
+constexpr int CellPitch = 480;
+constexpr int FirstColumnTop = 1440; // below the headers and the length line
+constexpr int OtherColumnTop = 480;
+constexpr int ColumnPitch = 2280;
+constexpr int PositionLeft = 120;
+constexpr int NoteLeft = 1680;
+constexpr int PositionWidth = 1455;
+constexpr int NoteWidth = 615;
+constexpr int CellHeight = 405;
+constexpr int RuleTop = 360;
+
+QLineEdit *box(QWidget *parent, const QString &name, QRect place, const QFont &font)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(place);
+    edit->setFont(font);
+    return edit;
+}
+
+QLabel *header(QWidget *parent, const char *name, const QString &caption, QRect place,
+               const QColor &background)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setFont(design::font("Arial", 11.25));
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    design::setBackground(label, background);
+    return label;
+}
+
+// A line one pixel wide in the window-text colour.
+void line(QWidget *parent, const char *name, QRect place)
+{
+    auto *l = new QWidget(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(place);
+    design::setBackground(l, parent->palette().color(QPalette::WindowText));
+}
+
+QString textOf(const QWidget &window, const QString &name)
+{
+    const auto *edit = window.findChild<const QLineEdit *>(name);
+    return edit ? edit->text() : QString();
+}
+
+} // namespace
+
+ResultSheet::ResultSheet(const SheetDesign &design)
+    : QDialog(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      sheetDesign(design)
+{
+    setObjectName(QString::fromLatin1(design.name));
+    setWindowTitle(QStringLiteral(" Dorvane 2.4"));
+    setModal(true);
+    setFixedSize(design::pixels(design.clientWidth), design::pixels(design.clientHeight));
+    QPalette menuBar = palette();
+    menuBar.setColor(QPalette::Window, design::menuBarColour());
+    setPalette(menuBar);
+    setAutoFillBackground(true);
+    connect(this, &QDialog::finished, this, &ResultSheet::unload);
+}
+
+void ResultSheet::showFilledFrom(const QWidget &mainWindow)
+{
+    load();
+    Form_Load(mainWindow);
+    exec();
+}
+
+void ResultSheet::load()
+{
+    unload();
+    controls = new QWidget(this);
+    controls->setGeometry(rect());
+    const SheetDesign &d = sheetDesign;
+    const QColor noteColour = design::tooltipBackground();
+
+    auto *scaleName = new QLabel(controls);
+    scaleName->setObjectName(QStringLiteral("Label3"));
+    scaleName->setGeometry(design::twips(120, 120, 4455, 255));
+    scaleName->setFont(design::font("Arial", d.scaleNamePoints));
+    QPalette names = scaleName->palette();
+    names.setColor(QPalette::WindowText, names.color(QPalette::ButtonText));
+    scaleName->setPalette(names);
+
+    header(controls, d.lengthHeader, QStringLiteral(" Longueur"),
+           design::twips(120, 480, 1455, 375), palette().color(QPalette::Base));
+    header(controls, d.noteHeader, QStringLiteral("Note"), design::twips(1680, 480, 615, 375),
+           noteColour);
+
+    const QFont positionFont = design::font("Times New Roman", 12);
+    const QFont noteFont = design::font("Arial", 9.75);
+    const QFont narrowNoteFont = design::font("MS Sans Serif", 9.75);
+    QLineEdit *lengthCell =
+        box(controls, QString::fromLatin1(d.lengthCell),
+            design::twips(PositionLeft, 960, PositionWidth, CellHeight), positionFont);
+    QLineEdit *lengthLabel = box(controls, QString::fromLatin1(d.lengthLabelCell),
+                                 design::twips(NoteLeft, 960, NoteWidth, CellHeight), noteFont);
+    design::setBoxText(lengthLabel, QStringLiteral("Diap."));
+    design::setBackground(lengthLabel, noteColour);
+
+    // The cells fill the columns downwards, in ascending row order, column 0 below the
+    // length line and the others from the top.
+    QWidget *previous = lengthCell;
+    int column = 0;
+    int inColumn = 0;
+    for (const dorvane::RowRange &range : d.rows) {
+        for (int i = range.first; i <= range.last; ++i) {
+            if (inColumn == d.cellsPerColumn[column]) {
+                ++column;
+                inColumn = 0;
+            }
+            const int top = (column == 0 ? FirstColumnTop : OtherColumnTop) + CellPitch * inColumn;
+            const int shift = ColumnPitch * column;
+            QLineEdit *position = box(
+                controls, QStringLiteral("Text1(%1)").arg(i),
+                design::twips(PositionLeft + shift, top, PositionWidth, CellHeight), positionFont);
+            const bool narrow =
+                std::find(d.narrowNotes.begin(), d.narrowNotes.end(), i) != d.narrowNotes.end();
+            QLineEdit *note = box(controls, QStringLiteral("Tex1(%1)").arg(i),
+                                  design::twips(NoteLeft + shift, top, NoteWidth, CellHeight),
+                                  narrow ? narrowNoteFont : noteFont);
+            design::setBackground(note, noteColour);
+            QWidget::setTabOrder(previous, position);
+            QWidget::setTabOrder(position, note);
+            previous = note;
+            ++inColumn;
+        }
+    }
+    QWidget::setTabOrder(previous, lengthLabel);
+
+    // The frame and the rule under the scale name, one pixel wide.
+    const int right = width() - 1;
+    const int bottom = height() - 1;
+    line(controls, d.lineNames[0], QRect(0, 0, 1, height()));
+    line(controls, d.lineNames[1], QRect(0, 0, width(), 1));
+    line(controls, d.lineNames[2], QRect(right, 0, 1, height()));
+    line(controls, d.lineNames[3], QRect(0, bottom, width(), 1));
+    line(controls, d.lineNames[4], QRect(0, design::pixels(RuleTop), width(), 1));
+
+    controls->show();
+    if (auto *first = controls->findChild<QWidget *>(QString::fromLatin1(d.firstFocus)))
+        first->setFocus();
+}
+
+void ResultSheet::unload()
+{
+    delete controls;
+    controls = nullptr;
+}
+
+// Copies the texts of the main window as they stand, character for character.
+void ResultSheet::Form_Load(const QWidget &mainWindow)
+{
+    for (const dorvane::RowRange &range : sheetDesign.rows) {
+        for (int i = range.first; i <= range.last; ++i) {
+            const QString row = QString::number(i);
+            design::setBoxText(controls->findChild<QLineEdit *>("Text1(" + row + ")"),
+                               textOf(mainWindow, "Text1(" + row + ")"));
+            design::setBoxText(controls->findChild<QLineEdit *>("Tex1(" + row + ")"),
+                               textOf(mainWindow, "Sol1(" + row + ")"));
+        }
+    }
+    design::setBoxText(
+        controls->findChild<QLineEdit *>(QString::fromLatin1(sheetDesign.lengthCell)),
+        textOf(mainWindow, QStringLiteral("Longvib")));
+    const auto *scaleList = mainWindow.findChild<const QComboBox *>(QStringLiteral("Combo1"));
+    controls->findChild<QLabel *>(QStringLiteral("Label3"))
+        ->setText(scaleList ? scaleList->currentText() : QString());
+}
