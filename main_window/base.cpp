@@ -139,10 +139,8 @@ void Base::createControls()
     Label2 = borderedLabel(this, "Label2", QStringLiteral("  Longueur  vibrante :"),
                            design::twips(0, 0, 1935, 330));
 
-    Longvib = new QLineEdit(this);
-    Longvib->setObjectName(QStringLiteral("Longvib"));
-    Longvib->setGeometry(design::twips(1920, 0, 855, 330));
-    Longvib->setFont(design::font("MS Sans Serif", 8.25));
+    Longvib = design::textBox(this, QStringLiteral("Longvib"), design::twips(1920, 0, 855, 330),
+                              design::font("MS Sans Serif", 8.25));
     design::setBackground(Longvib, palette().color(QPalette::HighlightedText));
     connect(Longvib, &QLineEdit::textChanged, this, &Base::Longvib_Change);
 
@@ -178,20 +176,19 @@ void Base::createControls()
 
 void Base::createTable()
 {
+    const QFont positionFont = design::font("MS Sans Serif", 8.25);
+    const QFont noteFont = design::font("Arial", 8.25);
     for (int i = 0; i < RowCount; ++i) {
         const TableColumn &column = columnOf(i);
         const int top = RowTop + RowPitch * (i - column.firstRow);
 
-        Text1[i] = new QLineEdit(this);
-        Text1[i]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
-        Text1[i]->setGeometry(design::twips(column.textLeft, top, 855, 285));
-        Text1[i]->setFont(design::font("MS Sans Serif", 8.25));
+        Text1[i] = design::textBox(this, QStringLiteral("Text1(%1)").arg(i),
+                                   design::twips(column.textLeft, top, 855, 285), positionFont);
         Text1[i]->hide();
 
-        Sol1[i] = new QLineEdit(this);
-        Sol1[i]->setObjectName(QStringLiteral("Sol1(%1)").arg(i));
-        Sol1[i]->setGeometry(design::twips(column.textLeft + NameOffset, top, 495, 285));
-        Sol1[i]->setFont(design::font("Arial", 8.25));
+        Sol1[i] =
+            design::textBox(this, QStringLiteral("Sol1(%1)").arg(i),
+                            design::twips(column.textLeft + NameOffset, top, 495, 285), noteFont);
         design::setBackground(Sol1[i], design::tooltipBackground());
         Sol1[i]->hide();
     }
@@ -211,10 +208,8 @@ void Base::createModeControls()
     HScroll1->setValue(0);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Base::HScroll1_Change);
 
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setGeometry(design::twips(840, 4440, 1575, 285));
-    Text2->setFont(design::font("Arial", 11.25));
+    Text2 = design::textBox(this, QStringLiteral("Text2"), design::twips(840, 4440, 1575, 285),
+                            design::font("Arial", 11.25));
     design::setBackground(Text2, design::scrollBarColour());
     QPalette pattern = Text2->palette();
     pattern.setColor(QPalette::Text, patternColour);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <cmath>
+#include <limits>
 
 namespace design
 {
@@ -26,6 +27,16 @@ void installFontSubstitutes()
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+}
+
+QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFont &font)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setFont(font);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

@@ -30,6 +30,9 @@ QFont font(const char *family, double points);
 // Faces for the design's font families where the system lacks them; call once at start.
 void installFontSubstitutes();
 
+// A single-line text box with its design name, place and font, and no length limit.
+QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFont &font);
+
 // Paints the widget's background, or the base of an editable box, in a colour.
 void setBackground(QWidget *widget, const QColor &colour);
 

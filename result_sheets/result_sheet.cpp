@@ -90,15 +90,6 @@ constexpr int NoteWidth = 615;
 constexpr int CellHeight = 405;
 constexpr int RuleTop = 360;
 
-QLineEdit *box(QWidget *parent, const QString &name, QRect place, const QFont &font)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(place);
-    edit->setFont(font);
-    return edit;
-}
-
 QLabel *header(QWidget *parent, const char *name, const QString &caption, QRect place,
                const QColor &background)
 {
@@ -177,10 +168,11 @@ void ResultSheet::load()
     const QFont noteFont = design::font("Arial", 9.75);
     const QFont narrowNoteFont = design::font("MS Sans Serif", 9.75);
     QLineEdit *lengthCell =
-        box(controls, QString::fromLatin1(d.lengthCell),
-            design::twips(PositionLeft, 960, PositionWidth, CellHeight), positionFont);
-    QLineEdit *lengthLabel = box(controls, QString::fromLatin1(d.lengthLabelCell),
-                                 design::twips(NoteLeft, 960, NoteWidth, CellHeight), noteFont);
+        design::textBox(controls, QString::fromLatin1(d.lengthCell),
+                        design::twips(PositionLeft, 960, PositionWidth, CellHeight), positionFont);
+    QLineEdit *lengthLabel =
+        design::textBox(controls, QString::fromLatin1(d.lengthLabelCell),
+                        design::twips(NoteLeft, 960, NoteWidth, CellHeight), noteFont);
     design::setBoxText(lengthLabel, QStringLiteral("Diap."));
     design::setBackground(lengthLabel, noteColour);
 
@@ -197,14 +189,15 @@ void ResultSheet::load()
             }
             const int top = (column == 0 ? FirstColumnTop : OtherColumnTop) + CellPitch * inColumn;
             const int shift = ColumnPitch * column;
-            QLineEdit *position = box(
+            QLineEdit *position = design::textBox(
                 controls, QStringLiteral("Text1(%1)").arg(i),
                 design::twips(PositionLeft + shift, top, PositionWidth, CellHeight), positionFont);
             const bool narrow =
                 std::find(d.narrowNotes.begin(), d.narrowNotes.end(), i) != d.narrowNotes.end();
-            QLineEdit *note = box(controls, QStringLiteral("Tex1(%1)").arg(i),
-                                  design::twips(NoteLeft + shift, top, NoteWidth, CellHeight),
-                                  narrow ? narrowNoteFont : noteFont);
+            QLineEdit *note =
+                design::textBox(controls, QStringLiteral("Tex1(%1)").arg(i),
+                                design::twips(NoteLeft + shift, top, NoteWidth, CellHeight),
+                                narrow ? narrowNoteFont : noteFont);
             design::setBackground(note, noteColour);
             QWidget::setTabOrder(previous, position);
             QWidget::setTabOrder(position, note);
