@@ -1,0 +1,80 @@
+// Arbitrary bytes as a typed length: the reading, the stored length, then every table and
+// mode with their texts, as a user's typing and choices run them.
+#include "length_reading.h"
+#include "scale.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+using namespace dorvane;
+
+namespace
+{
+
+[[noreturn]] void fail(const char *what, Currency length)
+{
+    std::fprintf(stderr, "%s for the length %s\n", what, CurrencyText(length, ".").c_str());
+    std::abort();
+}
+
+// Checks every row as the window would write it.
+struct CheckedRows : RowWriter {
+    Currency length;
+    void writePosition(int row, Currency position) override
+    {
+        if (row < 0 || row >= RowCount)
+            fail("row outside the table", length);
+        const Currency zero;
+        const bool between = length >= zero ? (position >= zero && position <= length)
+                                            : (position <= zero && position >= length);
+        if (!between)
+            fail("position outside 0 to the length", length);
+        if (CurrencyText(position, ",").empty())
+            fail("empty text", length);
+    }
+    void writeNote(int row, std::string_view note) override
+    {
+        if (row < 0 || row >= RowCount || note.empty())
+            fail("bad note", length);
+    }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    const StoredLength stored = LengthFromText(text);
+    const Currency length = stored.value;
+    if (stored.status == LengthStatus::OutOfRange && length != Currency{})
+        fail("out of range but not stored as 0", length);
+
+    CheckedRows rows;
+    rows.length = length;
+    const Currency half = HalfLength(length);
+    using namespace scales;
+    for (Scale scale : {TemperedDiatonic, TemperedChromatic, DiatonicShared, ZarlinoDiatonicOwn,
+                        PythagoreanDiatonicOwn, SimplifiedShared, ZarlinoSimplifiedOwn,
+                        PythagoreanSimplifiedOwn, PythagoreanChromatic, ZarlinoChromatic}) {
+        WritePositions(scale, length, half, rows);
+        WriteNotes(scale, rows);
+    }
+    for (const Mode &mode : Modes) {
+        WritePositions(mode.rows, length, half, rows);
+        WriteNotes(mode.rows, rows);
+    }
+    WriteNotes(DiatonicNotes, rows);
+    WriteNotes(ChromaticNotes, rows);
+
+    // Up to 10^9 in magnitude, the text of the length reads back as the same length.
+    constexpr std::int64_t Billion = 10'000'000'000'000;
+    if (length.scaled() <= Billion && length.scaled() >= -Billion) {
+        const StoredLength back = LengthFromText(CurrencyText(length, "."));
+        if (back.value != length || back.status != LengthStatus::Read)
+            fail("text does not read back", length);
+    }
+    return 0;
+}
