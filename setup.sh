@@ -32,21 +32,22 @@ run)
 test)
     ctest --test-dir build --output-on-failure
 
+    fuzzing="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DDORVANE_WINDOWS=OFF -DDORVANE_FUZZ=ON -DBUILD_TESTING=OFF "-DCMAKE_CXX_FLAGS=$fuzzing"
+    cmake --build build-fuzz
+    findings=build-fuzz/findings   # a crashing input is kept here
+    corpus=$(mktemp -d)
+    mkdir -p "$findings"
+    build-fuzz/fuzz/fuzz_length -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 \
+        -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" fuzz/corpus
+
     sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=$sanitizers"
     cmake --build build-sanitize
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-sanitize --output-on-failure
-
-    fuzzing="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
-    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DDORVANE_WINDOWS=OFF -DDORVANE_FUZZ=ON -DBUILD_TESTING=OFF "-DCMAKE_CXX_FLAGS=$fuzzing"
-    cmake --build build-fuzz
-    findings=$(mktemp -d)
-    corpus=$(mktemp -d)
-    build-fuzz/fuzz/fuzz_length -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 \
-        -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" fuzz/corpus
     ;;
 *)
     echo "usage: $0 [run|test]" >&2
