@@ -29,8 +29,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    design::installFontSubstitutes();
+    design::prepareApplication();
 
     Base window;
     window.show();

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing on a Debian 12 machine, builds, then opens the program ("run") or
-# runs the whole test suite ("test"): the tests, the same tests built with the address and
-# undefined-behaviour sanitizers, and a bounded run of the fuzz target of the numeric core.
+# runs the whole test suite ("test"): the tests, a short run of the benchmark program, a bounded
+# run of the fuzz target of the numeric core, and the tests built with the address and
+# undefined-behaviour sanitizers.
 # Run it as root, or with sudo available.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 xvfb xauth)
 if [ "${1:-run}" = test ]; then
-    packages+=(clang libclang-rt-14-dev)
+    packages+=(clang libclang-rt-14-dev libbenchmark-dev)
 fi
 
 missing=()
@@ -31,6 +32,12 @@ run)
     ;;
 test)
     ctest --test-dir build --output-on-failure
+
+    # The benchmark program, built and run once, briefly, so that it keeps working.
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDORVANE_BENCH=ON \
+        -DBUILD_TESTING=OFF
+    cmake --build build-bench
+    build-bench/bench/dorvane_bench --benchmark_min_time=0.001
 
     fuzzing="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
     cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -6,6 +6,8 @@
 #include "result_sheet.h"
 
 #include <QComboBox>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -111,15 +114,41 @@ QStringList Base::scaleNames()
     return names;
 }
 
+namespace
+{
+
+// The window's pictures, decoded once; images only, as pixmaps belong to the window's thread.
+struct Pictures {
+    QImage background;
+    QList<QImage> icon; // 32 and 16 pixels
+    QImage printer;
+};
+
+Pictures decodePictures()
+{
+    Pictures pictures;
+    pictures.background = QImage(QStringLiteral(":/resources/background.jpg"));
+    QImageReader icon(QStringLiteral(":/resources/dorvane.ico"));
+    for (int k = 0; k < icon.imageCount(); ++k) {
+        pictures.icon << icon.read();
+        icon.jumpToNextImage();
+    }
+    pictures.printer = QImage(QStringLiteral(":/resources/printer.png"));
+    return pictures;
+}
+
+} // namespace
+
 Base::Base(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      background(QStringLiteral(":/resources/background.jpg"))
+                          Qt::WindowCloseButtonHint)
 {
+    // The pictures are decoded on another core while the controls are built.
+    std::future<Pictures> pictures = std::async(std::launch::async, decodePictures);
+
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(QStringLiteral("Dorvane 2.4"));
-    setWindowIcon(QIcon(QStringLiteral(":/resources/dorvane.ico")));
     setFixedSize(design::pixels(7110), design::pixels(5730));
 
     const QString separator = QLocale::system().decimalPoint();
@@ -130,6 +159,14 @@ Base::Base(QWidget *parent)
     createModeControls();
     setTabOrder();
     Longvib->setFocus();
+
+    Pictures decoded = pictures.get();
+    background = QPixmap::fromImage(std::move(decoded.background));
+    QIcon icon;
+    for (const QImage &size : decoded.icon)
+        icon.addPixmap(QPixmap::fromImage(size));
+    setWindowIcon(icon);
+    Command4->setIcon(QPixmap::fromImage(std::move(decoded.printer)));
 }
 
 Base::~Base() = default;
@@ -165,7 +202,6 @@ void Base::createControls()
     connect(Combo1, &QComboBox::activated, this, &Base::Combo1_Click);
 
     Command4 = button(this, "Command4", QString(), design::twips(6360, 0, 375, 330));
-    Command4->setIcon(QIcon(QStringLiteral(":/resources/printer.png")));
     Command4->setIconSize(QSize(16, 16));
 
     connect(Command4, &QPushButton::clicked, this, &Base::Command4_Click);
@@ -374,10 +410,11 @@ void Base::HScroll1_Change()
 void Base::ClearTable()
 {
     for (int i = 0; i < RowCount; ++i) {
-        Text1[i]->hide();
-        Text1[i]->clear();
-        Sol1[i]->hide();
-        Sol1[i]->clear();
+        for (QLineEdit *box : {Text1[i], Sol1[i]}) {
+            box->hide();
+            if (!box->text().isEmpty()) // emptying an empty box would only lay it out again
+                box->clear();
+        }
     }
     showModeControls(false);
 }

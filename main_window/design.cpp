@@ -1,8 +1,12 @@
 #include "design.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QHash>
 #include <QLineEdit>
+#include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -11,7 +15,25 @@ namespace design
 
 QFont font(const char *family, double points)
 {
-    QFont f(QString::fromLatin1(family));
+    // The face for a design name is chosen once: the family itself where the system has it,
+    // otherwise its first substitute that it has. Asking the font system for installed faces
+    // only spares it a search for fallbacks of every missing name.
+    static QHash<QString, QString> faces;
+    const QString name = QString::fromLatin1(family);
+    auto face = faces.constFind(name);
+    if (face == faces.constEnd()) {
+        QString chosen = name;
+        if (!QFontDatabase::hasFamily(name)) {
+            const QStringList substitutes = QFont::substitutes(name);
+            const auto installed =
+                std::find_if(substitutes.begin(), substitutes.end(),
+                             [](const QString &s) { return QFontDatabase::hasFamily(s); });
+            if (installed != substitutes.end())
+                chosen = *installed;
+        }
+        face = faces.insert(name, chosen);
+    }
+    QFont f(*face);
     f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     f.setBold(true);
     return f;
@@ -19,8 +41,9 @@ QFont font(const char *family, double points)
 
 void installFontSubstitutes()
 {
-    // Metric-compatible faces for the two families the system may lack; "MS Sans Serif" was a
-    // narrow bitmap face, so a narrow sans face stands in for it rather than a wide one.
+    // Metric-compatible faces for the two families the system may lack. "MS Sans Serif" was a
+    // small bitmap sans face; the Arial-compatible face stands in for it too, rather than a
+    // wide one that would clip the numbers, and one face loads faster than two.
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
@@ -29,14 +52,61 @@ void installFontSubstitutes()
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
+namespace
+{
+
+// A text box with the classic sunken border of two pixels, drawn with four fills: a table of
+// 86 boxes repaints several times faster than with the style's rounded, antialiased frames.
+class SunkenBox : public QLineEdit
+{
+public:
+    explicit SunkenBox(QWidget *parent) : QLineEdit(parent)
+    {
+        setFrame(false);
+        setTextMargins(Border, 0, Border, 0);
+        setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted here
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLineEdit::paintEvent(event);
+        QPainter painter(this);
+        const QPalette &p = palette();
+        const int w = width();
+        const int h = height();
+        painter.fillRect(0, 0, w, 1, p.color(QPalette::Dark));
+        painter.fillRect(0, 0, 1, h, p.color(QPalette::Dark));
+        painter.fillRect(1, 1, w - 2, 1, p.color(QPalette::Shadow));
+        painter.fillRect(1, 1, 1, h - 2, p.color(QPalette::Shadow));
+        painter.fillRect(0, h - 1, w, 1, p.color(QPalette::Light));
+        painter.fillRect(w - 1, 0, 1, h, p.color(QPalette::Light));
+        painter.fillRect(1, h - 2, w - 2, 1, p.color(QPalette::Midlight));
+        painter.fillRect(w - 2, 1, 1, h - 2, p.color(QPalette::Midlight));
+    }
+
+private:
+    static constexpr int Border = 2;
+};
+
+} // namespace
+
 QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFont &font)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new SunkenBox(parent);
     box->setObjectName(name);
     box->setGeometry(place);
     box->setFont(font);
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
+}
+
+void prepareApplication()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    installFontSubstitutes();
+    // The design's most common font as the default: no control then loads a face it never uses.
+    QApplication::setFont(font("MS Sans Serif", 8.25));
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

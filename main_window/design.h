@@ -24,11 +24,15 @@ inline QRect twips(int left, int top, int width, int height)
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
-// A bold design font; 8.25 points are 11 pixels at 96 dpi, 9.75 are 13, 11.25 are 15.
+// A bold design font, in the face that stands for its family here (see installFontSubstitutes);
+// 8.25 points are 11 pixels at 96 dpi, 9.75 are 13, 11.25 are 15.
 QFont font(const char *family, double points);
 
 // Faces for the design's font families where the system lacks them; call once at start.
 void installFontSubstitutes();
+
+// The look of the program: its widget style and its fonts; call once the application exists.
+void prepareApplication();
 
 // A single-line text box with its design name, place and font, and no length limit.
 QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFont &font);

@@ -2,6 +2,8 @@
 // the reset and the equal-tempered tables.
 #include "window_test.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -83,6 +85,17 @@ private slots:
         QVERIFY(!control<QPushButton>(window, "Command4")->icon().isNull());
         QCOMPARE(window.storedLength(), Currency{});
         QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::NoScale);
+    }
+
+    void designFontsAreInstalledFaces()
+    {
+        // The set-up installs the faces that stand in for the design's three families.
+        for (const char *family : {"Arial", "MS Sans Serif", "Times New Roman"}) {
+            const QFont font = design::font(family, 8.25);
+            QVERIFY2(QFontDatabase::hasFamily(font.family()), family);
+            QCOMPARE(QFontInfo(font).family().compare(font.family(), Qt::CaseInsensitive), 0);
+            QVERIFY(font.bold());
+        }
     }
 
     void topLineAndModeControlsInPlace_data()

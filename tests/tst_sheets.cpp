@@ -230,11 +230,10 @@ private slots:
             const QFont font = seen.fonts[name];
             if (name.startsWith("Tex1(")) {
                 const int row = name.mid(5).chopped(1).toInt();
-                QCOMPARE(font.family(), narrow.contains(row) ? "MS Sans Serif" : "Arial");
-                QCOMPARE(font.pixelSize(), 13);
+                QCOMPARE(font,
+                         design::font(narrow.contains(row) ? "MS Sans Serif" : "Arial", 9.75));
             } else if (name.startsWith("Text1(")) {
-                QCOMPARE(font.family(), "Times New Roman");
-                QCOMPARE(font.pixelSize(), 16);
+                QCOMPARE(font, design::font("Times New Roman", 12));
             }
         }
         QCOMPARE(seen.fonts["Label3"].pixelSize(), namePixels);
@@ -333,7 +332,7 @@ private slots:
         QCOMPARE(first.places["Picture1"], QRect(96, 88, 35, 44));
         QCOMPARE(first.fonts["Label1"].pixelSize(), 13);
         QCOMPARE(first.fonts["Label3"].pixelSize(), 11);
-        QCOMPARE(first.fonts["Label3"].family(), "MS Sans Serif");
+        QCOMPARE(first.fonts["Label3"], design::font("MS Sans Serif", 8.25));
         const Seen second = pressAndLook(window, "Command2");
         QCOMPARE(second.window, first.window);
         QCOMPARE(second.texts, first.texts);

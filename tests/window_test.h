@@ -18,8 +18,7 @@ namespace window_test
 
 inline void setUpApplication()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    design::installFontSubstitutes();
+    design::prepareApplication();
 }
 
 // A figure written with a decimal comma, as the window shows it under the system's settings.
