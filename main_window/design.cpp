@@ -39,6 +39,9 @@ QFont font(const char *family, double points)
     return f;
 }
 
+namespace
+{
+
 void installFontSubstitutes()
 {
     // Metric-compatible faces for the two families the system may lack. "MS Sans Serif" was a
@@ -52,10 +55,7 @@ void installFontSubstitutes()
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
-namespace
-{
-
-// A text box with the classic sunken border of two pixels, drawn with four fills: a table of
+// A text box with the classic sunken border of two pixels, drawn with plain fills: a table of
 // 86 boxes repaints several times faster than with the style's rounded, antialiased frames.
 class SunkenBox : public QLineEdit
 {

@@ -24,14 +24,12 @@ inline QRect twips(int left, int top, int width, int height)
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
-// A bold design font, in the face that stands for its family here (see installFontSubstitutes);
-// 8.25 points are 11 pixels at 96 dpi, 9.75 are 13, 11.25 are 15.
+// A bold design font, in the face that stands for its family here; 8.25 points are 11 pixels at
+// 96 dpi, 9.75 are 13, 11.25 are 15. Needs prepareApplication first.
 QFont font(const char *family, double points);
 
-// Faces for the design's font families where the system lacks them; call once at start.
-void installFontSubstitutes();
-
-// The look of the program: its widget style and its fonts; call once the application exists.
+// The look of the program: its widget style, the faces that stand for the design's font
+// families where the system lacks them, and the default font; call once the application exists.
 void prepareApplication();
 
 // A single-line text box with its design name, place and font, and no length limit.
@@ -43,7 +41,7 @@ void setBackground(QWidget *widget, const QColor &colour);
 // Sets the text of a box the program fills and shows its beginning, not its end.
 void setBoxText(QLineEdit *box, const QString &text);
 
-// Colours of the system's roles that Qt has no role of its own for.
+// The system's colours for the roles the design names: tooltip background, scroll bar, menu bar.
 QColor tooltipBackground();
 QColor scrollBarColour();
 QColor menuBarColour();

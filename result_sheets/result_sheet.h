@@ -44,8 +44,6 @@ public:
     // Loads the sheet from its design, fills it from the main window and shows it modally.
     void showFilledFrom(const QWidget &mainWindow);
 
-    const SheetDesign &design() const { return sheetDesign; }
-
 private:
     void load();
     void unload();
