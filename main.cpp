@@ -29,6 +29,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    // The desktop entry that starts the program, so that docks group its windows under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.dorvane.Dorvane"));
     design::prepareApplication();
 
     Base window;
