@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Makes the Debian package in the build folder, unpacks it into a staging folder as dpkg would
+# install it, and checks what a user's machine gets: exactly the expected files, dependencies
+# that include the libraries, the fonts and the display plugins, valid desktop metadata, icons
+# of the size their folder says, and a program whose libraries all resolve.
+#   tests/package.sh BUILD_DIR STAGING_DIR VERSION
+set -euo pipefail
+build=$1 staging=$2 version=$3
+app=fr.dorvane.Dorvane
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+rm -f "$build"/dorvane_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+debs=("$build"/dorvane_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: cpack made no single .deb" >&2; exit 1; }
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+case "$(basename "$deb")" in
+"dorvane_${version}-1_$(dpkg --print-architecture).deb") ;;
+*) fail "package file name does not carry version $version and this architecture" ;;
+esac
+
+rm -rf "$staging"
+dpkg-deb -x "$deb" "$staging"
+
+# Every file, and nothing more: no test program, library or header slips into the package.
+expected=(
+    "usr/bin/dorvane"
+    "usr/share/applications/$app.desktop"
+    "usr/share/icons/hicolor/128x128/apps/$app.png"
+    "usr/share/icons/hicolor/16x16/apps/$app.png"
+    "usr/share/icons/hicolor/256x256/apps/$app.png"
+    "usr/share/icons/hicolor/32x32/apps/$app.png"
+    "usr/share/icons/hicolor/48x48/apps/$app.png"
+    "usr/share/metainfo/$app.metainfo.xml"
+)
+actual=$(cd "$staging" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
+if [ "$actual" != "$wanted" ]; then
+    fail "installed files differ from the expected list:"
+    diff <(echo "$wanted") <(echo "$actual") >&2 || true
+fi
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation2 \
+    qt6-qpa-plugins; do
+    grep -Fxq "$package" <<<"$names" || fail "Depends lacks $package"
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "${version}-1" ] || fail "package version is not ${version}-1"
+
+program="$staging/usr/bin/dorvane"
+[ -x "$program" ] || fail "the program is not executable"
+if ldd "$program" | grep -q "not found"; then
+    fail "unresolved libraries: $(ldd "$program" | grep "not found" | tr '\n' ' ')"
+fi
+if file "$program" | grep -q "with debug_info"; then
+    fail "the program in the package still carries its debug information"
+fi
+
+entry="$staging/usr/share/applications/$app.desktop"
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects the desktop entry"
+key() { sed -n "s/^$1=//p" "$entry" | head -1; }
+for k in "Name" "Comment" "Comment\[fr\]" "GenericName\[fr\]"; do
+    [ -n "$(key "$k")" ] || fail "desktop entry has no $k"
+done
+exec_name=$(key Exec | awk '{print $1}')
+[ -x "$staging/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+[ "$(key Icon)" = "$app" ] || fail "Icon= is not $app"
+
+for size in 16 32 48 128 256; do
+    icon="$staging/usr/share/icons/hicolor/${size}x${size}/apps/$app.png"
+    [ -f "$icon" ] || continue
+    got=$(identify -format '%m %wx%h' "$icon")
+    [ "$got" = "PNG ${size}x${size}" ] || fail "icon for ${size}x${size} is $got"
+done
+
+metainfo="$staging/usr/share/metainfo/$app.metainfo.xml"
+grep -q "<id>$app</id>" "$metainfo" || fail "metainfo id is not $app"
+grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $app.desktop"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+else
+    echo "appstreamcli is not installed: the metainfo is not validated"
+fi
+
+[ "$failures" -eq 0 ] || exit 1
+echo "package checked: ${#expected[@]} files in $staging"

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Uses the installed program as a person would, on a real X server (Xvfb with a window manager,
+# the toolkit's X11 platform, not the offscreen one): starts it from its menu entry, types a
+# length, picks "Zarlino Chromatique" from the list with the keyboard, opens the result sheet
+# with the printer button and closes it with Escape, checks the screenshots, then closes the
+# window from the window manager and checks the exit code.
+#   tests/real_display.sh STAGING_DIR OUTPUT_DIR
+# Needs xvfb, xauth, openbox, xdotool and imagemagick (bash setup.sh test installs them).
+set -euo pipefail
+staging=$(cd "$1" && pwd)
+out=$2
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+for tool in xvfb-run openbox xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
+done
+if [ "${DORVANE_ON_XVFB:-}" != 1 ]; then
+    exec env DORVANE_ON_XVFB=1 xvfb-run -a -s "-screen 0 1024x640x24" "$0" "$@"
+fi
+
+app=fr.dorvane.Dorvane
+entry="$staging/usr/share/applications/$app.desktop"
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+# Polls COMMAND until it succeeds, for at most SECONDS.
+await() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do
+        "$@" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+visible() { xdotool search --onlyvisible --name "$1" | head -1 | grep .; }
+# Statistics of a picture, or of its WIDTHxHEIGHT+X+Y part, as fractions in 0..1.
+measure() { convert "$1" -colorspace Gray -format "%[fx:$2]" info:; }
+dark() { convert "$1" -crop "$2" -colorspace Gray -threshold 30% -negate -format "%[fx:mean]" info:; }
+white() { convert "$1" -crop "$2" -colorspace Gray -threshold 90% -format "%[fx:mean]" info:; }
+above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+openbox >/dev/null 2>&1 &
+pids+=($!)
+await 5 xdotool get_desktop >/dev/null || fail "the window manager did not start"
+
+# The menu starts the Exec line of the entry, found on the PATH, with no field codes here.
+command_line=$(sed -n 's/^Exec=//p' "$entry" | head -1 | sed 's/ *%[fFuUick]//g')
+[ -n "$command_line" ] || fail "no Exec line in $entry"
+read -ra argv <<<"$command_line"
+echo "starting: ${argv[*]} (from $entry)"
+env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb PATH="$staging/usr/bin:$PATH" \
+    LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "${argv[@]}" >"$out/program.log" 2>&1 &
+program=$!
+pids+=("$program")
+
+window=""
+for _ in $(seq 100); do
+    kill -0 "$program" 2>/dev/null || fail "the program ended at start: $(cat "$out/program.log")"
+    window=$(visible '^Dorvane 2\.4$') && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no window \"Dorvane 2.4\" within 10 s"
+echo "window $window is shown"
+
+# The window's class is the one the menu entry names, so docks match it to its entry.
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+xdotool search --class "^$class\$" | grep -qx "$window" || fail "window class is not $class"
+
+xdotool windowactivate --sync "$window"
+sleep 0.3
+# The length box has the focus at start; the list comes two Tabs later.
+xdotool type --delay 60 650
+sleep 0.3
+import -window "$window" "$out/before.png"
+xdotool key Tab
+sleep 0.1
+xdotool key Tab
+sleep 0.1
+for _ in 1 2 3 4; do # the fourth entry: "Zarlino Chromatique"
+    xdotool key Down
+    sleep 0.1
+done
+sleep 0.4
+import -window "$window" "$out/main-window.png"
+
+# The printer button at the top right of the window opens the sheet of the current table.
+xdotool mousemove --window "$window" 436 11 click 1
+await 5 visible '^ Dorvane 2\.4$' >/dev/null || fail "no result sheet within 5 s"
+sheet=$(visible '^ Dorvane 2\.4$')
+sleep 0.5
+import -window "$sheet" "$out/result-sheet.png"
+xdotool key Escape
+await 5 sh -c "! xdotool search --onlyvisible --name '^ Dorvane 2\\.4\$' >/dev/null" ||
+    fail "the result sheet did not close on Escape"
+kill -0 "$program" 2>/dev/null || fail "the program ended with the sheet"
+
+echo "whole window: mean $(measure "$out/main-window.png" mean), spread $(measure "$out/main-window.png" standard_deviation)"
+above "$(measure "$out/main-window.png" standard_deviation)" 0.08 || fail "the window is blank"
+above "$(measure "$out/main-window.png" mean)" 0.1 || fail "the window is black"
+# Inside each of the 11 position boxes of the first column (57 x 19 pixels from (8, 32), one
+# every 32 pixels): wood before the pick; a white fill with dark figures after it.
+for row in $(seq 0 10); do
+    inside=53x15+10+$((34 + 32 * row))
+    above 0.05 "$(white "$out/before.png" "$inside")" || fail "box $row shown before a pick"
+    after_white=$(white "$out/main-window.png" "$inside")
+    after_dark=$(dark "$out/main-window.png" "$inside")
+    echo "position box $row: white $after_white, dark $after_dark"
+    above "$after_white" 0.5 || fail "position box $row is not shown after the pick"
+    above "$after_dark" 0.02 || fail "position box $row holds no figures"
+done
+above "$(measure "$out/result-sheet.png" standard_deviation)" 0.08 || fail "the result sheet is blank"
+above "$(dark "$out/result-sheet.png" 100%x100%+0+0)" 0.01 || fail "the result sheet holds no text"
+
+# Closed as a person closes it: Alt+F4, handled by the window manager.
+xdotool windowactivate --sync "$window"
+xdotool key alt+F4
+for _ in $(seq 50); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$program" 2>/dev/null && fail "the program still runs 5 s after its window was closed"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "the program exited with $status: $(cat "$out/program.log")"
+echo "closed; exit code 0; screenshots in $out"
