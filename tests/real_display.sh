@@ -16,7 +16,7 @@ for tool in xvfb-run openbox xdotool import convert; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 if [ "${DORVANE_ON_XVFB:-}" != 1 ]; then
-    exec env DORVANE_ON_XVFB=1 xvfb-run -a -s "-screen 0 1024x640x24" "$0" "$@"
+    exec env DORVANE_ON_XVFB=1 xvfb-run -a -s "-screen 0 1024x640x24" bash "$0" "$@"
 fi
 
 app=fr.dorvane.Dorvane
