@@ -45,9 +45,9 @@ dark() { convert "$1" -crop "$2" -colorspace Gray -threshold 30% -negate -format
 white() { convert "$1" -crop "$2" -colorspace Gray -threshold 90% -format "%[fx:mean]" info:; }
 above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
-openbox >/dev/null 2>&1 &
+openbox >"$out/openbox.log" 2>&1 &
 pids+=($!)
-await 5 xdotool get_desktop >/dev/null || fail "the window manager did not start"
+await 10 xdotool get_desktop >/dev/null || fail "the window manager did not start: $(cat "$out/openbox.log")"
 
 # The menu starts the Exec line of the entry, found on the PATH, with no field codes here.
 command_line=$(sed -n 's/^Exec=//p' "$entry" | head -1 | sed 's/ *%[fFuUick]//g')
@@ -74,6 +74,7 @@ xdotool search --class "^$class\$" | grep -qx "$window" || fail "window class is
 
 xdotool windowactivate --sync "$window"
 sleep 0.3
+import -window "$window" "$out/start.png"
 # The length box has the focus at start; the list comes two Tabs later.
 xdotool type --delay 60 650
 sleep 0.3
@@ -103,8 +104,14 @@ kill -0 "$program" 2>/dev/null || fail "the program ended with the sheet"
 echo "whole window: mean $(measure "$out/main-window.png" mean), spread $(measure "$out/main-window.png" standard_deviation)"
 above "$(measure "$out/main-window.png" standard_deviation)" 0.08 || fail "the window is blank"
 above "$(measure "$out/main-window.png" mean)" 0.1 || fail "the window is black"
+# The length box (57 x 22 pixels at (128, 0)) holds figures once the length is typed.
+length_box=53x18+130+2
+above "$(dark "$out/before.png" $length_box)" "$(awk -v d="$(dark "$out/start.png" $length_box)" \
+    'BEGIN { print d + 0.02 }')" || fail "the typed length does not show in its box"
 # Inside each of the 11 position boxes of the first column (57 x 19 pixels from (8, 32), one
-# every 32 pixels): wood before the pick; a white fill with dark figures after it.
+# every 32 pixels): wood before the pick; a white fill with dark figures after it. Positions of
+# 650 have several figures each: a length of 0 would leave a single "0" in every box.
+ink=0
 for row in $(seq 0 10); do
     inside=53x15+10+$((34 + 32 * row))
     above 0.05 "$(white "$out/before.png" "$inside")" || fail "box $row shown before a pick"
@@ -113,7 +120,9 @@ for row in $(seq 0 10); do
     echo "position box $row: white $after_white, dark $after_dark"
     above "$after_white" 0.5 || fail "position box $row is not shown after the pick"
     above "$after_dark" 0.02 || fail "position box $row holds no figures"
+    ink=$(awk -v a="$ink" -v b="$after_dark" 'BEGIN { print a + b }')
 done
+above "$ink" 0.6 || fail "the first column holds too few figures for a length of 650 ($ink)"
 above "$(measure "$out/result-sheet.png" standard_deviation)" 0.08 || fail "the result sheet is blank"
 above "$(dark "$out/result-sheet.png" 100%x100%+0+0)" 0.01 || fail "the result sheet holds no text"
 
