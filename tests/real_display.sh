@@ -19,6 +19,7 @@ if [ "${DORVANE_ON_XVFB:-}" != 1 ]; then
     exec env DORVANE_ON_XVFB=1 xvfb-run -a -s "-screen 0 1024x640x24" bash "$0" "$@"
 fi
 
+source "$(dirname "$0")/../tools/x11_session.sh"
 app=fr.dorvane.Dorvane
 entry="$staging/usr/share/applications/$app.desktop"
 pids=()
@@ -28,26 +29,15 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-# Polls COMMAND until it succeeds, for at most SECONDS.
-await() {
-    local seconds=$1
-    shift
-    for _ in $(seq $((seconds * 10))); do
-        "$@" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    return 1
-}
-visible() { xdotool search --onlyvisible --name "$1" | head -1 | grep .; }
 # Statistics of a picture, or of its WIDTHxHEIGHT+X+Y part, as fractions in 0..1.
 measure() { convert "$1" -colorspace Gray -format "%[fx:$2]" info:; }
 dark() { convert "$1" -crop "$2" -colorspace Gray -threshold 30% -negate -format "%[fx:mean]" info:; }
 white() { convert "$1" -crop "$2" -colorspace Gray -threshold 90% -format "%[fx:mean]" info:; }
 above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
-openbox >"$out/openbox.log" 2>&1 &
-pids+=($!)
-await 10 xdotool get_desktop >/dev/null || fail "the window manager did not start: $(cat "$out/openbox.log")"
+start_window_manager "$out/openbox.log" ||
+    fail "the window manager did not start: $(cat "$out/openbox.log")"
+pids+=("$wm_pid")
 
 # The menu starts the Exec line of the entry, found on the PATH, with no field codes here.
 command_line=$(sed -n 's/^Exec=//p' "$entry" | head -1 | sed 's/ *%[fFuUick]//g')
@@ -59,13 +49,8 @@ env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb PATH="$staging/usr/bin:$PATH" \
 program=$!
 pids+=("$program")
 
-window=""
-for _ in $(seq 100); do
-    kill -0 "$program" 2>/dev/null || fail "the program ended at start: $(cat "$out/program.log")"
-    window=$(visible '^Dorvane 2\.4$') && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window \"Dorvane 2.4\" within 10 s"
+window=$(await_window '^Dorvane 2\.4$' 10 "$program") ||
+    fail "no window \"Dorvane 2.4\" within 10 s; the program says: $(cat "$out/program.log")"
 echo "window $window is shown"
 
 # The window's class is the one the menu entry names, so docks match it to its entry.
@@ -75,29 +60,25 @@ xdotool search --class "^$class\$" | grep -qx "$window" || fail "window class is
 xdotool windowactivate --sync "$window"
 sleep 0.3
 import -window "$window" "$out/start.png"
-# The length box has the focus at start; the list comes two Tabs later.
+# The length box has the focus at start.
 xdotool type --delay 60 650
 sleep 0.3
 import -window "$window" "$out/before.png"
-xdotool key Tab
-sleep 0.1
-xdotool key Tab
-sleep 0.1
-for _ in 1 2 3 4; do # the fourth entry: "Zarlino Chromatique"
-    xdotool key Down
-    sleep 0.1
-done
+pick_scale 3 # "Zarlino Chromatique"
 sleep 0.4
 import -window "$window" "$out/main-window.png"
 
 # The printer button at the top right of the window opens the sheet of the current table.
 xdotool mousemove --window "$window" 436 11 click 1
-await 5 visible '^ Dorvane 2\.4$' >/dev/null || fail "no result sheet within 5 s"
-sheet=$(visible '^ Dorvane 2\.4$')
+sheet=$(await_window '^ Dorvane 2\.4$' 5) || fail "no result sheet within 5 s"
 sleep 0.5
 import -window "$sheet" "$out/result-sheet.png"
 xdotool key Escape
-await 5 sh -c "! xdotool search --onlyvisible --name '^ Dorvane 2\\.4\$' >/dev/null" ||
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^ Dorvane 2\.4$' >/dev/null || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^ Dorvane 2\.4$' >/dev/null &&
     fail "the result sheet did not close on Escape"
 kill -0 "$program" 2>/dev/null || fail "the program ended with the sheet"
 

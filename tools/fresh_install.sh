@@ -12,6 +12,7 @@ work=$(realpath -m "${2:-/tmp/dorvane-fresh}")
 shot=$(realpath -m "${3:-$work/fresh-install.png}")
 root=$work/root
 display=:${DORVANE_DISPLAY:-57}
+source "$(dirname "$0")/x11_session.sh"
 
 mkdir -p "$work"
 if [ ! -x "$root/usr/bin/apt-get" ]; then
@@ -37,9 +38,8 @@ Xvfb "$display" -screen 0 1024x640x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=$display
 sleep 1
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_window_manager
+pids+=("$wm_pid")
 
 # As the menu does: the Exec line of the installed entry, found on the system's PATH.
 chroot "$root" env DISPLAY="$display" LANG=fr_FR.UTF-8 bash -c \
@@ -47,15 +47,11 @@ chroot "$root" env DISPLAY="$display" LANG=fr_FR.UTF-8 bash -c \
     >"$work/program.log" 2>&1 &
 program=$!
 pids+=("$program")
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Dorvane 2\.4$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "no window; program log:" >&2; cat "$work/program.log" >&2; exit 1; }
+window=$(await_window '^Dorvane 2\.4$' 10 "$program") ||
+    { echo "no window; program log:" >&2; cat "$work/program.log" >&2; exit 1; }
 xdotool windowactivate --sync "$window"
 xdotool type --delay 50 650
-xdotool key Tab Tab Down Down Down Down
+pick_scale 3 # "Zarlino Chromatique"
 sleep 0.5
 import -window root "$shot"
 xdotool key alt+F4

@@ -11,17 +11,12 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1000x540x24" "$0" "$@"
 fi
 
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
+source "$here/tools/x11_session.sh"
+start_window_manager
 "$here/build/dorvane" &
 app=$!
-trap 'kill $app $wm 2>/dev/null || true' EXIT
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --name "^Dorvane 2.4$" 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.1
-done
+trap 'kill $app $wm_pid 2>/dev/null || true' EXIT
+window=$(await_window '^Dorvane 2\.4$' 10 "$app")
 xdotool windowmove --sync "$window" 20 30
 xdotool windowactivate --sync "$window"
 sleep 0.3
@@ -33,8 +28,7 @@ if [ -n "$scale" ]; then
     index=-1
     for i in "${!names[@]}"; do [ "${names[$i]}" = "$scale" ] && index=$i; done
     [ "$index" -ge 0 ] || { echo "unknown scale: $scale" >&2; exit 2; }
-    xdotool key Tab; sleep 0.1; xdotool key Tab   # past "?" to the scale list
-    for _ in $(seq 0 "$index"); do xdotool key Down; sleep 0.05; done
+    pick_scale "$index"
 fi
 case "$open" in
 sheet) xdotool mousemove --window "$window" 436 11 click 1 ;;  # the printer button

@@ -1,0 +1,39 @@
+# Driving the program on an X server as a person would; sourced by the scripts that do it.
+# Needs openbox and xdotool.
+
+# start_window_manager [LOG]: starts openbox and waits until it manages the screen (10 s at
+# most); its process id is left in wm_pid.
+start_window_manager() {
+    openbox >"${1:-/dev/null}" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+        xdotool get_desktop >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# await_window TITLE_REGEX [SECONDS] [PID]: prints the id of the first visible window whose
+# title matches, waiting SECONDS (10) at most; fails at once if process PID has ended.
+await_window() {
+    local name=$1 seconds=${2:-10} pid=${3:-}
+    for _ in $(seq $((seconds * 10))); do
+        [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || return 1
+        xdotool search --onlyvisible --name "$name" 2>/dev/null | head -1 | grep . && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# pick_scale INDEX: from the length box, two Tabs lead to the scale list (past "?"); with no
+# scale picked yet, INDEX + 1 presses of Down pick entry INDEX, counted from 0.
+pick_scale() {
+    xdotool key Tab
+    sleep 0.1
+    xdotool key Tab
+    sleep 0.1
+    for _ in $(seq 0 "$1"); do
+        xdotool key Down
+        sleep 0.1
+    done
+}
