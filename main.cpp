@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     // The desktop entry that starts the program, so that docks group its windows under it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("fr.dorvane.Dorvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
     design::prepareApplication();
 
     Base window;

@@ -3,10 +3,9 @@
 # install it, and checks what a user's machine gets: exactly the expected files, dependencies
 # that include the libraries, the fonts and the display plugins, valid desktop metadata, icons
 # of the size their folder says, and a program whose libraries all resolve.
-#   tests/package.sh BUILD_DIR STAGING_DIR VERSION
+#   tests/package.sh BUILD_DIR STAGING_DIR VERSION APP_ID
 set -euo pipefail
-build=$1 staging=$2 version=$3
-app=fr.dorvane.Dorvane
+build=$1 staging=$2 version=$3 app=$4
 failures=0
 fail() {
     echo "FAIL: $*" >&2

@@ -4,11 +4,11 @@
 # length, picks "Zarlino Chromatique" from the list with the keyboard, opens the result sheet
 # with the printer button and closes it with Escape, checks the screenshots, then closes the
 # window from the window manager and checks the exit code.
-#   tests/real_display.sh STAGING_DIR OUTPUT_DIR
+#   tests/real_display.sh STAGING_DIR OUTPUT_DIR APP_ID
 # Needs xvfb, xauth, openbox, xdotool and imagemagick (bash setup.sh test installs them).
 set -euo pipefail
 staging=$(cd "$1" && pwd)
-out=$2
+out=$2 app=$3
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
@@ -20,7 +20,6 @@ if [ "${DORVANE_ON_XVFB:-}" != 1 ]; then
 fi
 
 source "$(dirname "$0")/../tools/x11_session.sh"
-app=fr.dorvane.Dorvane
 entry="$staging/usr/share/applications/$app.desktop"
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
@@ -29,7 +28,8 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-# Statistics of a picture, or of its WIDTHxHEIGHT+X+Y part, as fractions in 0..1.
+# Statistics of a whole picture (measure) or of its part WIDTHxHEIGHT+X+Y (dark, white): the
+# share of dark or of white pixels. All are fractions in 0..1.
 measure() { convert "$1" -colorspace Gray -format "%[fx:$2]" info:; }
 dark() { convert "$1" -crop "$2" -colorspace Gray -threshold 30% -negate -format "%[fx:mean]" info:; }
 white() { convert "$1" -crop "$2" -colorspace Gray -threshold 90% -format "%[fx:mean]" info:; }
