@@ -30,6 +30,14 @@ def detail(size):
     return {"frets": range(1, 15), "strings": 6, "rings": 3, "dots": True, "line": 1.0}
 
 
+def tile_mask(side, u):
+    """The rounded square of the tile, 232 units wide with corners of 44."""
+    mask = Image.new("L", (side, side), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([12 * u, 12 * u, 244 * u, 244 * u], radius=44 * u,
+                                           fill=255)
+    return mask
+
+
 def tile(side, u):
     """The rounded dark blue tile of the window icon, lit from the top."""
     image = Image.new("RGBA", (side, side), (0, 0, 0, 0))
@@ -39,10 +47,7 @@ def tile(side, u):
         colour = pictures.mix(NAVY_TOP, NAVY_BOTTOM, y / (side - 1)) + (255,)
         for x in range(side):
             pixels[x, y] = colour
-    mask = Image.new("L", (side, side), 0)
-    ImageDraw.Draw(mask).rounded_rectangle([12 * u, 12 * u, 244 * u, 244 * u], radius=44 * u,
-                                           fill=255)
-    image.paste(gradient, (0, 0), mask)
+    image.paste(gradient, (0, 0), tile_mask(side, u))
     rim = ImageDraw.Draw(image)
     rim.rounded_rectangle([13 * u, 13 * u, 243 * u, 243 * u], radius=43 * u,
                           outline=(90, 110, 220, 255), width=max(1, round(2 * u)))
@@ -128,11 +133,8 @@ def desktop_icon(size):
     image.alpha_composite(shadow, (offset[0] + round(4 * u), offset[1] + round(5 * u)))
     image.alpha_composite(instrument, offset)
     # Keep the instrument inside the tile's rounded corners.
-    mask = Image.new("L", (side, side), 0)
-    ImageDraw.Draw(mask).rounded_rectangle([12 * u, 12 * u, 244 * u, 244 * u], radius=44 * u,
-                                           fill=255)
     clipped = Image.new("RGBA", (side, side), (0, 0, 0, 0))
-    clipped.paste(image, (0, 0), mask)
+    clipped.paste(image, (0, 0), tile_mask(side, u))
     return clipped.resize((size, size), Image.LANCZOS)
 
 
