@@ -180,6 +180,89 @@ private slots:
                                                       << "-361,1111";
         QTest::newRow("-650.0001, half length") << qint64(-6500001) << "half"
                                                 << "-325";
+
+        // Lengths of every kind in every form, each chosen so that a plausible slip of the
+        // arithmetic changes a shown decimal; the comments name the slips a row catches.
+        const qint64 twoTo53 = qint64(1) << 53;
+        // A whole length. The factor computed as 2^(-1/12) at run time shows 109101281,8597.
+        QTest::newRow("1e9 at 2 semitones") << qint64(10000000000000) << "t2"
+                                            << "109101281,8596";
+        // A ratio applied as x * (b / a), or as x * b / a, shows 193,5938.
+        QTest::newRow("672, 1024/729 on the length") << qint64(6720000) << "1024/729L"
+                                                     << "193,5937";
+        // x * (b / a) shows 286,2187; rounding half away from zero too.
+        QTest::newRow("387, 48/25 on the half length") << qint64(3870000) << "48/25H"
+                                                       << "286,2188";
+        // Four decimals. The computed factor, the ten-thousandths multiplied without the
+        // round trip through the length, and truncation each change the last decimal.
+        QTest::newRow("1000000000.2209 at 4 semitones") << qint64(10000000002209) << "t4"
+                                                        << "206299474,0614";
+        // x * (b / a) shows 162,5008.
+        QTest::newRow("650.003, 4/3 on the length") << qint64(6500030) << "4/3L"
+                                                    << "162,5007";
+        // The length read as ten-thousandths times 0.0001 instead of divided by 10000.
+        QTest::newRow("650.0124, 8/5 on the length") << qint64(6500124) << "8/5L"
+                                                     << "243,7547";
+        // The half length taken from the integer of ten-thousandths: 379,5697.
+        QTest::newRow("650.6909, 6/5 on the half length") << qint64(6506909) << "6/5H"
+                                                          << "379,5696";
+        // Halving the integer of ten-thousandths truncates: 325,0001 and 324,9999.
+        QTest::newRow("650.0003, half length") << qint64(6500003) << "half"
+                                               << "325,0002";
+        QTest::newRow("649.9999, half length") << qint64(6499999) << "half"
+                                               << "325";
+        // Rounding half away from zero, or the length times 0.0001, gives 325,0015.
+        QTest::newRow("650.0029, half length") << qint64(6500029) << "half"
+                                               << "325,0014";
+        QTest::newRow("650.0025, difference") << qint64(6500025) << "diff"
+                                              << "325,0012";
+        // The double octave as three quarters of the length, or divided by 0.0001.
+        QTest::newRow("650.0034, double octave") << qint64(6500034) << "dbl"
+                                                 << "487,5025";
+        // Ties. 2^(-12/12) is exactly one half: without the stored factor's excess the
+        // tie goes to even and the octave shows 325,0001.
+        QTest::newRow("650.0001 at 12 semitones") << qint64(6500001) << "t12"
+                                                  << "325";
+        QTest::newRow("640.0035, 6/5 on the length") << qint64(6400035) << "6/5L"
+                                                     << "106,6672";
+        QTest::newRow("640.0699, 4/3 on the half length") << qint64(6400699) << "4/3H"
+                                                          << "400,0436";
+        QTest::newRow("640.0015, half length at the tie") << qint64(6400015) << "half"
+                                                          << "320,0008";
+        QTest::newRow("640.0015, difference") << qint64(6400015) << "diff"
+                                              << "320,0007";
+        QTest::newRow("640.0003, double octave") << qint64(6400003) << "dbl"
+                                                 << "480,0002";
+        // Near 2^53 ten-thousandths, where a double no longer holds every length: the
+        // factor raised by repeated multiplication, and every rounding slip, show here.
+        QTest::newRow("2^53 - 36 ten-thousandths at 4 semitones") << twoTo53 - 36 << "t4"
+                                                                  << "185818046860,9271";
+        QTest::newRow("2^53 - 296 ten-thousandths, 25/24 on the length")
+            << twoTo53 - 296 << "25/24L"
+            << "36028797018,9629";
+        QTest::newRow("2^53 - 270 ten-thousandths, 8/5 on the half length")
+            << twoTo53 - 270 << "8/5H"
+            << "619244948763,4248";
+        QTest::newRow("2^53 - 270 ten-thousandths, half length") << twoTo53 - 270 << "half"
+                                                                 << "450359962737,036";
+        QTest::newRow("2^53 - 270 ten-thousandths, difference") << twoTo53 - 270 << "diff"
+                                                                << "450359962737,0362";
+        QTest::newRow("2^53 - 237 ten-thousandths, double octave") << twoTo53 - 237 << "dbl"
+                                                                   << "675539944105,5567";
+        // Negative lengths: truncation and rounding away from zero are not symmetric slips.
+        QTest::newRow("-650.0001 at 12 semitones") << qint64(-6500001) << "t12"
+                                                   << "-325";
+        QTest::newRow("-650.003, 4/3 on the length") << qint64(-6500030) << "4/3L"
+                                                     << "-162,5007";
+        QTest::newRow("-650.0699, 4/3 on the half length") << qint64(-6500699) << "4/3H"
+                                                           << "-406,2936";
+        QTest::newRow("-650.0025, half length") << qint64(-6500025) << "half"
+                                                << "-325,0013";
+        QTest::newRow("-650.0025, difference") << qint64(-6500025) << "diff"
+                                               << "-325,0012";
+        // The double octave as half of the rounded half length shows -487,5009.
+        QTest::newRow("-650.0011, double octave") << qint64(-6500011) << "dbl"
+                                                  << "-487,5008";
     }
     void positions()
     {
@@ -195,6 +278,8 @@ private slots:
             position = DoubleOctavePosition(l);
         else if (form == "half")
             position = h;
+        else if (form == "diff")
+            position = l - h;
         else {
             const QStringList ratio = form.chopped(1).split('/');
             position = RatioPosition(l, form.endsWith('H') ? h : l, ratio[0].toDouble(),
