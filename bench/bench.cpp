@@ -1,7 +1,9 @@
 // Timings of every user action on the real code, offscreen, with the budget each must hold.
-// Run with repetitions to get medians, for example:
-//   build/bench/dorvane_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
-// After the runs, a table of the medians beside their budgets is printed.
+// Run with repetitions to get medians, for example (one command line):
+//   build-bench/bench/dorvane_bench --benchmark_repetitions=5
+//       --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true
+// After the runs, a table of the medians beside their budgets is printed, and the program exits
+// with 1 if a budget is missed; with "--informative" it only reports.
 #include "base.h"
 #include "design.h"
 #include "scale.h"
@@ -22,6 +24,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <new>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -37,11 +40,12 @@ namespace
 
 // The texts of a table, as the window would write them.
 struct TextTable : RowWriter {
-    std::array<std::string, RowCount> positions;
-    std::array<std::string, RowCount> notes;
+    std::array<ShortText, RowCount> positions;
+    std::array<std::string_view, RowCount> notes;
     void writePosition(int row, Currency position) override
     {
-        positions[row] = CurrencyText(position, ",");
+        // Made in its place: copying a text just written byte by byte costs more than making it.
+        ::new (static_cast<void *>(&positions[row])) ShortText(CurrencyText(position, ","));
     }
     void writeNote(int row, std::string_view note) override { notes[row] = note; }
 };
@@ -272,6 +276,9 @@ std::string shownTime(double seconds)
     return text;
 }
 
+// The table every other is measured against: the widest, 42 rows of ratios.
+constexpr const char *ReferenceTable = "table/Zarlino Chromatique/";
+
 // Prints the medians beside their budgets; returns whether every budget holds.
 bool printBudgets(const BudgetReporter &reporter)
 {
@@ -279,25 +286,44 @@ bool printBudgets(const BudgetReporter &reporter)
         const char *prefix;
         double seconds;
     };
-    // A handler within a millisecond; with the repaint it causes, within one frame at 60 Hz.
-    const Budget budgets[] = {{"table/", 5e-6},
+    // The widest table within a microsecond; a handler within a millisecond; with the repaint
+    // it causes, within one frame at 60 Hz.
+    const Budget budgets[] = {{ReferenceTable, 1e-6},
                               {"Combo1_Click/", 1e-3},
                               {"HScroll1_Change/", 1e-3},
                               {"Combo1_Click and repaint/", 1.0 / 60},
                               {"HScroll1_Change and repaint/", 1.0 / 60},
                               {"main window built and shown", 20e-3},
                               {"sheet opened/", 10e-3}};
+    // Every table costs at most this much more than the widest at the same length.
+    constexpr double TableRatio = 1.2;
+    // The program starts within this much of a bare window's time and memory.
+    constexpr double StartUpRatio = 1.1;
+
     bool allHold = true;
+    const auto row = [&allHold](const std::string &measure, const std::string &median,
+                                const std::string &budget, bool holds) {
+        allHold = allHold && holds;
+        std::printf("| %s | %s | %s | %s |\n", measure.c_str(), median.c_str(), budget.c_str(),
+                    holds ? "yes" : "NO");
+    };
     std::printf("\n| Measure | Median | Budget | Holds |\n|---|---|---|---|\n");
     for (const auto &[name, result] : reporter.results) {
         for (const Budget &budget : budgets) {
-            if (name.rfind(budget.prefix, 0) != 0)
+            if (name.rfind(budget.prefix, 0) == 0)
+                row(name, shownTime(result.seconds), shownTime(budget.seconds),
+                    result.seconds < budget.seconds);
+        }
+        if (name.rfind("table/", 0) == 0 && name.rfind(ReferenceTable, 0) != 0) {
+            const std::string length = name.substr(name.rfind('/') + 1);
+            const auto reference = reporter.results.find(ReferenceTable + length);
+            if (reference == reporter.results.end())
                 continue;
-            const bool holds = result.seconds < budget.seconds;
-            allHold = allHold && holds;
-            std::printf("| %s | %s | %s | %s |\n", name.c_str(), shownTime(result.seconds).c_str(),
-                        shownTime(budget.seconds).c_str(), holds ? "yes" : "NO");
-            break;
+            const double ratio = result.seconds / reference->second.seconds;
+            char shown[64];
+            std::snprintf(shown, sizeof shown, "%s, x%.2f", shownTime(result.seconds).c_str(),
+                          ratio);
+            row(name, shown, "x1.2 of the 42-row table", ratio <= TableRatio);
         }
     }
     const auto startUp =
@@ -307,16 +333,15 @@ bool printBudgets(const BudgetReporter &reporter)
         std::map<std::string, double> c = startUp->second.counters;
         const double timeRatio = c["own_ms"] / c["bare_ms"];
         const double memoryRatio = c["own_peak_kB"] / c["bare_peak_kB"];
-        allHold = allHold && timeRatio <= 1.2 && memoryRatio <= 1.2;
-        std::printf("| start-up, process start to window shown | %.2f ms (bare window %.2f ms, "
-                    "x%.2f) | x1.2 | %s |\n",
-                    c["own_ms"], c["bare_ms"], timeRatio, timeRatio <= 1.2 ? "yes" : "NO");
-        std::printf(
-            "| peak memory at start-up | %.0f kB (bare window %.0f kB, x%.2f) | x1.2 | %s |\n",
-            c["own_peak_kB"], c["bare_peak_kB"], memoryRatio, memoryRatio <= 1.2 ? "yes" : "NO");
+        char time[96], memory[96];
+        std::snprintf(time, sizeof time, "%.2f ms (bare window %.2f ms, x%.2f)", c["own_ms"],
+                      c["bare_ms"], timeRatio);
+        std::snprintf(memory, sizeof memory, "%.0f kB (bare window %.0f kB, x%.2f)",
+                      c["own_peak_kB"], c["bare_peak_kB"], memoryRatio);
+        row("start-up, process start to window shown", time, "x1.1", timeRatio <= StartUpRatio);
+        row("peak memory at start-up", memory, "x1.1", memoryRatio <= StartUpRatio);
     } else {
-        allHold = false;
-        std::printf("| start-up | not measured | x1.2 | NO |\n");
+        row("start-up", "not measured", "x1.1", false);
     }
     return allHold;
 }
@@ -342,6 +367,16 @@ int main(int argc, char *argv[])
     standardMessages = qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
     design::prepareApplication();
+    // "--informative" reports a missed budget without failing: a brief run is too noisy to
+    // judge by.
+    const auto informative = std::find_if(argv + 1, argv + argc, [](const char *argument) {
+        return std::strcmp(argument, "--informative") == 0;
+    });
+    const bool failOnMissedBudget = informative == argv + argc;
+    if (!failOnMissedBudget) {
+        std::copy(informative + 1, argv + argc + 1, informative); // with the closing null
+        --argc;
+    }
     benchmark::Initialize(&argc, argv);
 
     for (const TableCase &table : tableCases()) {
@@ -381,5 +416,5 @@ int main(int argc, char *argv[])
     benchmark::Shutdown();
     const bool hold = printBudgets(reporter);
     std::printf("\n%s\n", hold ? "Every budget holds." : "A budget is missed.");
-    return 0;
+    return hold || !failOnMissedBudget ? 0 : 1;
 }

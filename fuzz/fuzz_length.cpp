@@ -16,7 +16,7 @@ namespace
 
 [[noreturn]] void fail(const char *what, Currency length)
 {
-    std::fprintf(stderr, "%s for the length %s\n", what, CurrencyText(length, ".").c_str());
+    std::fprintf(stderr, "%s for the length %s\n", what, CurrencyText(length, ".").str().c_str());
     std::abort();
 }
 
@@ -32,7 +32,7 @@ struct CheckedRows : RowWriter {
                                             : (position <= zero && position >= length);
         if (!between)
             fail("position outside 0 to the length", length);
-        if (CurrencyText(position, ",").empty())
+        if (CurrencyText(position, ",").str().empty())
             fail("empty text", length);
     }
     void writeNote(int row, std::string_view note) override
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Up to 10^9 in magnitude, the text of the length reads back as the same length.
     constexpr std::int64_t Billion = 10'000'000'000'000;
     if (length.scaled() <= Billion && length.scaled() >= -Billion) {
-        const StoredLength back = LengthFromText(CurrencyText(length, "."));
+        const StoredLength back = LengthFromText(CurrencyText(length, ".").str());
         if (back.value != length || back.status != LengthStatus::Read)
             fail("text does not read back", length);
     }

@@ -507,8 +507,10 @@ void Base::ComputeZarlinoChromatic()
 
 void Base::writePosition(int row, Currency position)
 {
+    const ShortText text = CurrencyText(position, decimalSeparator);
+    const std::string_view chars = text.view();
     design::setBoxText(Text1[row],
-                       QString::fromStdString(CurrencyText(position, decimalSeparator)));
+                       QString::fromUtf8(chars.data(), static_cast<qsizetype>(chars.size())));
 }
 
 void Base::writeNote(int row, std::string_view note)

@@ -1,6 +1,8 @@
 #include "currency.h"
 
+#include <array>
 #include <cmath>
+#include <cstring>
 
 namespace dorvane
 {
@@ -12,6 +14,16 @@ constexpr double Scale = 10000.0;
 // 2^63: the first double past the largest int64; -2^63 itself is the smallest int64.
 constexpr double TwoTo63 = 9223372036854775808.0;
 
+// "00", "01", ... "99": the text of a number is written two digits at a time.
+constexpr char DigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// A regional decimal separator is one character, at most four bytes in UTF-8; a longer one is
+// cut to what the text holds (no system gives one).
+constexpr std::size_t MaxSeparatorBytes = 16;
+
 // Every multiplication and division of a position is checked before it goes on.
 double checked(double value)
 {
@@ -20,7 +32,23 @@ double checked(double value)
     return value;
 }
 
+// The powers of the semitone factor that two octaves need, computed when the program starts.
+constexpr int CachedSemitones = 24;
+const std::array<double, CachedSemitones + 1> semitonePowers = [] {
+    std::array<double, CachedSemitones + 1> powers{};
+    for (int n = 0; n <= CachedSemitones; ++n)
+        powers[static_cast<std::size_t>(n)] = std::pow(SemitoneFactor, static_cast<double>(n));
+    return powers;
+}();
+
 } // namespace
+
+double SemitonePower(int semitones)
+{
+    if (semitones >= 0 && semitones <= CachedSemitones)
+        return semitonePowers[static_cast<std::size_t>(semitones)];
+    return std::pow(SemitoneFactor, static_cast<double>(semitones));
+}
 
 double DoubleFromCurrency(Currency c)
 {
@@ -52,7 +80,7 @@ Currency HalfLength(Currency length)
 
 Currency TemperedPosition(Currency length, int semitones)
 {
-    const double factor = checked(std::pow(SemitoneFactor, static_cast<double>(semitones)));
+    const double factor = checked(SemitonePower(semitones));
     const double l = DoubleFromCurrency(length);
     const double x = checked(l * factor);
     return length - CurrencyFromDouble(x);
@@ -71,23 +99,51 @@ Currency DoubleOctavePosition(Currency length)
     return length - CurrencyFromDouble(checked(DoubleFromCurrency(length) / 4.0));
 }
 
-std::string CurrencyText(Currency c, std::string_view decimalSeparator)
+ShortText CurrencyText(Currency c, std::string_view decimalSeparator)
 {
     const std::int64_t scaled = c.scaled();
     // The magnitude as unsigned, so that -2^63 needs no negation in signed arithmetic.
-    const std::uint64_t magnitude = scaled < 0
-                                        ? std::uint64_t{0} - static_cast<std::uint64_t>(scaled)
-                                        : static_cast<std::uint64_t>(scaled);
-    std::string text = scaled < 0 ? "-" : "";
-    text += std::to_string(magnitude / 10000);
-    std::uint64_t fraction = magnitude % 10000;
+    std::uint64_t whole = scaled < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(scaled)
+                                     : static_cast<std::uint64_t>(scaled);
+    auto fraction = static_cast<std::uint32_t>(whole % 10000);
+    whole /= 10000;
+
+    // Written backwards from the end of the buffer.
+    ShortText text;
+    char *first = text.bytes + ShortText::Capacity;
     if (fraction != 0) {
-        std::string digits = std::to_string(fraction);
-        digits.insert(0, 4 - digits.size(), '0');
-        digits.erase(digits.find_last_not_of('0') + 1);
-        text += decimalSeparator;
-        text += digits;
+        int places = 4;
+        while (fraction % 10 == 0) { // trailing zeros are dropped
+            fraction /= 10;
+            --places;
+        }
+        for (; places > 0; --places) {
+            *--first = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        if (decimalSeparator.size() == 1) {
+            *--first = decimalSeparator[0];
+        } else {
+            const std::string_view separator = decimalSeparator.substr(0, MaxSeparatorBytes);
+            first -= separator.size();
+            std::memcpy(first, separator.data(), separator.size());
+        }
     }
+    // Two digits at a time from a table of the hundred pairs.
+    while (whole >= 100) {
+        first -= 2;
+        std::memcpy(first, DigitPairs + 2 * (whole % 100), 2);
+        whole /= 100;
+    }
+    if (whole >= 10) {
+        first -= 2;
+        std::memcpy(first, DigitPairs + 2 * whole, 2);
+    } else {
+        *--first = static_cast<char>('0' + whole);
+    }
+    if (scaled < 0)
+        *--first = '-';
+    text.first = static_cast<std::size_t>(first - text.bytes);
     return text;
 }
 

@@ -43,6 +43,10 @@ private:
 // Stored, never computed: its small excess over 2^(-1/12) is part of every tempered position.
 inline constexpr double SemitoneFactor = 0.9438743126817;
 
+// pow(SemitoneFactor, n), the factor of n tempered semitones: 12 gives 0.5000000000000411.
+// The powers 0 to 24, which the tables use, are computed once, by the same call.
+double SemitonePower(int semitones);
+
 // 3250000 gives 325.0.
 double DoubleFromCurrency(Currency c);
 
@@ -65,7 +69,24 @@ Currency RatioPosition(Currency length, Currency base, double a, double b);
 // The Do of the double octave, length - length / 4: 650 gives 487.5.
 Currency DoubleOctavePosition(Currency length);
 
+// The text of a value, held in place without allocation: a table writes one for every row.
+class ShortText
+{
+public:
+    std::string_view view() const & { return {bytes + first, Capacity - first}; }
+    std::string_view view() const && = delete; // the view would outlive its text
+    std::string str() const { return std::string(bytes + first, Capacity - first); }
+    friend bool operator==(const ShortText &a, std::string_view b) { return a.view() == b; }
+
+private:
+    friend ShortText CurrencyText(Currency c, std::string_view decimalSeparator);
+    // A sign, fifteen whole digits, a separator of up to sixteen bytes and four decimals.
+    static constexpr std::size_t Capacity = 48;
+    char bytes[Capacity];
+    std::size_t first = Capacity;
+};
+
 // 3250000 gives "325", 4875000 "487,5" with "," as separator, -5000 "-0,5", 0 "0".
-std::string CurrencyText(Currency c, std::string_view decimalSeparator);
+ShortText CurrencyText(Currency c, std::string_view decimalSeparator);
 
 } // namespace dorvane
