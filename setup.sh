@@ -8,10 +8,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 xvfb xauth)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation2 xvfb xauth)
 if [ "${1:-run}" = test ]; then
     packages+=(clang libclang-rt-14-dev libbenchmark-dev
-        dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick)
+        dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick
+        poppler-utils cups printer-driver-cups-pdf)
 fi
 
 missing=()
@@ -55,10 +56,11 @@ test)
     sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=$sanitizers"
     cmake --build build-sanitize
-    # The package and the real display were checked above with the build that ships.
+    # The package, the real display and the real printer were checked above with the build
+    # that ships.
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-sanitize --output-on-failure -LE "package|display"
+        ctest --test-dir build-sanitize --output-on-failure -LE "package|display|print"
     ;;
 *)
     echo "usage: $0 [run|test]" >&2

@@ -203,6 +203,8 @@ void Base::createControls()
 
     Command4 = button(this, "Command4", QString(), design::twips(6360, 0, 375, 330));
     Command4->setIconSize(QSize(16, 16));
+    Command4->setToolTip(QStringLiteral("Ouvre la feuille de résultats : le tableau en grand, "
+                                        "qui s'imprime avec Ctrl+P"));
 
     connect(Command4, &QPushButton::clicked, this, &Base::Command4_Click);
 

@@ -1,13 +1,17 @@
 #include "design.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHash>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTranslator>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace design
@@ -53,6 +57,23 @@ void installFontSubstitutes()
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+}
+
+// The toolkit's own texts (the editing menu of a box, the print and file dialogs) in French,
+// like the rest of the program, whatever the system's language.
+void installToolkitTranslations()
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_fr"), folder)) {
+        QCoreApplication::installTranslator(translator);
+        return;
+    }
+    delete translator;
+    std::fprintf(stderr,
+                 "dorvane: the toolkit's French texts (qtbase_fr.qm) are not in %s; its menus "
+                 "and dialogs stay in English\n",
+                 qPrintable(QDir::toNativeSeparators(folder)));
 }
 
 // A text box with the classic sunken border of two pixels, drawn with plain fills: a table of
@@ -103,6 +124,7 @@ QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFon
 
 void prepareApplication()
 {
+    installToolkitTranslations();
     QApplication::setStyle(QStringLiteral("Fusion"));
     installFontSubstitutes();
     // The design's most common font as the default: no control then loads a face it never uses.

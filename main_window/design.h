@@ -28,8 +28,9 @@ inline QRect twips(int left, int top, int width, int height)
 // 96 dpi, 9.75 are 13, 11.25 are 15. Needs prepareApplication first.
 QFont font(const char *family, double points);
 
-// The look of the program: its widget style, the faces that stand for the design's font
-// families where the system lacks them, and the default font; call once the application exists.
+// The look and language of the program: the toolkit's own texts in French, its widget style,
+// the faces that stand for the design's font families where the system lacks them, and the
+// default font; call once the application exists, before any window is made.
 void prepareApplication();
 
 // A single-line text box with its design name, place and font, and no length limit.

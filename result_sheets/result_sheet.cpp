@@ -1,12 +1,26 @@
 #include "result_sheet.h"
 
 #include "design.h"
+#include "sheet_output.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPalette>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 #include <algorithm>
+#include <memory>
 
 namespace sheets
 {
@@ -113,6 +127,31 @@ QString textOf(const QWidget &window, const QString &name)
     return edit ? edit->text() : QString();
 }
 
+// Where a PDF is proposed: the user's documents folder, or the home folder without one.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+ResultSheet::Dialogs systemDialogs()
+{
+    return {
+        [](QWidget *parent, const QString &proposedPath) {
+            QFileDialog dialog(parent, QStringLiteral("Enregistrer en PDF"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+            dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+            dialog.setDefaultSuffix(QStringLiteral("pdf"));
+            dialog.setDirectory(QFileInfo(proposedPath).absolutePath());
+            dialog.selectFile(QFileInfo(proposedPath).fileName());
+            return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        },
+        [](QWidget *parent, const QString &title, const QString &message) {
+            QMessageBox::warning(parent, title, message);
+        },
+    };
+}
+
 } // namespace
 
 ResultSheet::ResultSheet(const SheetDesign &design)
@@ -129,6 +168,25 @@ ResultSheet::ResultSheet(const SheetDesign &design)
     setPalette(menuBar);
     setAutoFillBackground(true);
     connect(this, &QDialog::finished, this, &ResultSheet::unload);
+
+    const auto command = [this](const char *text, const QKeySequence &keys,
+                                void (ResultSheet::*run)()) {
+        auto *action = new QAction(QString::fromUtf8(text), this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action); // its keys work wherever the focus is on the sheet
+        return action;
+    };
+    commands = {command("Imprimer…", QKeySequence::Print, &ResultSheet::print),
+                command("Enregistrer en PDF…", QKeySequence::Save, &ResultSheet::saveAsPdf),
+                command("Copier le tableau", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                        &ResultSheet::copyTable)};
+    dialogs = systemDialogs();
+}
+
+void ResultSheet::setDialogs(Dialogs replacement)
+{
+    dialogs = std::move(replacement);
 }
 
 void ResultSheet::showFilledFrom(const QWidget &mainWindow)
@@ -170,6 +228,8 @@ void ResultSheet::load()
                         design::twips(NoteLeft, 960, NoteWidth, CellHeight), noteFont);
     design::setBoxText(lengthLabel, QStringLiteral("Diap."));
     design::setBackground(lengthLabel, noteColour);
+    lengthCell->installEventFilter(this);
+    lengthLabel->installEventFilter(this);
 
     // The cells fill the columns downwards, in ascending row order, column 0 below the
     // length line and the others from the top.
@@ -194,6 +254,8 @@ void ResultSheet::load()
                                 design::twips(NoteLeft + shift, top, NoteWidth, CellHeight),
                                 narrow ? narrowNoteFont : noteFont);
             design::setBackground(note, noteColour);
+            position->installEventFilter(this);
+            note->installEventFilter(this);
             QWidget::setTabOrder(previous, position);
             QWidget::setTabOrder(position, note);
             previous = note;
@@ -240,4 +302,104 @@ void ResultSheet::Form_Load(const QWidget &mainWindow)
     const auto *scaleList = mainWindow.findChild<const QComboBox *>(QStringLiteral("Combo1"));
     controls->findChild<QLabel *>(QStringLiteral("Label3"))
         ->setText(scaleList ? scaleList->currentText() : QString());
+}
+
+QLineEdit *ResultSheet::cell(const QString &name) const
+{
+    return controls ? controls->findChild<QLineEdit *>(name) : nullptr;
+}
+
+QString ResultSheet::scaleName() const
+{
+    const auto *label =
+        controls ? controls->findChild<QLabel *>(QStringLiteral("Label3")) : nullptr;
+    return label ? label->text() : QString();
+}
+
+QString ResultSheet::lengthText() const
+{
+    const QLineEdit *length = cell(QString::fromLatin1(sheetDesign.lengthCell));
+    return length ? length->text() : QString();
+}
+
+// "Zarlino Chromatique 650": what a print job or a PDF file is called.
+QString ResultSheet::documentTitle() const
+{
+    return (scaleName().simplified() + QLatin1Char(' ') + lengthText().simplified()).trimmed();
+}
+
+// On a cell, its own editing entries, then the sheet's commands; elsewhere, the commands.
+bool ResultSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit || event->type() != QEvent::ContextMenu)
+        return QDialog::eventFilter(watched, event);
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    menu->addSeparator();
+    for (QAction *action : commands)
+        menu->addAction(action);
+    menu->exec(static_cast<QContextMenuEvent *>(event)->globalPos());
+    return true;
+}
+
+void ResultSheet::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    for (QAction *action : commands)
+        menu.addAction(action);
+    menu.exec(event->globalPos());
+}
+
+void ResultSheet::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentTitle());
+    printer.setPageOrientation(sheet_output::bestOrientation(size(), printer.pageLayout()));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (sheet_output::paintSheet(*this, printer) && printer.printerState() != QPrinter::Error)
+        return;
+    const QString where = printer.outputFileName().isEmpty()
+                              ? QStringLiteral("l'imprimante « %1 »").arg(printer.printerName())
+                              : QStringLiteral("le fichier « %1 »")
+                                    .arg(QDir::toNativeSeparators(printer.outputFileName()));
+    dialogs.warning(this, QStringLiteral("Imprimer"),
+                    QStringLiteral("L'impression sur %1 a échoué : le travail n'a pas pu être "
+                                   "envoyé.")
+                        .arg(where));
+}
+
+void ResultSheet::saveAsPdf()
+{
+    const QString proposed =
+        QDir(documentsFolder()).filePath(sheet_output::proposedFileName(scaleName(), lengthText()));
+    const QString fileName = dialogs.saveFileName(this, proposed);
+    if (fileName.isEmpty())
+        return; // cancelled
+    const QString failure = sheet_output::savePdf(*this, fileName, documentTitle());
+    if (!failure.isEmpty())
+        dialogs.warning(this, QStringLiteral("Enregistrer en PDF"),
+                        QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
+                            .arg(QDir::toNativeSeparators(fileName), failure));
+}
+
+// The sheet's rows in their order, each cell as it stands, the user's typing included.
+void ResultSheet::copyTable()
+{
+    QList<sheet_output::Cell> cells;
+    for (const dorvane::RowRange &range : sheetDesign.rows) {
+        for (int i = range.first; i <= range.last; ++i) {
+            const QString row = QString::number(i);
+            const QLineEdit *position = cell("Text1(" + row + ")");
+            const QLineEdit *note = cell("Tex1(" + row + ")");
+            cells.append(
+                {position ? position->text() : QString(), note ? note->text() : QString()});
+        }
+    }
+    const sheet_output::TableText table = sheet_output::tableText(scaleName(), lengthText(), cells);
+    auto *data = new QMimeData;
+    data->setText(table.plain);
+    data->setHtml(table.html);
+    QGuiApplication::clipboard()->setMimeData(data);
 }

@@ -6,7 +6,9 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
+class QAction;
 class QLineEdit;
 
 struct SheetDesign {
@@ -34,6 +36,8 @@ extern const SheetDesign Capture34;
 extern const SheetDesign Capture42;
 } // namespace sheets
 
+// Besides what the design shows, a sheet can leave the screen: Ctrl+P prints it, Ctrl+S saves
+// it as a PDF and Ctrl+Shift+C copies its table; the three are also in its context menu.
 class ResultSheet : public QDialog
 {
     Q_OBJECT
@@ -44,11 +48,35 @@ public:
     // Loads the sheet from its design, fills it from the main window and shows it modally.
     void showFilledFrom(const QWidget &mainWindow);
 
+    // The dialogs through which the commands ask for a file name and tell of a failure; the
+    // system's file dialog and message box unless replaced (tests replace them).
+    struct Dialogs {
+        std::function<QString(QWidget *parent, const QString &proposedPath)> saveFileName;
+        std::function<void(QWidget *parent, const QString &title, const QString &message)> warning;
+    };
+    void setDialogs(Dialogs replacement);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void print();
+    void saveAsPdf();
+    void copyTable();
+
 private:
     void load();
     void unload();
     void Form_Load(const QWidget &mainWindow);
 
+    QLineEdit *cell(const QString &name) const;
+    QString scaleName() const;
+    QString lengthText() const;
+    QString documentTitle() const;
+
     const SheetDesign &sheetDesign;
     QWidget *controls = nullptr; // everything loaded from the design; gone when closed
+    std::array<QAction *, 3> commands;
+    Dialogs dialogs;
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian package in the build folder, unpacks it into a staging folder as dpkg would
 # install it, and checks what a user's machine gets: exactly the expected files, dependencies
-# that include the libraries, the fonts and the display plugins, valid desktop metadata, icons
-# of the size their folder says, and a program whose libraries all resolve.
+# that include the libraries, the fonts, the display plugins and the toolkit's French texts,
+# valid desktop metadata, icons of the size their folder says, and a program whose libraries
+# all resolve.
 #   tests/package.sh BUILD_DIR STAGING_DIR VERSION APP_ID
 set -euo pipefail
 build=$1 staging=$2 version=$3 app=$4
@@ -47,8 +48,8 @@ fi
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation2 \
-    qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libstdc++6 libc6 \
+    fonts-liberation2 qt6-qpa-plugins qt6-translations-l10n; do
     grep -Fxq "$package" <<<"$names" || fail "Depends lacks $package"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "${version}-1" ] || fail "package version is not ${version}-1"

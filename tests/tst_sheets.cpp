@@ -2,7 +2,6 @@
 #include "window_test.h"
 
 #include <QPushButton>
-#include <QTimer>
 
 using namespace window_test;
 
@@ -28,10 +27,7 @@ Seen pressAndLook(const Base &window, const char *button,
                   const std::function<void(QWidget *)> &whileOpen = {})
 {
     Seen seen;
-    QTimer::singleShot(0, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            qFatal("no modal window");
+    whileModalOpen(window, button, [&](QWidget *modal) {
         seen.name = modal->objectName();
         seen.title = modal->windowTitle();
         seen.size = modal->size();
@@ -50,9 +46,7 @@ Seen pressAndLook(const Base &window, const char *button,
         }
         if (whileOpen)
             whileOpen(modal);
-        modal->close();
     });
-    QTest::mouseClick(control(window, button), Qt::LeftButton);
     return seen;
 }
 

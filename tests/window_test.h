@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace window_test
 {
@@ -93,6 +95,21 @@ inline QList<int> rowsOf(std::initializer_list<std::pair<int, int>> ranges)
             rows << i;
     }
     return rows;
+}
+
+// Presses a button of the main window and lets the action run on the modal window it opens,
+// which is then closed with its close button.
+inline void whileModalOpen(const QWidget &window, const char *button,
+                           const std::function<void(QWidget *)> &action)
+{
+    QTimer::singleShot(0, [&action] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            qFatal("no modal window");
+        action(modal);
+        modal->close();
+    });
+    QTest::mouseClick(control(window, button), Qt::LeftButton);
 }
 
 // Checks that a box shows its whole text, from its beginning, without scrolling.

@@ -1,0 +1,227 @@
+#include "sheet_output.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QPointer>
+#include <QSaveFile>
+#include <algorithm>
+#include <vector>
+
+namespace sheet_output
+{
+
+namespace
+{
+
+// While the sheet is painted for paper: no box has the focus, so no text cursor blinks in it,
+// and no text is selected. Everything is put back afterwards.
+class PlainForPaper
+{
+public:
+    explicit PlainForPaper(QWidget &sheet)
+    {
+        for (QLineEdit *edit : sheet.findChildren<QLineEdit *>()) {
+            if (!edit->hasSelectedText())
+                continue;
+            selections.push_back(
+                {edit, edit->selectionStart(), edit->selectionLength(), edit->cursorPosition()});
+            edit->deselect();
+        }
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && sheet.isAncestorOf(focus)) {
+            focused = focus;
+            focus->clearFocus();
+        }
+    }
+    ~PlainForPaper()
+    {
+        if (focused)
+            focused->setFocus(Qt::OtherFocusReason);
+        for (const Selection &s : selections) {
+            if (!s.edit)
+                continue;
+            // Selected from its end towards its start when the cursor stood at the start.
+            if (s.cursor == s.start)
+                s.edit->setSelection(s.start + s.length, -s.length);
+            else
+                s.edit->setSelection(s.start, s.length);
+        }
+    }
+    PlainForPaper(const PlainForPaper &) = delete;
+    PlainForPaper &operator=(const PlainForPaper &) = delete;
+
+private:
+    struct Selection {
+        QPointer<QLineEdit> edit;
+        int start;
+        int length;
+        int cursor;
+    };
+    std::vector<Selection> selections;
+    QPointer<QWidget> focused;
+};
+
+// The sheet's controls as drawing commands, not the window's background: the paper stays white
+// around the cells. A widget painted straight onto a printer becomes one large bitmap; drawn
+// from a picture, its texts stay texts and its lines lines.
+QPicture pictureOf(QWidget &sheet)
+{
+    QPicture picture;
+    QPainter recorder(&picture);
+    for (QWidget *child : sheet.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && child->isVisible()) // not the print dialog, say
+            child->render(&recorder, child->pos(), QRegion(), QWidget::DrawChildren);
+    }
+    recorder.end();
+    return picture;
+}
+
+double fillingScale(QSizeF sheet, QSizeF area)
+{
+    return std::min(area.width() / sheet.width(), area.height() / sheet.height());
+}
+
+// Why a file could not be written, in the user's words.
+QString writeFailure(const QSaveFile &file, const QString &folder)
+{
+    if (!QFileInfo(folder).isWritable())
+        return QStringLiteral("vous n'avez pas le droit d'écrire dans le dossier « %1 »")
+            .arg(QDir::toNativeSeparators(folder));
+    switch (file.error()) {
+    case QFileDevice::ResourceError:
+        return QStringLiteral("le disque est plein");
+    case QFileDevice::RenameError:
+        return QStringLiteral("le nouveau fichier n'a pas pu remplacer l'ancien");
+    case QFileDevice::PermissionsError:
+    case QFileDevice::OpenError:
+        return QStringLiteral("le fichier n'a pas pu être créé dans le dossier « %1 »")
+            .arg(QDir::toNativeSeparators(folder));
+    default:
+        return QStringLiteral("l'écriture a été interrompue (le disque est peut-être plein)");
+    }
+}
+
+} // namespace
+
+QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page)
+{
+    QPageLayout portrait = page;
+    portrait.setOrientation(QPageLayout::Portrait);
+    QPageLayout landscape = page;
+    landscape.setOrientation(QPageLayout::Landscape);
+    const double upright = fillingScale(sheet, portrait.paintRectPoints().size());
+    const double across = fillingScale(sheet, landscape.paintRectPoints().size());
+    return across > upright ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+bool paintSheet(QWidget &sheet, QPagedPaintDevice &page)
+{
+    const PlainForPaper plain(sheet);
+    QPainter painter;
+    if (!painter.begin(&page))
+        return false;
+    // The painter's origin is the top left of the printable area, in the page's own units.
+    const QSizeF area(page.width(), page.height());
+    const QSizeF size = sheet.size();
+    const double scale = fillingScale(size, area);
+    painter.translate((area.width() - size.width() * scale) / 2,
+                      (area.height() - size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    const QPicture picture = pictureOf(sheet);
+    // A picture is drawn at the page's resolution, as a document would be; its commands are in
+    // the screen's pixels.
+    painter.scale(double(picture.logicalDpiX()) / page.logicalDpiX(),
+                  double(picture.logicalDpiY()) / page.logicalDpiY());
+    painter.drawPicture(0, 0, picture);
+    return painter.end();
+}
+
+QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
+{
+    const QFileInfo target(fileName);
+    const QString folder = target.absolutePath();
+    if (target.isDir())
+        return QStringLiteral("ce nom est celui d'un dossier");
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("le dossier « %1 » n'existe pas")
+            .arg(QDir::toNativeSeparators(folder));
+
+    // The whole document is made in memory first, then written in one piece.
+    QByteArray document;
+    {
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Dorvane 2.4"));
+        QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                           QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        layout.setOrientation(bestOrientation(sheet.size(), layout));
+        pdf.setPageLayout(layout);
+        if (!paintSheet(sheet, pdf))
+            return QStringLiteral("la page n'a pas pu être dessinée");
+    }
+
+    // Unbuffered, so that a failing write is seen at once and not lost in a late flush; a file
+    // not committed is removed and the target stays as it was.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeFailure(file, folder);
+    if (file.write(document) != document.size()) {
+        const QString failure = writeFailure(file, folder);
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit())
+        return writeFailure(file, folder);
+    return QString();
+}
+
+QString proposedFileName(const QString &scaleName, const QString &lengthText)
+{
+    const auto cleaned = [](QString part) {
+        for (QChar &c : part) {
+            if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c))
+                c = QLatin1Char('_');
+        }
+        return part.simplified();
+    };
+    QStringList parts;
+    for (const QString &part : {cleaned(scaleName), cleaned(lengthText)}) {
+        if (!part.isEmpty())
+            parts << part;
+    }
+    if (parts.isEmpty())
+        parts << QStringLiteral("Dorvane");
+    return parts.join(QLatin1Char(' ')) + QStringLiteral(".pdf");
+}
+
+TableText tableText(const QString &scaleName, const QString &lengthText, const QList<Cell> &cells)
+{
+    const auto withoutTrailingBlanks = [](QString text) {
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        return text;
+    };
+    TableText table;
+    table.plain = scaleName + QLatin1Char('\t') + lengthText + QLatin1Char('\n');
+    table.html =
+        QStringLiteral("<meta charset=\"utf-8\"><table>\n<tr><th>%1</th><th>%2</th></tr>\n")
+            .arg(scaleName.toHtmlEscaped(), lengthText.toHtmlEscaped());
+    for (const auto &[position, note] : cells) {
+        const QString name = withoutTrailingBlanks(note);
+        table.plain += position + QLatin1Char('\t') + name + QLatin1Char('\n');
+        table.html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
+                          .arg(position.toHtmlEscaped(), name.toHtmlEscaped());
+    }
+    table.html += QStringLiteral("</table>\n");
+    return table;
+}
+
+} // namespace sheet_output

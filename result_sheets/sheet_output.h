@@ -1,0 +1,44 @@
+// What a result sheet gives to the world beyond the screen: its picture on a page, for a printer
+// or a PDF file, and its table as text for the clipboard.
+#pragma once
+
+#include <QList>
+#include <QPageLayout>
+#include <QString>
+#include <utility>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace sheet_output
+{
+
+// The orientation in which a sheet of this size comes out largest within the page's margins:
+// landscape for the 42-row sheet (617 x 385 pixels) on A4, portrait for the 24-row one.
+QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page);
+
+// Paints the sheet's controls as they stand, the user's typing included, scaled uniformly to
+// fill the printable area of the page and centred on it; the text stays text. No text cursor,
+// selection or focus frame is drawn. Returns false when the page could not be painted.
+bool paintSheet(QWidget &sheet, QPagedPaintDevice &page);
+
+// Writes the sheet as a one-page PDF, to a temporary file beside the target that replaces it
+// only once complete: an existing file is replaced whole or left as it was. Returns the
+// reason, in French, when the file could not be written; an empty text on success.
+QString savePdf(QWidget &sheet, const QString &fileName, const QString &title);
+
+// "Zarlino Chromatique 650.pdf": the scale name and the length text, each character that a
+// file name cannot hold on a usual system replaced by "_" ("Gamme :" gives "Gamme _").
+QString proposedFileName(const QString &scaleName, const QString &lengthText);
+
+// The table as a spreadsheet takes it: a first line with the scale name and the length text,
+// then one line per row of the sheet, its position and its note without trailing blanks,
+// separated by a tab; and the same cells as an HTML table.
+struct TableText {
+    QString plain;
+    QString html;
+};
+using Cell = std::pair<QString, QString>; // position and note
+TableText tableText(const QString &scaleName, const QString &lengthText, const QList<Cell> &cells);
+
+} // namespace sheet_output
