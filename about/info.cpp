@@ -14,7 +14,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect p
     auto *l = new QLabel(caption, parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(place);
-    l->setFont(design::font("MS Sans Serif", points));
+    design::setFont(l, design::font("MS Sans Serif", points));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = l->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -27,11 +27,14 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect p
 Info::Info()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      background(QStringLiteral(":/resources/about_background.jpg"))
+      background(QPixmap::fromImage(design::picture(":/resources/about_background.png")))
 {
     setObjectName(QStringLiteral("info"));
     setWindowTitle(QStringLiteral("A propos ..."));
-    setWindowIcon(QIcon(QStringLiteral(":/resources/dorvane.ico")));
+    QIcon icon;
+    for (const char *file : design::IconFiles)
+        icon.addPixmap(QPixmap::fromImage(design::picture(file)));
+    setWindowIcon(icon);
     setModal(true);
     setFixedSize(design::pixels(3255), design::pixels(2280));
     connect(this, &QDialog::finished, this, &Info::unload);
@@ -64,7 +67,7 @@ void Info::load()
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(1);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap(QStringLiteral(":/resources/about_picture.png")));
+    picture->setPixmap(QPixmap::fromImage(design::picture(":/resources/about_picture.png")));
 
     label(controls, "Label3", QStringLiteral("Gratuiciel  /  Freeware"),
           design::twips(720, 2040, 1935, 255), 8.25, white);

@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
-#include <future>
 #include <utility>
 #include <vector>
 
@@ -49,7 +47,7 @@ QLabel *borderedLabel(QWidget *parent, const char *name, const QString &caption,
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
-    label->setFont(design::font("Arial", 8.25));
+    design::setFont(label, design::font("Arial", 8.25));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -62,7 +60,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(place);
-    b->setFont(design::font("MS Sans Serif", 9.75));
+    design::setFont(b, design::font("MS Sans Serif", 9.75));
     b->setAutoDefault(false);
     return b;
 }
@@ -114,42 +112,19 @@ QStringList Base::scaleNames()
     return names;
 }
 
-namespace
-{
-
-// The window's pictures, decoded once; images only, as pixmaps belong to the window's thread.
-struct Pictures {
-    QImage background;
-    QList<QImage> icon; // 32 and 16 pixels
-    QImage printer;
-};
-
-Pictures decodePictures()
-{
-    Pictures pictures;
-    pictures.background = QImage(QStringLiteral(":/resources/background.jpg"));
-    QImageReader icon(QStringLiteral(":/resources/dorvane.ico"));
-    for (int k = 0; k < icon.imageCount(); ++k) {
-        pictures.icon << icon.read();
-        icon.jumpToNextImage();
-    }
-    pictures.printer = QImage(QStringLiteral(":/resources/printer.png"));
-    return pictures;
-}
-
-} // namespace
-
 Base::Base(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+                          Qt::WindowCloseButtonHint),
+      background(design::picture(":/resources/background.bmp"))
 {
-    // The pictures are decoded on another core while the controls are built.
-    std::future<Pictures> pictures = std::async(std::launch::async, decodePictures);
-
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(QStringLiteral("Dorvane 2.4"));
     setFixedSize(design::pixels(7110), design::pixels(5730));
+    QIcon icon;
+    for (const char *file : design::IconFiles)
+        icon.addPixmap(QPixmap::fromImage(design::picture(file)));
+    setWindowIcon(icon);
 
     const QString separator = QLocale::system().decimalPoint();
     decimalSeparator = separator.isEmpty() ? std::string(".") : separator.toStdString();
@@ -159,14 +134,6 @@ Base::Base(QWidget *parent)
     createModeControls();
     setTabOrder();
     Longvib->setFocus();
-
-    Pictures decoded = pictures.get();
-    background = QPixmap::fromImage(std::move(decoded.background));
-    QIcon icon;
-    for (const QImage &size : decoded.icon)
-        icon.addPixmap(QPixmap::fromImage(size));
-    setWindowIcon(icon);
-    Command4->setIcon(QPixmap::fromImage(std::move(decoded.printer)));
 }
 
 Base::~Base() = default;
@@ -187,7 +154,7 @@ void Base::createControls()
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(design::twips(3120, 0, 3255, 330));
-    Combo1->setFont(design::font("Arial", 8.25));
+    design::setFont(Combo1, design::font("Arial", 8.25));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     // Only a pick from the list chooses a scale: no completion of typed text, and no match
@@ -203,6 +170,7 @@ void Base::createControls()
 
     Command4 = button(this, "Command4", QString(), design::twips(6360, 0, 375, 330));
     Command4->setIconSize(QSize(16, 16));
+    Command4->setIcon(QPixmap::fromImage(design::picture(":/resources/printer.png")));
     Command4->setToolTip(QStringLiteral("Ouvre la feuille de résultats : le tableau en grand, "
                                         "qui s'imprime avec Ctrl+P"));
 
@@ -283,7 +251,7 @@ void Base::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Dark));
-    painter.drawPixmap(0, 0, background);
+    painter.drawImage(0, 0, background);
 }
 
 // Picking an entry, even the one already shown, clears the table and fills it for that scale.

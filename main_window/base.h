@@ -9,7 +9,7 @@
 #include "currency.h"
 #include "scale.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -88,7 +88,7 @@ private:
     dorvane::ScaleKind scaleKind = dorvane::ScaleKind::NoScale;
     LengthState lengthStateShown = LengthState::Valid;
     std::string decimalSeparator;
-    QPixmap background;
+    QImage background; // drawn from the program's memory, never copied
     // Each secondary window exists at most once: made on the first request, reused after.
     std::unique_ptr<Info> info;
     std::array<std::unique_ptr<ResultSheet>, 4> resultSheets;

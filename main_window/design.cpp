@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPainter>
+#include <QResource>
 #include <QTranslator>
 #include <QWidget>
 #include <algorithm>
@@ -16,6 +19,24 @@
 
 namespace design
 {
+
+namespace
+{
+
+// Whether a family is installed, from the list the font database holds: asking the database
+// itself (hasFamily) has the font system resolve aliases, several milliseconds a name.
+bool installed(const QString &family)
+{
+    static const QStringList families = QFontDatabase::families();
+    return std::any_of(families.begin(), families.end(), [&family](const QString &f) {
+        // A family that several foundries provide is listed as "Family [Foundry]".
+        return f.compare(family, Qt::CaseInsensitive) == 0 ||
+               (f.startsWith(family, Qt::CaseInsensitive) && f.size() > family.size() &&
+                f.mid(family.size()).startsWith(QLatin1String(" [")));
+    });
+}
+
+} // namespace
 
 QFont font(const char *family, double points)
 {
@@ -27,13 +48,11 @@ QFont font(const char *family, double points)
     auto face = faces.constFind(name);
     if (face == faces.constEnd()) {
         QString chosen = name;
-        if (!QFontDatabase::hasFamily(name)) {
+        if (!installed(name)) {
             const QStringList substitutes = QFont::substitutes(name);
-            const auto installed =
-                std::find_if(substitutes.begin(), substitutes.end(),
-                             [](const QString &s) { return QFontDatabase::hasFamily(s); });
-            if (installed != substitutes.end())
-                chosen = *installed;
+            const auto first = std::find_if(substitutes.begin(), substitutes.end(), installed);
+            if (first != substitutes.end())
+                chosen = *first;
         }
         face = faces.insert(name, chosen);
     }
@@ -89,6 +108,26 @@ public:
     }
 
 protected:
+    // A box lays its text out again in a new font, which loads the font from the system: a box
+    // still hidden does so only when it is first shown, as some are never shown.
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange && !isVisible()) {
+            fontChangePending = true;
+            return;
+        }
+        QLineEdit::changeEvent(event);
+    }
+    void showEvent(QShowEvent *event) override
+    {
+        if (fontChangePending) {
+            fontChangePending = false;
+            QEvent fontChange(QEvent::FontChange);
+            QLineEdit::changeEvent(&fontChange);
+        }
+        QLineEdit::showEvent(event);
+    }
+
     void paintEvent(QPaintEvent *event) override
     {
         QLineEdit::paintEvent(event);
@@ -108,16 +147,23 @@ protected:
 
 private:
     static constexpr int Border = 2;
+    bool fontChangePending = false;
 };
 
 } // namespace
+
+void setFont(QWidget *widget, const QFont &font)
+{
+    if (widget->font() != font)
+        widget->setFont(font);
+}
 
 QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFont &font)
 {
     auto *box = new SunkenBox(parent);
     box->setObjectName(name);
     box->setGeometry(place);
-    box->setFont(font);
+    setFont(box, font);
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
@@ -129,6 +175,50 @@ void prepareApplication()
     installFontSubstitutes();
     // The design's most common font as the default: no control then loads a face it never uses.
     QApplication::setFont(font("MS Sans Serif", 8.25));
+}
+
+namespace
+{
+
+// An uncompressed 32-bit bitmap stored top-down, as a null image if the data is not one: its
+// pixels, blue, green, red and an unused byte each, are laid out as those of an image in memory.
+QImage topDownBitmap(const uchar *data, qint64 size)
+{
+    const auto field = [data](int offset, int bytes) {
+        qint64 value = 0;
+        for (int k = bytes - 1; k >= 0; --k)
+            value = value * 256 + data[offset + k];
+        return value;
+    };
+    constexpr int Headers = 14 + 40;
+    if (size < Headers || data[0] != 'B' || data[1] != 'M')
+        return QImage();
+    const qint64 pixelsAt = field(10, 4);
+    const qint64 width = field(18, 4);
+    const qint64 height = (qint64(1) << 32) - field(22, 4); // stored negative: top-down
+    const bool plain =
+        field(14, 4) >= 40 && field(26, 2) == 1 && field(28, 2) == 32 && field(30, 4) == 0;
+    if (!plain || width <= 0 || width > 65535 || height <= 0 || height > 65535 ||
+        pixelsAt < Headers || pixelsAt + width * height * 4 > size)
+        return QImage();
+    return QImage(data + pixelsAt, int(width), int(height), int(width * 4), QImage::Format_RGB32);
+}
+
+} // namespace
+
+QImage picture(const char *resource)
+{
+    const QString path = QString::fromLatin1(resource);
+    // The program's own bitmaps are shown straight from its memory, without being read.
+    const QResource stored(path);
+    if (stored.compressionAlgorithm() == QResource::NoCompression) {
+        const QImage mapped = topDownBitmap(stored.data(), stored.size());
+        if (!mapped.isNull())
+            return mapped;
+    }
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

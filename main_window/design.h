@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPalette>
 #include <QRect>
 
@@ -33,6 +34,10 @@ QFont font(const char *family, double points);
 // default font; call once the application exists, before any window is made.
 void prepareApplication();
 
+// Gives a control its design font. Most controls have the design's most common font, which is
+// already every control's default: it is not set again, as each font set lays a control out.
+void setFont(QWidget *widget, const QFont &font);
+
 // A single-line text box with its design name, place and font, and no length limit.
 QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFont &font);
 
@@ -41,6 +46,15 @@ void setBackground(QWidget *widget, const QColor &colour);
 
 // Sets the text of a box the program fills and shows its beginning, not its end.
 void setBoxText(QLineEdit *box, const QString &text);
+
+// One of the program's pictures. An uncompressed 32-bit bitmap stored top-down is shown from the
+// program's memory as it stands; any other is read by the toolkit's own reader for its format,
+// as asked to guess the format the toolkit would first load every image plugin to offer it.
+QImage picture(const char *resource);
+
+// The program's icon, 32 and 16 pixels in 16 colours, of the main window and the about box.
+inline constexpr const char *IconFiles[] = {":/resources/dorvane-32.png",
+                                            ":/resources/dorvane-16.png"};
 
 // The system's colours for the roles the design names: tooltip background, scroll bar, menu bar.
 QColor tooltipBackground();

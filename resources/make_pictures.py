@@ -6,7 +6,7 @@ The output is committed; the build only reads it.
 """
 import math
 import random
-import subprocess
+import struct
 
 from PIL import Image, ImageDraw, ImageFilter
 
@@ -109,7 +109,7 @@ def printer():
     draw.point((12, 9), fill=(0, 255, 0))
     draw.rectangle([4, 10, 11, 14], fill=(255, 255, 255), outline=(0, 0, 0))
     draw.line([(5, 12), (10, 12)], fill=(0, 0, 0))
-    image = quantise16(image)
+    image = quantise16(image).convert("RGB")
     transparent = image.convert("RGBA")
     pixels = transparent.load()
     for y in range(16):
@@ -155,6 +155,20 @@ def about_picture():
     return image
 
 
+def save_bitmap(image, name):
+    """Writes an uncompressed 32-bit bitmap stored top-down (a negative height): its pixels, in
+    the order blue, green, red and an unused byte, are those of an image in memory, which the
+    program shows without reading them one by one."""
+    width, height = image.size
+    opaque = image.convert("RGB")
+    opaque.putalpha(255)
+    pixels = opaque.tobytes("raw", "BGRA")
+    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 14 + 40)
+    info = struct.pack("<IiiHHIIiiII", 40, width, -height, 1, 32, 0, len(pixels), 3780, 3780, 0, 0)
+    with open(name, "wb") as file:
+        file.write(header + info + pixels)
+
+
 def quantise16(image):
     """Reduces a picture to the classic 16-colour palette."""
     colours = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
@@ -163,18 +177,15 @@ def quantise16(image):
     palette = Image.new("P", (1, 1))
     flat = [c for colour in colours for c in colour]
     palette.putpalette(flat + flat[:3] * (256 - len(colours)))
-    return image.quantize(palette=palette, dither=Image.Dither.NONE).convert("RGB")
+    return image.quantize(palette=palette, dither=Image.Dither.NONE)
 
 
 if __name__ == "__main__":
-    background().save("background.jpg", quality=92)
-    icon32 = icon(32)
-    icon16 = icon(16)
-    # ImageMagick writes the icon as two 16-colour bitmaps, as old desktops expect them.
-    icon32.save("/tmp/dorvane-icon32.png")
-    icon16.save("/tmp/dorvane-icon16.png")
-    subprocess.run(["convert", "/tmp/dorvane-icon32.png", "/tmp/dorvane-icon16.png", "-colors",
-                    "16", "-type", "Palette", "ICO:dorvane.ico"], check=True)
+    # Formats the toolkit reads without loading a plugin, which a JPEG or an icon file would need
+    # at every start; the background, read at every start too, needs no reading at all.
+    save_bitmap(background(), "background.bmp")
+    icon(32).save("dorvane-32.png", bits=4, optimize=True)
+    icon(16).save("dorvane-16.png", bits=4, optimize=True)
     printer().save("printer.png")
-    about_background().save("about_background.jpg", quality=92)
+    about_background().save("about_background.png", optimize=True)
     about_picture().save("about_picture.png")

@@ -1,23 +1,24 @@
 #include "result_sheet.h"
 
 #include "design.h"
+#include "printing.h"
 #include "sheet_output.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPalette>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <algorithm>
 #include <memory>
@@ -105,7 +106,7 @@ QLabel *header(QWidget *parent, const char *name, const QString &caption, QRect 
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
-    label->setFont(design::font("Arial", 11.25));
+    design::setFont(label, design::font("Arial", 11.25));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     design::setBackground(label, background);
@@ -207,7 +208,7 @@ void ResultSheet::load()
     auto *scaleName = new QLabel(controls);
     scaleName->setObjectName(QStringLiteral("Label3"));
     scaleName->setGeometry(design::twips(120, 120, 4455, 255));
-    scaleName->setFont(design::font("Arial", d.scaleNamePoints));
+    design::setFont(scaleName, design::font("Arial", d.scaleNamePoints));
     QPalette names = scaleName->palette();
     names.setColor(QPalette::WindowText, names.color(QPalette::ButtonText));
     scaleName->setPalette(names);
@@ -352,22 +353,30 @@ void ResultSheet::contextMenuEvent(QContextMenuEvent *event)
 
 void ResultSheet::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentTitle());
-    printer.setPageOrientation(sheet_output::bestOrientation(size(), printer.pageLayout()));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    // Loaded on the first request and kept: beside the program in its build folder, in its
+    // own folder once installed.
+    static QLibrary module;
+    if (!module.isLoaded()) {
+        const QDir here(QCoreApplication::applicationDirPath());
+        for (const QString &folder :
+             {here.path(), here.filePath(QStringLiteral(DORVANE_MODULES))}) {
+            module.setFileName(QDir(folder).filePath(QString::fromLatin1(printing::ModuleFile)));
+            if (module.load())
+                break;
+        }
+    }
+    const auto printSheet =
+        reinterpret_cast<printing::PrintSheet>(module.resolve(printing::EntryPoint));
+    if (!printSheet) {
+        dialogs.warning(this, QStringLiteral("Imprimer"),
+                        QStringLiteral("L'impression n'est pas possible : le module d'impression "
+                                       "n'a pas pu être chargé (%1).")
+                            .arg(module.errorString()));
         return;
-    if (sheet_output::paintSheet(*this, printer) && printer.printerState() != QPrinter::Error)
-        return;
-    const QString where = printer.outputFileName().isEmpty()
-                              ? QStringLiteral("l'imprimante « %1 »").arg(printer.printerName())
-                              : QStringLiteral("le fichier « %1 »")
-                                    .arg(QDir::toNativeSeparators(printer.outputFileName()));
-    dialogs.warning(this, QStringLiteral("Imprimer"),
-                    QStringLiteral("L'impression sur %1 a échoué : le travail n'a pas pu être "
-                                   "envoyé.")
-                        .arg(where));
+    }
+    QString failure;
+    if (printSheet(this, documentTitle(), &failure) == printing::Outcome::Failed)
+        dialogs.warning(this, QStringLiteral("Imprimer"), failure);
 }
 
 void ResultSheet::saveAsPdf()

@@ -30,6 +30,7 @@ dpkg-deb -x "$deb" "$staging"
 # Every file, and nothing more: no test program, library or header slips into the package.
 expected=(
     "usr/bin/dorvane"
+    "usr/lib/dorvane/libdorvane-printing.so"
     "usr/share/applications/$app.desktop"
     "usr/share/icons/hicolor/128x128/apps/$app.png"
     "usr/share/icons/hicolor/16x16/apps/$app.png"
@@ -56,12 +57,14 @@ done
 
 program="$staging/usr/bin/dorvane"
 [ -x "$program" ] || fail "the program is not executable"
-if ldd "$program" | grep -q "not found"; then
-    fail "unresolved libraries: $(ldd "$program" | grep "not found" | tr '\n' ' ')"
-fi
-if file "$program" | grep -q "with debug_info"; then
-    fail "the program in the package still carries its debug information"
-fi
+for binary in "$program" "$staging/usr/lib/dorvane/libdorvane-printing.so"; do
+    if ldd "$binary" | grep -q "not found"; then
+        fail "unresolved libraries of $binary: $(ldd "$binary" | grep "not found" | tr '\n' ' ')"
+    fi
+    if file "$binary" | grep -q "with debug_info"; then
+        fail "$binary in the package still carries its debug information"
+    fi
+done
 
 entry="$staging/usr/share/applications/$app.desktop"
 desktop-file-validate "$entry" || fail "desktop-file-validate rejects the desktop entry"

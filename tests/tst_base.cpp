@@ -4,7 +4,9 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImageReader>
 #include <QPushButton>
+#include <QResource>
 #include <QSignalSpy>
 
 using namespace window_test;
@@ -85,6 +87,20 @@ private slots:
         QVERIFY(!control<QPushButton>(window, "Command4")->icon().isNull());
         QCOMPARE(window.storedLength(), Currency{});
         QCOMPARE(window.storedScaleKind(), dorvane::ScaleKind::NoScale);
+    }
+
+    void backgroundIsShownFromTheProgramsMemory()
+    {
+        // Read by the toolkit's own reader, the background has the same pixels; mapped, it is
+        // not copied at every start.
+        const QImage shown = design::picture(":/resources/background.bmp");
+        QImageReader reader(":/resources/background.bmp", "bmp");
+        const QImage read = reader.read();
+        QCOMPARE(shown.size(), QSize(495, 403));
+        QCOMPARE(shown, read.convertToFormat(shown.format()));
+        const QResource stored(":/resources/background.bmp");
+        QVERIFY(shown.constBits() > stored.data() &&
+                shown.constBits() < stored.data() + stored.size());
     }
 
     void designFontsAreInstalledFaces()
