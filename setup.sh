@@ -12,7 +12,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberat
 if [ "${1:-run}" = test ]; then
     packages+=(clang libclang-rt-14-dev libbenchmark-dev
         dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick
-        poppler-utils cups printer-driver-cups-pdf)
+        poppler-utils cups printer-driver-cups-pdf
+        dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()
@@ -56,11 +57,11 @@ test)
     sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=$sanitizers"
     cmake --build build-sanitize
-    # The package, the real display and the real printer were checked above with the build
-    # that ships.
+    # The package, the real display, the real printer and the screen reader were checked above
+    # with the build that ships.
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-sanitize --output-on-failure -LE "package|display|print"
+        ctest --test-dir build-sanitize --output-on-failure -LE "package|display|print|a11y"
     ;;
 *)
     echo "usage: $0 [run|test]" >&2

@@ -63,6 +63,7 @@ void Info::load()
 
     auto *picture = new QLabel(controls);
     picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setAccessibleName(QStringLiteral("Image : la tête d'un luth et ses chevilles"));
     picture->setGeometry(design::twips(1440, 1320, 530, 660));
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(1);

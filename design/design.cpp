@@ -221,6 +221,21 @@ QImage picture(const char *resource)
     return reader.read();
 }
 
+void nameFretBoxes(QWidget *position, QWidget *note, int fret)
+{
+    const QString fretName = QStringLiteral("Frette %1 : ").arg(fret);
+    const auto name = [&](QWidget *box, const QString &holds, const char *description) {
+        const QString wanted = fret > 0 ? fretName + holds : QString();
+        if (box->accessibleName() != wanted)
+            box->setAccessibleName(wanted);
+        if (box->accessibleDescription().isEmpty())
+            box->setAccessibleDescription(QString::fromUtf8(description));
+    };
+    name(position, QStringLiteral("position"),
+         "Distance de la frette au sillet, dans l'unité de la longueur vibrante");
+    name(note, QStringLiteral("note"), "Note que donne la frette");
+}
+
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();

@@ -41,6 +41,11 @@ void setFont(QWidget *widget, const QFont &font);
 // A single-line text box with its design name, place and font, and no length limit.
 QLineEdit *textBox(QWidget *parent, const QString &name, QRect place, const QFont &font);
 
+// Names a fret's two boxes for screen readers, "Frette 8 : position" and "Frette 8 : note", the
+// frets counted from the nut in the scale's own order, and says what each holds; fret 0 takes
+// their names away, for boxes that are hidden.
+void nameFretBoxes(QWidget *position, QWidget *note, int fret);
+
 // Paints the widget's background, or the base of an editable box, in a colour.
 void setBackground(QWidget *widget, const QColor &colour);
 

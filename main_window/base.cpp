@@ -146,9 +146,15 @@ void Base::createControls()
     Longvib = design::textBox(this, QStringLiteral("Longvib"), design::twips(1920, 0, 855, 330),
                               design::font("MS Sans Serif", 8.25));
     design::setBackground(Longvib, palette().color(QPalette::HighlightedText));
+    Longvib->setAccessibleName(QStringLiteral("Longueur vibrante"));
+    Longvib->setAccessibleDescription(
+        QStringLiteral("Longueur de la corde à vide, dans l'unité de votre choix ; seul le point "
+                       "« . » sépare les décimales"));
     connect(Longvib, &QLineEdit::textChanged, this, &Base::Longvib_Change);
 
     Command1 = button(this, "Command1", QStringLiteral("0"), design::twips(2760, 0, 375, 330));
+    Command1->setAccessibleName(QStringLiteral("Remise à zéro"));
+    Command1->setToolTip(QStringLiteral("Remise à zéro : efface la longueur et le tableau"));
     connect(Command1, &QPushButton::clicked, this, &Base::Command1_Click);
 
     Combo1 = new QComboBox(this);
@@ -166,6 +172,10 @@ void Base::createControls()
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Gamme :"));
     design::setBackground(Combo1, design::tooltipBackground());
+    Combo1->setAccessibleName(QStringLiteral("Gamme"));
+    Combo1->setAccessibleDescription(
+        QStringLiteral("Choisit la gamme dont le tableau donne les frettes"));
+    Combo1->lineEdit()->setAccessibleName(QStringLiteral("Nom de la gamme"));
     connect(Combo1, &QComboBox::activated, this, &Base::Combo1_Click);
 
     Command4 = button(this, "Command4", QString(), design::twips(6360, 0, 375, 330));
@@ -173,10 +183,13 @@ void Base::createControls()
     Command4->setIcon(QPixmap::fromImage(design::picture(":/resources/printer.png")));
     Command4->setToolTip(QStringLiteral("Ouvre la feuille de résultats : le tableau en grand, "
                                         "qui s'imprime avec Ctrl+P"));
+    Command4->setAccessibleName(QStringLiteral("Feuille de résultats"));
 
     connect(Command4, &QPushButton::clicked, this, &Base::Command4_Click);
 
     Command2 = button(this, "Command2", QStringLiteral("?"), design::twips(6730, 0, 375, 330));
+    Command2->setAccessibleName(QStringLiteral("À propos"));
+    Command2->setToolTip(QStringLiteral("À propos de Dorvane"));
     connect(Command2, &QPushButton::clicked, this, &Base::Command2_Click);
 }
 
@@ -213,10 +226,15 @@ void Base::createModeControls()
     HScroll1->setPageStep(2);   // a click in the trough moves two
     HScroll1->setValue(0);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Base::HScroll1_Change);
+    HScroll1->setAccessibleDescription(
+        QStringLiteral("Choisit l'un des sept modes de la gamme diatonique de Pythagore"));
 
     Text2 = design::textBox(this, QStringLiteral("Text2"), design::twips(840, 4440, 1575, 285),
                             design::font("Arial", 11.25));
     design::setBackground(Text2, design::scrollBarColour());
+    Text2->setAccessibleName(QStringLiteral("Structure du mode"));
+    Text2->setAccessibleDescription(
+        QStringLiteral("Les tons (2) et demi-tons (1) du mode, de la corde à vide à l'octave"));
     QPalette pattern = Text2->palette();
     pattern.setColor(QPalette::Text, patternColour);
     Text2->setPalette(pattern);
@@ -283,6 +301,7 @@ void Base::showModeControls(bool visible)
         Label1->show();
         Label3->show();
         Label3->setText(QString::fromUtf8(scales::Modes[0].caption));
+        HScroll1->setAccessibleName(Label3->text().trimmed());
     } else {
         HScroll1->hide();
         Text2->hide();
@@ -368,6 +387,7 @@ void Base::HScroll1_Change()
         return;
     design::setBoxText(Text2, QString::fromUtf8(scales::Modes[mode].pattern));
     Label3->setText(QString::fromUtf8(scales::Modes[mode].caption));
+    HScroll1->setAccessibleName(Label3->text().trimmed()); // "Mode de : Ré"
     if (mode == 0) {
         ComputeDiatonic();
         LabelDiatonicNotes();
@@ -385,16 +405,20 @@ void Base::ClearTable()
             if (!box->text().isEmpty()) // emptying an empty box would only lay it out again
                 box->clear();
         }
+        design::nameFretBoxes(Text1[i], Sol1[i], 0);
     }
     showModeControls(false);
 }
 
+// The rows of a set in its order, which is the order of its frets from the nut.
 void Base::showRows(RowSet rows)
 {
+    int fret = 0;
     for (const RowRange &range : rows) {
         for (int i = range.first; i <= range.last; ++i) {
             Text1[i]->show();
             Sol1[i]->show();
+            design::nameFretBoxes(Text1[i], Sol1[i], ++fret);
         }
     }
 }

@@ -162,6 +162,9 @@ ResultSheet::ResultSheet(const SheetDesign &design)
 {
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QStringLiteral(" Dorvane 2.4"));
+    setAccessibleName(QStringLiteral("Feuille de résultats"));
+    setAccessibleDescription(QStringLiteral("Le tableau en grand : Ctrl+P l'imprime, Ctrl+S "
+                                            "l'enregistre en PDF, Ctrl+Maj+C le copie"));
     setModal(true);
     setFixedSize(design::pixels(design.clientWidth), design::pixels(design.clientHeight));
     QPalette menuBar = palette();
@@ -183,6 +186,17 @@ ResultSheet::ResultSheet(const SheetDesign &design)
                 command("Copier le tableau", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                         &ResultSheet::copyTable)};
     dialogs = systemDialogs();
+}
+
+// Shown, a dialog gives its first box the focus as the Tab key would, which selects the box's
+// text; a sheet opens with its texts as the program wrote them, the cursor at their start.
+void ResultSheet::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (auto *box = qobject_cast<QLineEdit *>(focusWidget()); visible && box) {
+        box->deselect();
+        box->setCursorPosition(0);
+    }
 }
 
 void ResultSheet::setDialogs(Dialogs replacement)
@@ -229,6 +243,9 @@ void ResultSheet::load()
                         design::twips(NoteLeft, 960, NoteWidth, CellHeight), noteFont);
     design::setBoxText(lengthLabel, QStringLiteral("Diap."));
     design::setBackground(lengthLabel, noteColour);
+    lengthCell->setAccessibleName(QStringLiteral("Longueur vibrante"));
+    lengthCell->setAccessibleDescription(QStringLiteral("La longueur telle qu'elle est tapée"));
+    lengthLabel->setAccessibleName(QStringLiteral("Diapason"));
     lengthCell->installEventFilter(this);
     lengthLabel->installEventFilter(this);
 
@@ -237,6 +254,7 @@ void ResultSheet::load()
     QWidget *previous = lengthCell;
     int column = 0;
     int inColumn = 0;
+    int fret = 0; // the cells follow the frets from the nut
     for (const dorvane::RowRange &range : d.rows) {
         for (int i = range.first; i <= range.last; ++i) {
             if (inColumn == d.cellsPerColumn[column]) {
@@ -255,6 +273,7 @@ void ResultSheet::load()
                                 design::twips(NoteLeft + shift, top, NoteWidth, CellHeight),
                                 narrow ? narrowNoteFont : noteFont);
             design::setBackground(note, noteColour);
+            design::nameFretBoxes(position, note, ++fret);
             position->installEventFilter(this);
             note->installEventFilter(this);
             QWidget::setTabOrder(previous, position);

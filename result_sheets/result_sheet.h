@@ -56,6 +56,8 @@ public:
     };
     void setDialogs(Dialogs replacement);
 
+    void setVisible(bool visible) override;
+
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -16,6 +16,8 @@ struct Seen {
     Qt::WindowFlags flags;
     QWidget *window = nullptr;
     QString focus;
+    QString selected; // in the box that has the focus
+    int cursor = -1;
     QMap<QString, QString> texts; // every text box and label by name
     QMap<QString, QRect> places;
     QMap<QString, QFont> fonts;
@@ -34,6 +36,10 @@ Seen pressAndLook(const Base &window, const char *button,
         seen.flags = modal->windowFlags();
         seen.window = modal;
         seen.focus = modal->focusWidget() ? modal->focusWidget()->objectName() : QString();
+        if (auto *box = qobject_cast<QLineEdit *>(modal->focusWidget())) {
+            seen.selected = box->selectedText();
+            seen.cursor = box->cursorPosition();
+        }
         for (QWidget *child : modal->findChildren<QWidget *>()) {
             if (child->objectName().isEmpty())
                 continue;
@@ -129,6 +135,8 @@ private slots:
         QVERIFY(!seen.flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!seen.flags.testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(seen.focus, focus);
+        QCOMPARE(seen.selected, QString()); // the box opens as the program filled it
+        QCOMPARE(seen.cursor, 0);
         QCOMPARE(cellRows(seen, "Text1"), rows);
         QCOMPARE(cellRows(seen, "Tex1"), rows);
         for (int row : rows) {
