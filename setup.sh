@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing on a Debian 12 machine, builds, then opens the program ("run") or
 # runs the whole test suite ("test"): the tests, with the Debian package made, unpacked into a
 # staging folder and used on a real X server; a short run of the benchmark program; a bounded
@@ -13,7 +14,7 @@ if [ "${1:-run}" = test ]; then
     packages+=(clang libclang-rt-14-dev libbenchmark-dev
         dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick
         poppler-utils cups printer-driver-cups-pdf
-        dbus at-spi2-core python3-pyatspi)
+        dbus at-spi2-core python3-pyatspi lintian man-db)
 fi
 
 missing=()

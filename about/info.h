@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box "info": the program's name and version, its author, its years, and that it is
 // free, over a picture of wood.
 #pragma once

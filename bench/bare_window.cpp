@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a bare window with the same kinds and number of controls as the main window
 // and no logic, in the same style.
 #include "shown_reporter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of every user action on the real code, offscreen, with the budget each must hold.
 // Run with repetitions to get medians, for example (one command line):
 //   build-bench/bench/dorvane_bench --benchmark_repetitions=5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probes: when the watched window has painted for the first time, print how long the
 // process has run and its peak memory, then quit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, as in its main(), reporting when the main window is first shown.
 #include "base.h"
 #include "design.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The units, fonts and colours in which the windows are designed.
 #pragma once
 

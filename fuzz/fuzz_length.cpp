@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a typed length: the reading, the stored length, then every table and
 // mode with their texts, as a user's typing and choices run them.
 #include "length_reading.h"

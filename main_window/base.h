@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window "Base" holds the whole working state of the program: the vibrating length and
 // the kind of the scale chosen last, both read and written only here, and the 43-row table,
 // which exists only as the texts and visibility of its position boxes Text1(i) and name boxes

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the desktop icons of the program for the icon theme, at 16, 32, 48, 128 and 256 pixels.
 
 At 16 and 32 pixels the icon is the window's own 16-colour picture, so that the menu, the

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the program's five pictures: wood, strings and frets, all made here from scratch.
 
 Run from this folder with Debian's python3-pil and imagemagick: /usr/bin/python3 make_pictures.py

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing lives in a module of its own, loaded on the first request to print: the toolkit's
 // print support it needs would otherwise be loaded at every start of the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A result sheet shows the main window's table in a framed layout with larger type, one sheet
 // per row set. The four sheets share this class; what differs between them is data.
 #pragma once

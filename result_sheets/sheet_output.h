@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a result sheet gives to the world beyond the screen: its picture on a page, for a printer
 // or a PDF file, and its table as text for the clipboard.
 #pragma once

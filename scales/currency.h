@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed-point lengths: every length and fret position is a count of ten-thousandths held in a
 // signed 64-bit integer, so it has exactly four decimals. The order of the double operations in
 // each form below decides the last decimal a luthier reads; do not rearrange them.

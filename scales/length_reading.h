@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the vibrating length as the user types it.
 #pragma once
 

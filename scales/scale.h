@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scale as data: for each row of the table, the note it names and how its position is
 // found. One walker turns a table into positions; the main window only forwards them.
 #pragma once

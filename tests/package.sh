@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package in the build folder, unpacks it into a staging folder as dpkg would
 # install it, and checks what a user's machine gets: exactly the expected files, dependencies
 # that include the libraries, the fonts, the display plugins and the toolkit's French texts,
-# valid desktop metadata, icons of the size their folder says, and a program whose libraries
-# all resolve.
+# valid desktop metadata, icons of the size their folder says, a program and a module whose
+# libraries all resolve, manual pages that render, a changelog of this version, and a package
+# that Debian's checker, lintian, accepts without an error or a warning.
 #   tests/package.sh BUILD_DIR STAGING_DIR VERSION APP_ID
 set -euo pipefail
 build=$1 staging=$2 version=$3 app=$4
@@ -28,9 +30,16 @@ rm -rf "$staging"
 dpkg-deb -x "$deb" "$staging"
 
 # Every file, and nothing more: no test program, library or header slips into the package.
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+module="usr/lib/$multiarch/dorvane/libdorvane-printing.so"
 expected=(
     "usr/bin/dorvane"
-    "usr/lib/dorvane/libdorvane-printing.so"
+    "$module"
+    "usr/share/doc/dorvane/changelog.Debian.gz"
+    "usr/share/doc/dorvane/copyright"
+    "usr/share/lintian/overrides/dorvane"
+    "usr/share/man/fr/man1/dorvane.1.gz"
+    "usr/share/man/man1/dorvane.1.gz"
     "usr/share/applications/$app.desktop"
     "usr/share/icons/hicolor/128x128/apps/$app.png"
     "usr/share/icons/hicolor/16x16/apps/$app.png"
@@ -57,7 +66,7 @@ done
 
 program="$staging/usr/bin/dorvane"
 [ -x "$program" ] || fail "the program is not executable"
-for binary in "$program" "$staging/usr/lib/dorvane/libdorvane-printing.so"; do
+for binary in "$program" "$staging/$module"; do
     if ldd "$binary" | grep -q "not found"; then
         fail "unresolved libraries of $binary: $(ldd "$binary" | grep "not found" | tr '\n' ' ')"
     fi
@@ -93,6 +102,32 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "appstreamcli is not installed: the metainfo is not validated"
 fi
+
+# Debian's package checker: no error and no warning (the tags it shows at those levels). The
+# one override the package carries is explained in it.
+if command -v lintian >/dev/null; then
+    lintian_output=$(lintian --tag-display-limit 0 "$deb" 2>&1 |
+        grep -v "running with root privileges" || true)
+    echo "lintian: ${lintian_output:-nothing to report}"
+    if grep -Eq '^[EW]: ' <<<"$lintian_output"; then
+        fail "lintian reports errors or warnings"
+    fi
+else
+    fail "lintian is not installed"
+fi
+
+# The manual pages, English and French, render without a warning of the formatter, and say
+# what the program is.
+for page in usr/share/man/man1/dorvane.1.gz usr/share/man/fr/man1/dorvane.1.gz; do
+    [ -f "$staging/$page" ] || continue
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$staging/$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page: $warnings"
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$staging/$page" 2>/dev/null | grep -q "dorvane - " ||
+        fail "$page has no NAME line for dorvane"
+done
+changelog_version=$(zcat "$staging/usr/share/doc/dorvane/changelog.Debian.gz" |
+    sed -n '1s/^dorvane (\(.*\)).*/\1/p')
+[ "$changelog_version" = "${version}-1" ] || fail "the changelog is for $changelog_version"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "package checked: ${#expected[@]} files in $staging"

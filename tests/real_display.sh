@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Uses the installed program as a person would, on a real X server (Xvfb with a window manager,
 # the toolkit's X11 platform, not the offscreen one): starts it from its menu entry, types a
 # length, picks "Zarlino Chromatique" from the list with the keyboard, opens the result sheet

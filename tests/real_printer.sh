@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints a result sheet on a real print queue, as a person would: starts a CUPS server of its own
 # (its own configuration and spool folders, its own socket, so that it disturbs nothing) with a
 # cups-pdf queue as the default printer; starts the program on Xvfb with the X11 platform, picks

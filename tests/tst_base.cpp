@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window through its real widgets: its design, the length box, the choice of a scale,
 // the reset and the equal-tempered tables.
 #include "window_test.h"

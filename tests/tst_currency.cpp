@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed-point lengths: conversions, the forms of a position and the text of a value.
 #include "currency.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile input through the real window: lengths no program expects, enormous pastes, typing
 // everywhere, and buttons pressed again and again. The window must answer and stay valid.
 #include "window_test.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a typed length: what is read, what is ignored and what cannot be stored.
 #include "length_reading.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scale and every mode through the real window: the figures a luthier reads at 650, the
 // names as written, and the mode scroll bar.
 #include "window_test.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scale tables walked for many lengths: the properties every table of frets must have.
 #include "scale.h"
 

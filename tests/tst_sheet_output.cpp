@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A result sheet leaving the screen: saved as a PDF and read back with poppler, failures that
 // leave no file behind, its table on the clipboard, and the toolkit's menus in French.
 #include "result_sheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result sheets and the about box, opened through the real buttons of the main window.
 #include "window_test.h"
 

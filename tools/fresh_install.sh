@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package on a fresh, minimal Debian 12 system made with debootstrap in a
 # folder, with apt-get and without recommended packages, then starts the program from its menu
 # entry inside that system on a virtual display of this machine, picks a scale, and saves a

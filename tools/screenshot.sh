@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the real program under a virtual display with a window manager:
 # types a length, picks a scale from the list with the keyboard, and saves the screen.
 #   tools/screenshot.sh OUT.png LENGTH ["SCALE NAME" [sheet|about]]

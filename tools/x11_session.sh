@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Driving the program on an X server as a person would; sourced by the scripts that do it.
 # Needs openbox and xdotool.
 
