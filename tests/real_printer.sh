@@ -100,14 +100,10 @@ echo "CUPS: $(lpstat -d)"
 
 start_window_manager "$out/openbox.log" || fail "the window manager did not start"
 pids+=("$wm_pid")
-env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 \
-    "$program" >"$out/program.log" 2>&1 &
-dorvane=$!
-pids+=("$dorvane")
-window=$(await_window '^Dorvane 2\.4$' 10 "$dorvane") ||
+start_dorvane "$program" "$out/program.log" ||
     fail "no window within 10 s: $(cat "$out/program.log")"
-xdotool windowactivate --sync "$window"
-sleep 0.3
+dorvane=$dorvane_pid
+pids+=("$dorvane")
 xdotool type --delay 60 650
 pick_scale 3 # "Zarlino Chromatique"
 sleep 0.4

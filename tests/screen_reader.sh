@@ -52,14 +52,10 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
 start_window_manager "$out/openbox.log" || fail "the window manager did not start"
 pids+=("$wm_pid")
 # As with a screen reader running: the toolkit's accessibility is on from the start.
-env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "$program" >"$out/program.log" 2>&1 &
-dorvane=$!
-pids+=("$dorvane")
-window=$(await_window '^Dorvane 2\.4$' 10 "$dorvane") ||
+start_dorvane "$program" "$out/program.log" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ||
     fail "no window within 10 s: $(cat "$out/program.log")"
-xdotool windowactivate --sync "$window"
-sleep 0.3
+dorvane=$dorvane_pid
+pids+=("$dorvane")
 xdotool type --delay 60 650
 pick_scale 3 # "Zarlino Chromatique": 42 frets, row 11 is the twelfth
 sleep 0.5

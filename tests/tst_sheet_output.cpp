@@ -102,6 +102,19 @@ QStringList contextMenu(QWidget *widget, QPoint at = QPoint(4, 4))
     return entries->value_or(QStringList());
 }
 
+// The save dialog answered with a file name (the proposed one noted), and the messages noted.
+void saveTo(QWidget *sheet, const QString &fileName, QStringList *messages,
+            QString *proposed = nullptr)
+{
+    qobject_cast<ResultSheet *>(sheet)->setDialogs(
+        {[=](QWidget *, const QString &path) {
+             if (proposed)
+                 *proposed = path;
+             return fileName;
+         },
+         [=](QWidget *, const QString &, const QString &message) { *messages << message; }});
+}
+
 // Makes the sheet the active window, where its keys work, as it is for a user.
 void activate(QWidget *sheet)
 {
@@ -153,12 +166,7 @@ private slots:
         whileModalOpen(window, "Command4", [&](QWidget *modal) {
             auto *sheet = qobject_cast<ResultSheet *>(modal);
             activate(sheet);
-            sheet->setDialogs(
-                {[&](QWidget *, const QString &path) {
-                     asked = path;
-                     return pdf;
-                 },
-                 [&](QWidget *, const QString &, const QString &message) { warnings << message; }});
+            saveTo(sheet, pdf, &warnings, &asked);
             // A note typed on the sheet goes onto the page too.
             auto *cell = sheet->findChildren<QLineEdit *>(QRegularExpression("^Tex1\\(")).first();
             cell->selectAll();
@@ -218,13 +226,11 @@ private slots:
         Base window;
         typeLength(window, "650");
         pickScale(window, "Zarlino Diatonique");
+        QStringList warnings;
         whileModalOpen(window, "Command4", [&](QWidget *modal) {
             auto *sheet = qobject_cast<ResultSheet *>(modal);
             activate(sheet);
-            sheet->setDialogs({[&](QWidget *, const QString &) { return pdf; },
-                               [](QWidget *, const QString &, const QString &message) {
-                                   qFatal("%s", qPrintable(message));
-                               }});
+            saveTo(sheet, pdf, &warnings);
             auto *dialog = new QDialog(sheet);
             new QLabel("Boîte de dialogue", dialog);
             dialog->move(20, 20); // within the sheet's width and height, wherever the sheet is
@@ -233,6 +239,7 @@ private slots:
             activate(sheet);
             QTest::keyClick(sheet->focusWidget(), Qt::Key_S, Qt::ControlModifier);
         });
+        QCOMPARE(warnings, QStringList());
         const QString text = output("pdftotext", {pdf, "-"});
         QVERIFY(text.contains("Zarlino Diatonique"));
         QVERIFY2(!text.contains("Boîte de dialogue"), qPrintable(text));
@@ -298,9 +305,7 @@ private slots:
         bool stillOpen = false;
         whileModalOpen(window, "Command4", [&](QWidget *modal) {
             activate(modal);
-            qobject_cast<ResultSheet *>(modal)->setDialogs(
-                {[&](QWidget *, const QString &) { return path; },
-                 [&](QWidget *, const QString &, const QString &message) { warnings << message; }});
+            saveTo(modal, path, &warnings);
             rlimit limit{};
             getrlimit(RLIMIT_FSIZE, &limit);
             const rlimit normal = limit;

@@ -38,3 +38,17 @@ pick_scale() {
         sleep 0.1
     done
 }
+
+# start_dorvane PROGRAM LOG [VARIABLE=VALUE...]: starts the program on the X11 platform in French
+# (with the variables given), waits until its main window is shown (10 s at most) and makes it
+# the active window; the program's process id is left in dorvane_pid, the window's in window.
+start_dorvane() {
+    local program=$1 log=$2
+    shift 2
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "$@" \
+        "$program" >"$log" 2>&1 &
+    dorvane_pid=$!
+    window=$(await_window '^Dorvane 2\.4$' 10 "$dorvane_pid") || return 1
+    xdotool windowactivate --sync "$window"
+    sleep 0.3
+}
