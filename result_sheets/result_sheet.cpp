@@ -22,6 +22,7 @@
 #include <QPalette>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace sheets
@@ -388,10 +389,13 @@ void ResultSheet::print()
     const auto printSheet =
         reinterpret_cast<printing::PrintSheet>(module.resolve(printing::EntryPoint));
     if (!printSheet) {
+        // The loader's explanation, with its paths, goes to the log; the user is told what
+        // cannot be done.
+        std::fprintf(stderr, "dorvane: %s\n", qPrintable(module.errorString()));
         dialogs.warning(this, QStringLiteral("Imprimer"),
                         QStringLiteral("L'impression n'est pas possible : le module d'impression "
-                                       "n'a pas pu être chargé (%1).")
-                            .arg(module.errorString()));
+                                       "« %1 » est introuvable ou illisible.")
+                            .arg(QString::fromLatin1(printing::ModuleFile)));
         return;
     }
     QString failure;
