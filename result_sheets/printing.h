@@ -16,8 +16,8 @@ enum class Outcome { Printed, Cancelled, Failed };
 using PrintSheet = Outcome (*)(QWidget *sheet, const QString &title, QString *failure);
 inline constexpr const char EntryPoint[] = "dorvanePrintSheet";
 
-// The module's file name, and its folder relative to the program's once installed; in the
-// build folder it stands beside the program.
+// The module's file name. It stands beside the program in the build folder and, once
+// installed, in a folder of its own that the build tells the sheets.
 inline constexpr const char ModuleFile[] = "libdorvane-printing.so";
 
 } // namespace printing
