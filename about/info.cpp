@@ -32,10 +32,7 @@ Info::Info()
 {
     setObjectName(QStringLiteral("info"));
     setWindowTitle(QStringLiteral("A propos ..."));
-    QIcon icon;
-    for (const char *file : design::IconFiles)
-        icon.addPixmap(QPixmap::fromImage(design::picture(file)));
-    setWindowIcon(icon);
+    setWindowIcon(design::windowIcon());
     setModal(true);
     setFixedSize(design::pixels(3255), design::pixels(2280));
     connect(this, &QDialog::finished, this, &Info::unload);

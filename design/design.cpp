@@ -222,6 +222,14 @@ QImage picture(const char *resource)
     return reader.read();
 }
 
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const char *file : {":/resources/dorvane-32.png", ":/resources/dorvane-16.png"})
+        icon.addPixmap(QPixmap::fromImage(picture(file)));
+    return icon;
+}
+
 void nameFretBoxes(QWidget *position, QWidget *note, int fret)
 {
     const QString fretName = QStringLiteral("Frette %1 : ").arg(fret);

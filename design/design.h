@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QPalette>
 #include <QRect>
@@ -59,8 +60,7 @@ void setBoxText(QLineEdit *box, const QString &text);
 QImage picture(const char *resource);
 
 // The program's icon, 32 and 16 pixels in 16 colours, of the main window and the about box.
-inline constexpr const char *IconFiles[] = {":/resources/dorvane-32.png",
-                                            ":/resources/dorvane-16.png"};
+QIcon windowIcon();
 
 // The system's colours for the roles the design names: tooltip background, scroll bar, menu bar.
 QColor tooltipBackground();

@@ -122,10 +122,7 @@ Base::Base(QWidget *parent)
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(QStringLiteral("Dorvane 2.4"));
     setFixedSize(design::pixels(7110), design::pixels(5730));
-    QIcon icon;
-    for (const char *file : design::IconFiles)
-        icon.addPixmap(QPixmap::fromImage(design::picture(file)));
-    setWindowIcon(icon);
+    setWindowIcon(design::windowIcon());
 
     const QString separator = QLocale::system().decimalPoint();
     decimalSeparator = separator.isEmpty() ? std::string(".") : separator.toStdString();
@@ -298,11 +295,9 @@ void Base::showModeControls(bool visible)
     if (visible) {
         HScroll1->show();
         Text2->show();
-        design::setBoxText(Text2, QString::fromUtf8(scales::Modes[0].pattern));
         Label1->show();
         Label3->show();
-        Label3->setText(QString::fromUtf8(scales::Modes[0].caption));
-        HScroll1->setAccessibleName(Label3->text().trimmed());
+        showModeCaption(0);
     } else {
         HScroll1->hide();
         Text2->hide();
@@ -379,6 +374,14 @@ void Base::Command4_Click()
     resultSheets[sheet]->showFilledFrom(*this);
 }
 
+// The pattern and the name of a mode, the name also for screen readers: "Mode de : Ré".
+void Base::showModeCaption(int mode)
+{
+    design::setBoxText(Text2, QString::fromUtf8(scales::Modes[mode].pattern));
+    Label3->setText(QString::fromUtf8(scales::Modes[mode].caption));
+    HScroll1->setAccessibleName(Label3->text().trimmed());
+}
+
 // Modes of the Pythagorean diatonic scale: 0 is the major scale, 1 to 6 begin on Ré to Si.
 void Base::HScroll1_Change()
 {
@@ -386,9 +389,7 @@ void Base::HScroll1_Change()
     const int mode = HScroll1->value();
     if (mode < 0 || mode >= scales::ModeCount)
         return;
-    design::setBoxText(Text2, QString::fromUtf8(scales::Modes[mode].pattern));
-    Label3->setText(QString::fromUtf8(scales::Modes[mode].caption));
-    HScroll1->setAccessibleName(Label3->text().trimmed()); // "Mode de : Ré"
+    showModeCaption(mode);
     if (mode == 0) {
         ComputeDiatonic();
         LabelDiatonicNotes();

@@ -80,6 +80,7 @@ private:
 
     void showRows(dorvane::RowSet rows);
     void showModeControls(bool visible);
+    void showModeCaption(int mode);
     void showLengthState(LengthState state);
 
     void writePosition(int row, dorvane::Currency position) override;
