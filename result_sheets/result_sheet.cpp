@@ -180,13 +180,13 @@ ResultSheet::ResultSheet(const SheetDesign &design)
         auto *action = new QAction(QString::fromUtf8(text), this);
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, run);
-        addAction(action); // its keys work wherever the focus is on the sheet
         return action;
     };
     commands = {command("Imprimer…", QKeySequence::Print, &ResultSheet::print),
                 command("Enregistrer en PDF…", QKeySequence::Save, &ResultSheet::saveAsPdf),
                 command("Copier le tableau", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                         &ResultSheet::copyTable)};
+    addActions(commands); // their keys work wherever the focus is on the sheet
     dialogs = systemDialogs();
 }
 
@@ -326,9 +326,9 @@ void ResultSheet::Form_Load(const QWidget &mainWindow)
         ->setText(scaleList ? scaleList->currentText() : QString());
 }
 
-QLineEdit *ResultSheet::cell(const QString &name) const
+QString ResultSheet::cellText(const QString &name) const
 {
-    return controls ? controls->findChild<QLineEdit *>(name) : nullptr;
+    return controls ? textOf(*controls, name) : QString();
 }
 
 QString ResultSheet::scaleName() const
@@ -340,8 +340,7 @@ QString ResultSheet::scaleName() const
 
 QString ResultSheet::lengthText() const
 {
-    const QLineEdit *length = cell(QString::fromLatin1(sheetDesign.lengthCell));
-    return length ? length->text() : QString();
+    return cellText(QString::fromLatin1(sheetDesign.lengthCell));
 }
 
 // "Zarlino Chromatique 650": what a print job or a PDF file is called.
@@ -358,8 +357,7 @@ bool ResultSheet::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
     menu->addSeparator();
-    for (QAction *action : commands)
-        menu->addAction(action);
+    menu->addActions(commands);
     menu->exec(static_cast<QContextMenuEvent *>(event)->globalPos());
     return true;
 }
@@ -367,8 +365,7 @@ bool ResultSheet::eventFilter(QObject *watched, QEvent *event)
 void ResultSheet::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
-    for (QAction *action : commands)
-        menu.addAction(action);
+    menu.addActions(commands);
     menu.exec(event->globalPos());
 }
 
@@ -424,10 +421,7 @@ void ResultSheet::copyTable()
     for (const dorvane::RowRange &range : sheetDesign.rows) {
         for (int i = range.first; i <= range.last; ++i) {
             const QString row = QString::number(i);
-            const QLineEdit *position = cell("Text1(" + row + ")");
-            const QLineEdit *note = cell("Tex1(" + row + ")");
-            cells.append(
-                {position ? position->text() : QString(), note ? note->text() : QString()});
+            cells.append({cellText("Text1(" + row + ")"), cellText("Tex1(" + row + ")")});
         }
     }
     const sheet_output::TableText table = sheet_output::tableText(scaleName(), lengthText(), cells);

@@ -10,7 +10,6 @@
 #include <functional>
 
 class QAction;
-class QLineEdit;
 
 struct SheetDesign {
     const char *name;                  // "Capture24"
@@ -73,13 +72,13 @@ private:
     void unload();
     void Form_Load(const QWidget &mainWindow);
 
-    QLineEdit *cell(const QString &name) const;
+    QString cellText(const QString &name) const;
     QString scaleName() const;
     QString lengthText() const;
     QString documentTitle() const;
 
     const SheetDesign &sheetDesign;
     QWidget *controls = nullptr; // everything loaded from the design; gone when closed
-    std::array<QAction *, 3> commands;
+    QList<QAction *> commands;   // print, save as PDF, copy the table
     Dialogs dialogs;
 };
