@@ -300,6 +300,11 @@ bool printBudgets(const BudgetReporter &reporter)
     constexpr double TableRatio = 1.2;
     // The program starts within this much of a bare window's time and memory.
     constexpr double StartUpRatio = 1.1;
+    const auto times = [](double ratio) {
+        char text[16];
+        std::snprintf(text, sizeof text, "x%.1f", ratio);
+        return std::string(text);
+    };
 
     bool allHold = true;
     const auto row = [&allHold](const std::string &measure, const std::string &median,
@@ -324,7 +329,7 @@ bool printBudgets(const BudgetReporter &reporter)
             char shown[64];
             std::snprintf(shown, sizeof shown, "%s, x%.2f", shownTime(result.seconds).c_str(),
                           ratio);
-            row(name, shown, "x1.2 of the 42-row table", ratio <= TableRatio);
+            row(name, shown, times(TableRatio) + " of the 42-row table", ratio <= TableRatio);
         }
     }
     const auto startUp =
@@ -339,10 +344,11 @@ bool printBudgets(const BudgetReporter &reporter)
                       c["bare_ms"], timeRatio);
         std::snprintf(memory, sizeof memory, "%.0f kB (bare window %.0f kB, x%.2f)",
                       c["own_peak_kB"], c["bare_peak_kB"], memoryRatio);
-        row("start-up, process start to window shown", time, "x1.1", timeRatio <= StartUpRatio);
-        row("peak memory at start-up", memory, "x1.1", memoryRatio <= StartUpRatio);
+        row("start-up, process start to window shown", time, times(StartUpRatio),
+            timeRatio <= StartUpRatio);
+        row("peak memory at start-up", memory, times(StartUpRatio), memoryRatio <= StartUpRatio);
     } else {
-        row("start-up", "not measured", "x1.1", false);
+        row("start-up", "not measured", times(StartUpRatio), false);
     }
     return allHold;
 }

@@ -122,13 +122,9 @@ ShortText CurrencyText(Currency c, std::string_view decimalSeparator)
             *--first = static_cast<char>('0' + fraction % 10);
             fraction /= 10;
         }
-        if (decimalSeparator.size() == 1) {
-            *--first = decimalSeparator[0];
-        } else {
-            const std::string_view separator = decimalSeparator.substr(0, MaxSeparatorBytes);
-            first -= separator.size();
-            std::memcpy(first, separator.data(), separator.size());
-        }
+        const std::string_view separator = decimalSeparator.substr(0, MaxSeparatorBytes);
+        first -= separator.size();
+        std::memcpy(first, separator.data(), separator.size());
     }
     // Two digits at a time from a table of the hundred pairs.
     while (whole >= 100) {
