@@ -44,22 +44,17 @@ pids+=("$wm_pid")
 command_line=$(sed -n 's/^Exec=//p' "$entry" | head -1 | sed 's/ *%[fFuUick]//g')
 [ -n "$command_line" ] || fail "no Exec line in $entry"
 read -ra argv <<<"$command_line"
-echo "starting: ${argv[*]} (from $entry)"
-env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb PATH="$staging/usr/bin:$PATH" \
-    LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "${argv[@]}" >"$out/program.log" 2>&1 &
-program=$!
-pids+=("$program")
-
-window=$(await_window '^Dorvane 2\.4$' 10 "$program") ||
+[ "${#argv[@]}" -eq 1 ] || fail "the Exec line of $entry passes arguments: ${argv[*]}"
+echo "starting: ${argv[0]} (from $entry)"
+start_dorvane "${argv[0]}" "$out/program.log" PATH="$staging/usr/bin:$PATH" ||
     fail "no window \"Dorvane 2.4\" within 10 s; the program says: $(cat "$out/program.log")"
+program=$dorvane_pid
+pids+=("$program")
 echo "window $window is shown"
 
 # The window's class is the one the menu entry names, so docks match it to its entry.
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 xdotool search --class "^$class\$" | grep -qx "$window" || fail "window class is not $class"
-
-xdotool windowactivate --sync "$window"
-sleep 0.3
 import -window "$window" "$out/start.png"
 # The length box has the focus at start.
 xdotool type --delay 60 650

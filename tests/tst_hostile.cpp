@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace window_test;
 using dorvane::Currency;
@@ -27,14 +26,6 @@ void checkTableWithin(const Base &window)
         QVERIFY2(length >= 0 ? (value >= 0 && value <= length) : (value <= 0 && value >= length),
                  qPrintable(text));
     }
-}
-
-void closeModalSoon()
-{
-    QTimer::singleShot(0, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    });
 }
 
 } // namespace
@@ -164,10 +155,8 @@ private slots:
         }
         for (int k = 0; k < 20; ++k) {
             pickScale(window, Base::scaleNames()[k % 8]);
-            closeModalSoon();
-            QTest::mouseClick(control(window, "Command4"), Qt::LeftButton);
-            closeModalSoon();
-            QTest::mouseClick(control(window, "Command2"), Qt::LeftButton);
+            whileModalOpen(window, "Command4", [](QWidget *) {});
+            whileModalOpen(window, "Command2", [](QWidget *) {});
         }
         QVERIFY(!QApplication::activeModalWidget());
         QStringList windows;

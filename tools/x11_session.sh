@@ -42,13 +42,17 @@ pick_scale() {
 # start_dorvane PROGRAM LOG [VARIABLE=VALUE...]: starts the program on the X11 platform in French
 # (with the variables given), waits until its main window is shown (10 s at most) and makes it
 # the active window; the program's process id is left in dorvane_pid, the window's in window.
+# A program whose window does not come is stopped.
 start_dorvane() {
     local program=$1 log=$2
     shift 2
     env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "$@" \
         "$program" >"$log" 2>&1 &
     dorvane_pid=$!
-    window=$(await_window '^Dorvane 2\.4$' 10 "$dorvane_pid") || return 1
+    if ! window=$(await_window '^Dorvane 2\.4$' 10 "$dorvane_pid"); then
+        kill "$dorvane_pid" 2>/dev/null || true
+        return 1
+    fi
     xdotool windowactivate --sync "$window"
     sleep 0.3
 }
