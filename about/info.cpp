@@ -2,6 +2,7 @@
 #include "info.h"
 
 #include "design.h"
+#include "version.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -52,7 +53,7 @@ void Info::load()
     const QColor light = design::tooltipBackground();
     const QColor white = palette().color(QPalette::Base);
 
-    label(controls, "Label1", QStringLiteral("Dorvane version 2.4"),
+    label(controls, "Label1", QStringLiteral("Dorvane version ") + QLatin1String(dorvane::Version),
           design::twips(720, 120, 2055, 255), 9.75, light);
     label(controls, "Label2", QStringLiteral("Atelier Dorvane"), design::twips(720, 600, 2055, 255),
           9.75, light);

@@ -2,7 +2,7 @@
 // Arbitrary bytes as a typed length: the reading, the stored length, then every table and
 // mode with their texts, as a user's typing and choices run them.
 #include "length_reading.h"
-#include "scale.h"
+#include "systems.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -50,31 +50,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const StoredLength stored = LengthFromText(text);
     const Currency length = stored.value;
-    if (stored.status == LengthStatus::OutOfRange && length != Currency{})
+    if (stored.state == LengthState::OutOfRange && length != Currency{})
         fail("out of range but not stored as 0", length);
 
     CheckedRows rows;
     rows.length = length;
-    const Currency half = HalfLength(length);
-    using namespace scales;
-    for (Scale scale : {TemperedDiatonic, TemperedChromatic, DiatonicShared, ZarlinoDiatonicOwn,
-                        PythagoreanDiatonicOwn, SimplifiedShared, ZarlinoSimplifiedOwn,
-                        PythagoreanSimplifiedOwn, PythagoreanChromatic, ZarlinoChromatic}) {
-        WritePositions(scale, length, half, rows);
-        WriteNotes(scale, rows);
+    for (const ScaleSystem &system : scales::Systems) {
+        WriteTable(system, length, rows);
+        WriteNotes(system.notes, rows);
     }
-    for (const Mode &mode : Modes) {
-        WritePositions(mode.rows, length, half, rows);
-        WriteNotes(mode.rows, rows);
-    }
-    WriteNotes(DiatonicNotes, rows);
-    WriteNotes(ChromaticNotes, rows);
+    for (const scales::Mode &mode : scales::Modes)
+        WriteTable({}, mode.rows, length, rows);
 
     // Up to 10^9 in magnitude, the text of the length reads back as the same length.
     constexpr std::int64_t Billion = 10'000'000'000'000;
     if (length.scaled() <= Billion && length.scaled() >= -Billion) {
         const StoredLength back = LengthFromText(CurrencyText(length, ".").str());
-        if (back.value != length || back.status != LengthStatus::Read)
+        if (back.value != length || back.state != LengthState::Valid)
             fail("text does not read back", length);
     }
     return 0;

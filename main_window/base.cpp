@@ -5,6 +5,7 @@
 #include "info.h"
 #include "length_reading.h"
 #include "result_sheet.h"
+#include "version.h"
 
 #include <QComboBox>
 #include <QIcon>
@@ -67,49 +68,14 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 }
 
 const QColor patternColour(192, 64, 0);
-const QColor outOfRangeColour(255, 170, 170);
-const QColor partlyReadColour(255, 225, 140);
-
-const char *const outOfRangeTip = "Longueur hors limites";
-const char *const partlyReadTip =
-    "Seul le point « . » sépare les décimales : le reste du texte est ignoré";
 
 } // namespace
-
-// One entry of the scale list and the steps its choice runs.
-struct Base::ScaleChoice {
-    const char *text;
-    ScaleKind kind;
-    void (Base::*showRows)();
-    void (Base::*computePositions)();
-    void (Base::*labelNotes)(); // null where the positions come with their names
-};
-
-// In the order of the list, which is also the order in which a text is recognised.
-const Base::ScaleChoice Base::scaleChoices[] = {
-    {"Tempérée Diatonique", ScaleKind::TemperedDiatonic, &Base::ShowDiatonicRows,
-     &Base::ComputeTemperedDiatonic, &Base::LabelDiatonicNotes},
-    {"Tempérée Chromatique", ScaleKind::TemperedChromatic, &Base::ShowChromaticRows,
-     &Base::ComputeTemperedChromatic, &Base::LabelChromaticNotes},
-    {"Zarlino Diatonique", ScaleKind::ZarlinoDiatonic, &Base::ShowDiatonicRows,
-     &Base::ComputeDiatonic, &Base::LabelDiatonicNotes},
-    {"Zarlino Chromatique", ScaleKind::ZarlinoChromatic, &Base::ShowZarlinoChromaticRows,
-     &Base::ComputeZarlinoChromatic, nullptr},
-    {"Zarlino Chromatique simplifiée", ScaleKind::ZarlinoSimplifiedChromatic,
-     &Base::ShowChromaticRows, &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
-    {"Pythagore Diatonique", ScaleKind::PythagoreanDiatonic, &Base::ShowDiatonicRows,
-     &Base::ComputeDiatonic, &Base::LabelDiatonicNotes},
-    {"Pythagore Chromatique", ScaleKind::PythagoreanChromatic, &Base::ShowPythagoreanChromaticRows,
-     &Base::ComputePythagoreanChromatic, nullptr},
-    {"Pythagore Chromatique simplifiée", ScaleKind::PythagoreanSimplifiedChromatic,
-     &Base::ShowChromaticRows, &Base::ComputeSimplifiedChromatic, &Base::LabelChromaticNotes},
-};
 
 QStringList Base::scaleNames()
 {
     QStringList names;
-    for (const ScaleChoice &choice : scaleChoices)
-        names << QString::fromUtf8(choice.text);
+    for (const ScaleSystem &system : scales::Systems)
+        names << QString::fromUtf8(system.name.data(), qsizetype(system.name.size()));
     return names;
 }
 
@@ -120,7 +86,7 @@ Base::Base(QWidget *parent)
       background(design::picture(":/resources/background.bmp"))
 {
     setObjectName(QStringLiteral("Base"));
-    setWindowTitle(QStringLiteral("Dorvane 2.4"));
+    setWindowTitle(QString::fromLatin1(dorvane::ProgramName));
     setFixedSize(design::pixels(7110), design::pixels(5730));
     setWindowIcon(design::windowIcon());
 
@@ -130,7 +96,7 @@ Base::Base(QWidget *parent)
     createControls();
     createTable();
     createModeControls();
-    setTabOrder();
+    setKeyboardOrder();
     Longvib->setFocus();
 }
 
@@ -245,7 +211,7 @@ void Base::createModeControls()
         control->hide();
 }
 
-void Base::setTabOrder()
+void Base::setKeyboardOrder()
 {
     // The keyboard order of the design: the length, the first position, "?", the list, the
     // reset, then the table row by row (name before position), the printer and the modes.
@@ -268,249 +234,4 @@ void Base::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Dark));
     painter.drawImage(0, 0, background);
-}
-
-// Picking an entry, even the one already shown, clears the table and fills it for that scale.
-void Base::Combo1_Click()
-{
-    const QString text = Combo1->currentText();
-    for (const ScaleChoice &choice : scaleChoices) {
-        if (text != QString::fromUtf8(choice.text))
-            continue;
-        ClearTable();
-        if (choice.kind == ScaleKind::PythagoreanDiatonic)
-            HScroll1->setValue(0); // may run HScroll1_Change at once
-        (this->*choice.showRows)();
-        scaleKind = choice.kind;
-        (this->*choice.computePositions)();
-        if (choice.labelNotes)
-            (this->*choice.labelNotes)();
-        break;
-    }
-    showModeControls(scaleKind == ScaleKind::PythagoreanDiatonic);
-}
-
-void Base::showModeControls(bool visible)
-{
-    if (visible) {
-        HScroll1->show();
-        Text2->show();
-        Label1->show();
-        Label3->show();
-        showModeCaption(0);
-    } else {
-        HScroll1->hide();
-        Text2->hide();
-        Label1->hide();
-        Label3->hide();
-    }
-}
-
-// Every change of the text stores its value at once; the table is not recomputed.
-void Base::Longvib_Change()
-{
-    const StoredLength stored = LengthFromText(Longvib->text().toStdString());
-    vibratingLength = stored.value;
-    switch (stored.status) {
-    case LengthStatus::Read:
-        showLengthState(LengthState::Valid);
-        break;
-    case LengthStatus::PartlyRead:
-        showLengthState(LengthState::PartlyRead);
-        break;
-    case LengthStatus::OutOfRange:
-        showLengthState(LengthState::OutOfRange);
-        break;
-    }
-}
-
-void Base::showLengthState(LengthState state)
-{
-    if (state == lengthStateShown)
-        return;
-    lengthStateShown = state;
-    QColor colour = palette().color(QPalette::HighlightedText);
-    QString tip;
-    if (state == LengthState::OutOfRange) {
-        colour = outOfRangeColour;
-        tip = QString::fromUtf8(outOfRangeTip);
-    } else if (state == LengthState::PartlyRead) {
-        colour = partlyReadColour;
-        tip = QString::fromUtf8(partlyReadTip);
-    }
-    design::setBackground(Longvib, colour);
-    Longvib->setToolTip(tip);
-}
-
-void Base::Command1_Click()
-{
-    Combo1->setEditText(QStringLiteral("Gamme :"));
-    Longvib->setText(QString()); // runs Longvib_Change: the length becomes 0
-    ClearTable();
-}
-
-void Base::Command2_Click()
-{
-    if (!info)
-        info = std::make_unique<Info>();
-    info->showModal();
-}
-
-// The sheet that fits the last chosen scale: 14 rows for the diatonic kinds (and before any
-// choice), 34 for the Pythagorean and 42 for the Zarlino chromatic scale, 24 otherwise.
-void Base::Command4_Click()
-{
-    static const SheetDesign *const designs[] = {&sheets::Capture14, &sheets::Capture24,
-                                                 &sheets::Capture34, &sheets::Capture42};
-    std::size_t sheet = 1;
-    if (static_cast<int>(scaleKind) < 4)
-        sheet = 0;
-    else if (scaleKind == ScaleKind::PythagoreanChromatic)
-        sheet = 2;
-    else if (scaleKind == ScaleKind::ZarlinoChromatic)
-        sheet = 3;
-    if (!resultSheets[sheet])
-        resultSheets[sheet] = std::make_unique<ResultSheet>(*designs[sheet]);
-    resultSheets[sheet]->showFilledFrom(*this);
-}
-
-// The pattern and the name of a mode, the name also for screen readers: "Mode de : Ré".
-void Base::showModeCaption(int mode)
-{
-    design::setBoxText(Text2, QString::fromUtf8(scales::Modes[mode].pattern));
-    Label3->setText(QString::fromUtf8(scales::Modes[mode].caption));
-    HScroll1->setAccessibleName(Label3->text().trimmed());
-}
-
-// Modes of the Pythagorean diatonic scale: 0 is the major scale, 1 to 6 begin on Ré to Si.
-void Base::HScroll1_Change()
-{
-    const Currency half = HalfLength(vibratingLength);
-    const int mode = HScroll1->value();
-    if (mode < 0 || mode >= scales::ModeCount)
-        return;
-    showModeCaption(mode);
-    if (mode == 0) {
-        ComputeDiatonic();
-        LabelDiatonicNotes();
-        return;
-    }
-    WritePositions(scales::Modes[mode].rows, vibratingLength, half, *this);
-    WriteNotes(scales::Modes[mode].rows, *this);
-}
-
-void Base::ClearTable()
-{
-    for (int i = 0; i < RowCount; ++i) {
-        for (QLineEdit *box : {Text1[i], Sol1[i]}) {
-            box->hide();
-            if (!box->text().isEmpty()) // emptying an empty box would only lay it out again
-                box->clear();
-        }
-        design::nameFretBoxes(Text1[i], Sol1[i], 0);
-    }
-    showModeControls(false);
-}
-
-// The rows of a set in its order, which is the order of its frets from the nut.
-void Base::showRows(RowSet rows)
-{
-    int fret = 0;
-    for (const RowRange &range : rows) {
-        for (int i = range.first; i <= range.last; ++i) {
-            Text1[i]->show();
-            Sol1[i]->show();
-            design::nameFretBoxes(Text1[i], Sol1[i], ++fret);
-        }
-    }
-}
-
-void Base::ShowDiatonicRows()
-{
-    showRows(scales::DiatonicRows);
-}
-
-void Base::ShowChromaticRows()
-{
-    showRows(scales::ChromaticRows);
-}
-
-void Base::ShowPythagoreanChromaticRows()
-{
-    showRows(scales::PythagoreanChromaticRows);
-}
-
-void Base::ShowZarlinoChromaticRows()
-{
-    showRows(scales::ZarlinoChromaticRows);
-}
-
-void Base::LabelDiatonicNotes()
-{
-    WriteNotes(scales::DiatonicNotes, *this);
-}
-
-void Base::LabelChromaticNotes()
-{
-    WriteNotes(scales::ChromaticNotes, *this);
-}
-
-void Base::ComputeTemperedDiatonic()
-{
-    WritePositions(scales::TemperedDiatonic, vibratingLength, Currency{}, *this);
-}
-
-void Base::ComputeTemperedChromatic()
-{
-    WritePositions(scales::TemperedChromatic, vibratingLength, Currency{}, *this);
-}
-
-// The shared rows first; the third, sixth and seventh only for Zarlino or Pythagoras.
-void Base::ComputeDiatonic()
-{
-    const Currency half = HalfLength(vibratingLength);
-    WritePositions(scales::DiatonicShared, vibratingLength, half, *this);
-    if (scaleKind == ScaleKind::ZarlinoDiatonic)
-        WritePositions(scales::ZarlinoDiatonicOwn, vibratingLength, half, *this);
-    else if (scaleKind == ScaleKind::PythagoreanDiatonic)
-        WritePositions(scales::PythagoreanDiatonicOwn, vibratingLength, half, *this);
-}
-
-// Zarlino's ratios for kind 6, Pythagoras' for any other kind.
-void Base::ComputeSimplifiedChromatic()
-{
-    const Currency half = HalfLength(vibratingLength);
-    WritePositions(scales::SimplifiedShared, vibratingLength, half, *this);
-    WritePositions(scaleKind == ScaleKind::ZarlinoSimplifiedChromatic
-                       ? scales::ZarlinoSimplifiedOwn
-                       : scales::PythagoreanSimplifiedOwn,
-                   vibratingLength, half, *this);
-}
-
-void Base::ComputePythagoreanChromatic()
-{
-    const Currency half = HalfLength(vibratingLength);
-    WritePositions(scales::PythagoreanChromatic, vibratingLength, half, *this);
-    WriteNotes(scales::PythagoreanChromatic, *this);
-}
-
-void Base::ComputeZarlinoChromatic()
-{
-    const Currency half = HalfLength(vibratingLength);
-    WritePositions(scales::ZarlinoChromatic, vibratingLength, half, *this);
-    WriteNotes(scales::ZarlinoChromatic, *this);
-}
-
-void Base::writePosition(int row, Currency position)
-{
-    const ShortText text = CurrencyText(position, decimalSeparator);
-    const std::string_view chars = text.view();
-    design::setBoxText(Text1[row],
-                       QString::fromUtf8(chars.data(), static_cast<qsizetype>(chars.size())));
-}
-
-void Base::writeNote(int row, std::string_view note)
-{
-    design::setBoxText(Sol1[row],
-                       QString::fromUtf8(note.data(), static_cast<qsizetype>(note.size())));
 }

@@ -8,7 +8,9 @@
 #pragma once
 
 #include "currency.h"
-#include "scale.h"
+#include "length_reading.h"
+#include "sheet_source.h"
+#include "systems.h"
 
 #include <QImage>
 #include <QWidget>
@@ -24,12 +26,12 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
-class Base : public QWidget, private dorvane::RowWriter
+class Base : public QWidget, private dorvane::RowWriter, private SheetSource
 {
     Q_OBJECT
 
 public:
-    enum class LengthState { Valid, PartlyRead, OutOfRange };
+    using LengthState = dorvane::LengthState;
 
     explicit Base(QWidget *parent = nullptr);
     ~Base() override;
@@ -56,35 +58,34 @@ private slots:
     void Command4_Click();
 
 private:
-    struct ScaleChoice;
-    static const ScaleChoice scaleChoices[];
-
     void createControls();
     void createTable();
     void createModeControls();
-    void setTabOrder();
+    void setKeyboardOrder();
 
+    // The steps of a choice, each as the table of systems gives it for the chosen one: the
+    // design's ShowDiatonicRows and the other three are showRows of a row set, its
+    // ComputeTemperedDiatonic and the other five are computePositions of a system, its
+    // LabelDiatonicNotes and LabelChromaticNotes the names of a row set.
     void ClearTable();
-    void ShowDiatonicRows();
-    void ShowChromaticRows();
-    void ShowPythagoreanChromaticRows();
-    void ShowZarlinoChromaticRows();
-    void LabelDiatonicNotes();
-    void LabelChromaticNotes();
-    void ComputeTemperedDiatonic();
-    void ComputeTemperedChromatic();
-    void ComputeDiatonic();
-    void ComputeSimplifiedChromatic();
-    void ComputePythagoreanChromatic();
-    void ComputeZarlinoChromatic();
-
     void showRows(dorvane::RowSet rows);
+    void computePositions(const dorvane::ScaleSystem &system);
+    void labelNotes(std::span<const dorvane::NoteRow> names);
+    // The two steps that the first mode runs again.
+    void ComputeDiatonic();
+    void LabelDiatonicNotes();
+
     void showModeControls(bool visible);
     void showModeCaption(int mode);
     void showLengthState(LengthState state);
 
     void writePosition(int row, dorvane::Currency position) override;
     void writeNote(int row, std::string_view note) override;
+
+    QString positionText(int row) const override;
+    QString noteText(int row) const override;
+    QString lengthText() const override;
+    QString scaleText() const override;
 
     dorvane::Currency vibratingLength;
     dorvane::ScaleKind scaleKind = dorvane::ScaleKind::NoScale;

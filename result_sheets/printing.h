@@ -15,9 +15,4 @@ enum class Outcome { Printed, Cancelled, Failed };
 // page of the printer chosen. On failure, `failure` names the printer or file and the reason.
 using PrintSheet = Outcome (*)(QWidget *sheet, const QString &title, QString *failure);
 inline constexpr const char EntryPoint[] = "dorvanePrintSheet";
-
-// The module's file name. It stands beside the program in the build folder and, once
-// installed, in a folder of its own that the build tells the sheets.
-inline constexpr const char ModuleFile[] = "libdorvane-printing.so";
-
 } // namespace printing

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet_output.h"
 
+#include "version.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -160,7 +162,7 @@ QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
         pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Dorvane 2.4"));
+        pdf.setCreator(QString::fromLatin1(dorvane::ProgramName));
         QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                            QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
         layout.setOrientation(bestOrientation(sheet.size(), layout));

@@ -43,99 +43,113 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Powers of ten before the first significant digit decide, on overflow, whether the number was
+// huge or tiny; saturated so that no text can overflow the count.
+constexpr std::int64_t Saturation = std::int64_t{1} << 40;
+
+// What has been gathered of the number: its characters, blanks removed, and its magnitude.
+struct Number {
+    std::string text; // sign, digits, point and exponent
+    std::int64_t magnitude = 0;
+    bool negative = false;
+    bool seenDigit = false;
+};
+
+// The sign, then digits with at most one point: "-6 5.0" gathers "-65.0", magnitude 2.
+void scanSignificand(NumberScanner &scan, Number &number)
+{
+    if (scan.peek() == '+' || scan.peek() == '-') {
+        number.negative = scan.peek() == '-';
+        number.text += scan.peek();
+        scan.take();
+    }
+    bool seenSignificant = false;
+    bool seenPoint = false;
+    for (char c = scan.peek(); isDigit(c) || (c == '.' && !seenPoint); c = scan.peek()) {
+        if (c == '.') {
+            seenPoint = true;
+        } else {
+            number.seenDigit = true;
+            if (c != '0')
+                seenSignificant = true;
+            if (seenSignificant && !seenPoint && number.magnitude < Saturation)
+                ++number.magnitude;
+            if (!seenSignificant && seenPoint && number.magnitude > -Saturation)
+                --number.magnitude;
+        }
+        number.text += c;
+        scan.take();
+    }
+}
+
+// "e", an optional sign and digits, after a significand with a digit: "1e-3" adds "e-3". An
+// exponent letter without digits is read and dropped ("1e" is 1).
+void scanExponent(NumberScanner &scan, Number &number)
+{
+    if (!number.seenDigit || (scan.peek() != 'e' && scan.peek() != 'E'))
+        return;
+    scan.take();
+    std::string exponent = "e";
+    bool exponentNegative = false;
+    if (scan.peek() == '+' || scan.peek() == '-') {
+        exponentNegative = scan.peek() == '-';
+        exponent += scan.peek();
+        scan.take();
+    }
+    std::int64_t exponentValue = 0;
+    bool exponentDigits = false;
+    for (char c = scan.peek(); isDigit(c); c = scan.peek()) {
+        exponentDigits = true;
+        if (exponentValue < Saturation)
+            exponentValue = exponentValue * 10 + (c - '0');
+        exponent += c;
+        scan.take();
+    }
+    if (exponentDigits) {
+        number.text += exponent;
+        number.magnitude += exponentNegative ? -exponentValue : exponentValue;
+    }
+}
+
+// The nearest double; beyond its range, an infinity for a huge number and 0 for a tiny one.
+double valueOf(const Number &number)
+{
+    const char *first = number.text.data();
+    if (*first == '+') // from_chars takes a minus sign only
+        ++first;
+    double value = 0.0;
+    const auto result = std::from_chars(first, number.text.data() + number.text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = number.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        if (number.negative)
+            value = -value;
+    }
+    return value;
+}
+
 } // namespace
 
 LengthReading ReadLength(std::string_view utf8Text)
 {
     NumberScanner scan(utf8Text);
-    std::string number; // sign, digits, point and exponent, blanks removed
-    bool negative = false;
-
-    if (scan.peek() == '+' || scan.peek() == '-') {
-        negative = scan.peek() == '-';
-        number += scan.peek();
-        scan.take();
-    }
-
-    // Powers of ten before the first significant digit decide, on overflow, whether the
-    // number was huge or tiny; saturated so that no text can overflow the count.
-    constexpr std::int64_t Saturation = std::int64_t{1} << 40;
-    std::int64_t magnitude = 0;
-    bool seenSignificant = false;
-    bool seenPoint = false;
-    bool seenDigit = false;
-    for (char c = scan.peek(); isDigit(c) || (c == '.' && !seenPoint); c = scan.peek()) {
-        if (c == '.') {
-            seenPoint = true;
-        } else {
-            seenDigit = true;
-            if (c != '0')
-                seenSignificant = true;
-            if (seenSignificant && !seenPoint && magnitude < Saturation)
-                ++magnitude;
-            if (!seenSignificant && seenPoint && magnitude > -Saturation)
-                --magnitude;
-        }
-        number += c;
-        scan.take();
-    }
-
-    if (seenDigit && (scan.peek() == 'e' || scan.peek() == 'E')) {
-        scan.take();
-        std::string exponent = "e";
-        bool exponentNegative = false;
-        if (scan.peek() == '+' || scan.peek() == '-') {
-            exponentNegative = scan.peek() == '-';
-            exponent += scan.peek();
-            scan.take();
-        }
-        std::int64_t exponentValue = 0;
-        bool exponentDigits = false;
-        for (char c = scan.peek(); isDigit(c); c = scan.peek()) {
-            exponentDigits = true;
-            if (exponentValue < Saturation)
-                exponentValue = exponentValue * 10 + (c - '0');
-            exponent += c;
-            scan.take();
-        }
-        if (exponentDigits) {
-            number += exponent;
-            magnitude += exponentNegative ? -exponentValue : exponentValue;
-        }
-    }
-
+    Number number;
+    scanSignificand(scan, number);
+    scanExponent(scan, number);
     LengthReading reading;
     reading.complete = scan.atEnd();
-    if (!seenDigit)
-        return reading;
-
-    const char *first = number.data();
-    if (*first == '+') // from_chars takes a minus sign only
-        ++first;
-    double value = 0.0;
-    const auto result = std::from_chars(first, number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        if (negative)
-            value = -value;
-    }
-    reading.value = value;
+    if (number.seenDigit)
+        reading.value = valueOf(number);
     return reading;
 }
-
-} // namespace dorvane
-
-namespace dorvane
-{
 
 StoredLength LengthFromText(std::string_view utf8Text)
 {
     const LengthReading reading = ReadLength(utf8Text);
     try {
         return {CurrencyFromDouble(reading.value),
-                reading.complete ? LengthStatus::Read : LengthStatus::PartlyRead};
+                reading.complete ? LengthState::Valid : LengthState::PartlyRead};
     } catch (const CurrencyOverflow &) {
-        return {Currency{}, LengthStatus::OutOfRange};
+        return {Currency{}, LengthState::OutOfRange};
     }
 }
 

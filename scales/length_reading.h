@@ -24,15 +24,16 @@ struct LengthReading {
 // Linear in the length of the text.
 LengthReading ReadLength(std::string_view utf8Text);
 
-enum class LengthStatus {
-    Read,       // the whole text was read
+// What the length box shows of its text.
+enum class LengthState {
+    Valid,      // the whole text was read
     PartlyRead, // reading stopped early: "650,5" is taken as 650
     OutOfRange, // no length can be stored from it: "1e15"
 };
 
 struct StoredLength {
     Currency value;
-    LengthStatus status = LengthStatus::Read;
+    LengthState state = LengthState::Valid;
 };
 
 // What the length box stores for a text: "650.5" gives 650.5; "650,5" gives 650, partly read;

@@ -100,6 +100,10 @@ void WritePositions(Scale scale, Currency length, Currency halfLength, RowWriter
 void WriteNotes(Scale scale, RowWriter &writer);
 void WriteNotes(std::span<const NoteRow> notes, RowWriter &writer);
 
+// The positions of shared then own rows, all from one half length, then the names the rows
+// carry: for 650, Zarlino's shared and own diatonic rows give 72.2222 in row 0 and 130 in row 1.
+void WriteTable(Scale shared, Scale own, Currency length, RowWriter &writer);
+
 namespace scales
 {
 
@@ -131,6 +135,7 @@ extern const Scale ZarlinoChromatic;
 
 // The seven modes of the Pythagorean diatonic scale; mode 0 (Do) has no rows of its own.
 struct Mode {
+    std::string_view name; // the degree it begins on: "Ré"
     std::string_view pattern;
     std::string_view caption;
     Scale rows;

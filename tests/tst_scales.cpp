@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scale tables walked for many lengths: the properties every table of frets must have.
-#include "scale.h"
+#include "systems.h"
 
 #include <QTest>
 #include <algorithm>
@@ -44,19 +44,11 @@ struct NamedScale {
 
 std::vector<NamedScale> everyTable()
 {
-    using namespace scales;
-    std::vector<NamedScale> tables = {
-        {"tempered diatonic", {TemperedDiatonic}, DiatonicRows},
-        {"tempered chromatic", {TemperedChromatic}, ChromaticRows},
-        {"Zarlino diatonic", {DiatonicShared, ZarlinoDiatonicOwn}, DiatonicRows},
-        {"Pythagorean diatonic", {DiatonicShared, PythagoreanDiatonicOwn}, DiatonicRows},
-        {"Zarlino simplified", {SimplifiedShared, ZarlinoSimplifiedOwn}, ChromaticRows},
-        {"Pythagorean simplified", {SimplifiedShared, PythagoreanSimplifiedOwn}, ChromaticRows},
-        {"Pythagorean chromatic", {PythagoreanChromatic}, PythagoreanChromaticRows},
-        {"Zarlino chromatic", {ZarlinoChromatic}, ZarlinoChromaticRows},
-    };
-    for (int mode = 1; mode < ModeCount; ++mode)
-        tables.push_back({"mode", {Modes[mode].rows}, DiatonicRows});
+    std::vector<NamedScale> tables;
+    for (const ScaleSystem &system : scales::Systems)
+        tables.push_back({system.name.data(), {system.shared, system.own}, system.rows});
+    for (int mode = 1; mode < scales::ModeCount; ++mode)
+        tables.push_back({"mode", {scales::Modes[mode].rows}, scales::DiatonicRows});
     return tables;
 }
 

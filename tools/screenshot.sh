@@ -23,9 +23,8 @@ xdotool windowactivate --sync "$window"
 sleep 0.3
 xdotool type --delay 40 "$length"
 if [ -n "$scale" ]; then
-    names=("Tempérée Diatonique" "Tempérée Chromatique" "Zarlino Diatonique" "Zarlino Chromatique"
-           "Zarlino Chromatique simplifiée" "Pythagore Diatonique" "Pythagore Chromatique"
-           "Pythagore Chromatique simplifiée")
+    # The list's entries, in its order, as the table of systems gives them.
+    mapfile -t names < <(grep -oP '\.name = "\K[^"]+(?=",)' "$here/scales/scale_tables.cpp")
     index=-1
     for i in "${!names[@]}"; do [ "${names[$i]}" = "$scale" ] && index=$i; done
     [ "$index" -ge 0 ] || { echo "unknown scale: $scale" >&2; exit 2; }

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The computation of every table, positions and texts, as the window would write them.
+#include "bench.h"
+
+#include "length_reading.h"
+#include "systems.h"
+
+#include <algorithm>
+#include <array>
+#include <new>
+
+using namespace dorvane;
+
+namespace
+{
+
+// The texts of a table, as the window would write them.
+struct TextTable : RowWriter {
+    std::array<ShortText, RowCount> positions;
+    std::array<std::string_view, RowCount> notes;
+    void writePosition(int row, Currency position) override
+    {
+        // Made in its place: copying a text just written byte by byte costs more than making it.
+        ::new (static_cast<void *>(&positions[row])) ShortText(CurrencyText(position, ","));
+    }
+    void writeNote(int row, std::string_view note) override { notes[row] = note; }
+};
+
+void computeTable(benchmark::State &state, const ScaleSystem &system, std::int64_t scaledLength)
+{
+    TextTable texts;
+    const Currency length = Currency::fromScaled(scaledLength);
+    for (auto _ : state) {
+        WriteTable(system, length, texts);
+        WriteNotes(system.notes, texts);
+        benchmark::DoNotOptimize(texts);
+    }
+}
+
+// A ten-megabyte paste of digits into the length box, read in one pass.
+void readLongLength(benchmark::State &state)
+{
+    const std::string text = "650" + std::string(10'000'000, '7');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LengthFromText(text));
+}
+
+std::size_t rowCount(const ScaleSystem &system)
+{
+    std::size_t rows = 0;
+    for (const RowRange &range : system.rows)
+        rows += static_cast<std::size_t>(range.last - range.first + 1);
+    return rows;
+}
+
+} // namespace
+
+namespace bench
+{
+
+std::string referenceTable()
+{
+    const auto widest = std::max_element(
+        scales::Systems.begin(), scales::Systems.end(),
+        [](const ScaleSystem &a, const ScaleSystem &b) { return rowCount(a) < rowCount(b); });
+    return "table/" + std::string(widest->name) + "/";
+}
+
+void registerTables()
+{
+    for (const ScaleSystem &system : scales::Systems) {
+        for (std::int64_t length : {std::int64_t{6500000}, std::int64_t{10000000000000}}) {
+            const std::string name =
+                "table/" + std::string(system.name) + (length == 6500000 ? "/650" : "/1e9");
+            benchmark::RegisterBenchmark(name.c_str(), computeTable, system, length);
+        }
+    }
+    benchmark::RegisterBenchmark("length read/10 MB", readLongLength)
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace bench

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The eight scale systems of the list, in its order: the entry's text, the rows the system
+// shows, how its positions and names are made, and the sheet that shows it. A new system is one
+// entry of this table, with its rows in scale.cpp where they are new; the window, the sheets,
+// the benchmark and the tests all walk the table.
+#pragma once
+
+#include "scale.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace dorvane
+{
+
+// The result sheet laid out for a row set: 14, 24, 34 or 42 rows.
+enum class Sheet : std::uint8_t { Rows14, Rows24, Rows34, Rows42 };
+
+struct ScaleSystem {
+    std::string_view name; // the list entry, UTF-8: "Zarlino Diatonique"
+    ScaleKind kind;
+    RowSet rows; // the rows it shows, in the order of its frets
+    // Its positions: the rows it shares with the other system of the same form (empty where
+    // there is none), then its own rows, which carry their names where they have them.
+    Scale shared{};
+    Scale own;
+    std::span<const NoteRow> notes{}; // the names of its row set; empty when its rows carry them
+    Sheet sheet;
+    bool hasModes = false; // the seven modes of the Pythagorean diatonic scale
+};
+
+namespace scales
+{
+inline constexpr int SystemCount = 8;
+extern const std::span<const ScaleSystem, SystemCount> Systems;
+} // namespace scales
+
+// The system whose entry is exactly this text, letter case, accents and blanks included;
+// null for any other text ("Zarlino diatonique" is none).
+const ScaleSystem *FindSystem(std::string_view name);
+// The system of a kind; null for NoScale.
+const ScaleSystem *FindSystem(ScaleKind kind);
+
+// The sheet for the kind chosen last: its system's, and the 14-row sheet before any choice.
+Sheet SheetFor(ScaleKind kind);
+
+// The system's table as the window writes it when the system is chosen, but for the names of
+// its row set: its shared and own rows ("Zarlino Diatonique" at 650: 72.2222 in row 0).
+void WriteTable(const ScaleSystem &system, Currency length, RowWriter &writer);
+
+} // namespace dorvane
