@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base.h"
+#include "command_line.h"
 #include "design.h"
 
 #include <QApplication>
@@ -24,6 +25,9 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    // Any argument asks for the command line, which needs no display.
+    if (argc > 1)
+        return command_line::run(argc, argv);
     if (!hasDisplay()) {
         std::fprintf(stderr, "dorvane: no display found; on a machine without a screen run it "
                              "as: xvfb-run -a build/dorvane\n");

@@ -22,7 +22,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberat
 if [ "$action" = test ]; then
     packages+=(clang libclang-rt-dev libbenchmark-dev
         dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick
-        poppler-utils cups printer-driver-cups-pdf python3-ezdxf
+        poppler-utils mupdf-tools cups printer-driver-cups-pdf python3-ezdxf
         dbus at-spi2-core python3-pyatspi lintian man-db)
 fi
 

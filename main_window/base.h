@@ -86,9 +86,11 @@ private:
     QString noteText(int row) const override;
     QString lengthText() const override;
     QString scaleText() const override;
+    dorvane::TableChoice tableChoice() const override { return tableShown; }
 
     dorvane::Currency vibratingLength;
     dorvane::ScaleKind scaleKind = dorvane::ScaleKind::NoScale;
+    dorvane::TableChoice tableShown; // what the table was last computed from
     LengthState lengthStateShown = LengthState::Valid;
     std::string decimalSeparator;
     QImage background; // drawn from the program's memory, never copied

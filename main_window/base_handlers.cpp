@@ -41,6 +41,7 @@ void Base::Combo1_Click()
         scaleKind = system->kind; // before the positions: ComputeDiatonic reads it
         computePositions(*system);
         labelNotes(system->notes);
+        tableShown = {system, 0, vibratingLength};
     }
     showModeControls(scaleKind == ScaleKind::PythagoreanDiatonic);
 }
@@ -126,6 +127,8 @@ void Base::HScroll1_Change()
     if (mode < 0 || mode >= scales::ModeCount)
         return;
     showModeCaption(mode);
+    if (const ScaleSystem *chosen = FindSystem(scaleKind); chosen && chosen->hasModes)
+        tableShown = {chosen, mode, vibratingLength};
     if (mode == 0) {
         ComputeDiatonic();
         LabelDiatonicNotes();
@@ -144,6 +147,7 @@ void Base::ClearTable()
         }
         design::nameFretBoxes(Text1[i], Sol1[i], 0);
     }
+    tableShown = {};
     showModeControls(false);
 }
 

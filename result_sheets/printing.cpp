@@ -2,11 +2,15 @@
 #include "printing.h"
 
 #include "sheet_output.h"
+#include "template_pages.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QString>
+#include <algorithm>
 
 extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintSheet(QWidget *sheet, const QString &title,
                                                              QString *failure)
@@ -25,5 +29,57 @@ extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintSheet(QWidget *sheet, con
                                     .arg(QDir::toNativeSeparators(printer.outputFileName()));
     *failure = QStringLiteral("L'impression sur %1 a échoué : le travail n'a pas pu être envoyé.")
                    .arg(where);
+    return printing::Outcome::Failed;
+}
+
+namespace
+{
+
+// The job's options for the system's printing service, as the toolkit passes them on: name and
+// value in turn. Asking for no scaling keeps a page of the template at its true size, even on
+// a printer whose paper differs from it.
+void printAtTrueSize(QPrinter &printer)
+{
+    const auto cupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    QStringList options = printer.printEngine()->property(cupsOptions).toStringList();
+    options << QStringLiteral("print-scaling") << QStringLiteral("none")
+            << QStringLiteral("fit-to-page") << QStringLiteral("false");
+    printer.printEngine()->setProperty(cupsOptions, options);
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintTemplate(QWidget *parent,
+                                                                const template_pages::Pages &pages,
+                                                                const QString &title,
+                                                                QString *failure)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setFullPage(true); // the painter's origin is the paper's corner
+    printer.setPageLayout(pages.layout());
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, pages.count());
+    if (dialog.exec() != QDialog::Accepted)
+        return printing::Outcome::Cancelled;
+    printAtTrueSize(printer);
+    const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
+    const int last =
+        printer.toPage() > 0 ? std::min(printer.toPage(), pages.count()) : pages.count();
+    QPainter painter;
+    bool painted = painter.begin(&printer);
+    for (int page = first; painted && page < last; ++page) {
+        if (page > first)
+            painted = printer.newPage();
+        if (painted)
+            pages.paint(painter, page, printer.resolution() / 25.4);
+    }
+    painted = painter.isActive() && painter.end() && painted;
+    if (painted && printer.printerState() != QPrinter::Error)
+        return printing::Outcome::Printed;
+    *failure = QStringLiteral("L'impression du gabarit sur l'imprimante « %1 » a échoué : le "
+                              "travail n'a pas pu être envoyé.")
+                   .arg(printer.printerName());
     return printing::Outcome::Failed;
 }

@@ -21,7 +21,8 @@ ResultSheet::ResultSheet(const SheetDesign &design)
     setWindowTitle(QLatin1Char(' ') + QString::fromLatin1(dorvane::ProgramName));
     setAccessibleName(QStringLiteral("Feuille de résultats"));
     setAccessibleDescription(QStringLiteral("Le tableau en grand : Ctrl+P l'imprime, Ctrl+S "
-                                            "l'enregistre en PDF, Ctrl+Maj+C le copie"));
+                                            "l'enregistre en PDF, Ctrl+Maj+C le copie, Ctrl+G "
+                                            "en fait un gabarit 1:1"));
     setModal(true);
     setFixedSize(design::pixels(design.clientWidth), design::pixels(design.clientHeight));
     QPalette menuBar = palette();
@@ -37,12 +38,14 @@ ResultSheet::ResultSheet(const SheetDesign &design)
         connect(action, &QAction::triggered, this, run);
         return action;
     };
-    commands = {command("Imprimer…", QKeySequence::Print, &ResultSheet::print),
-                command("Enregistrer en PDF…", QKeySequence::Save, &ResultSheet::saveAsPdf),
-                command("Copier le tableau", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                        &ResultSheet::copyTable)};
+    commands = {
+        command("Imprimer…", QKeySequence::Print, &ResultSheet::print),
+        command("Enregistrer en PDF…", QKeySequence::Save, &ResultSheet::saveAsPdf),
+        command("Copier le tableau", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                &ResultSheet::copyTable),
+        command("Gabarit 1:1…", QKeySequence(Qt::CTRL | Qt::Key_G), &ResultSheet::makeTemplate)};
     addActions(commands); // their keys work wherever the focus is on the sheet
-    dialogs = systemDialogs();
+    dialogs = sheet_output::systemDialogs();
 }
 
 // Shown, a dialog gives its first box the focus as the Tab key would, which selects the box's
@@ -94,6 +97,7 @@ void ResultSheet::Form_Load(const SheetSource &mainWindow)
     }
     design::setBoxText(cells.length, mainWindow.lengthText());
     cells.scaleName->setText(mainWindow.scaleText());
+    table = mainWindow.tableChoice();
 }
 
 QString ResultSheet::scaleName() const

@@ -3,6 +3,7 @@
 // per row set. The four sheets share this class; what differs between them is data.
 #pragma once
 
+#include "output_dialogs.h"
 #include "sheet_designs.h"
 #include "sheet_layout.h"
 #include "sheet_source.h"
@@ -13,7 +14,8 @@
 class QAction;
 
 // Besides what the design shows, a sheet can leave the screen: Ctrl+P prints it, Ctrl+S saves
-// it as a PDF and Ctrl+Shift+C copies its table; the three are also in its context menu.
+// it as a PDF, Ctrl+Shift+C copies its table and Ctrl+G makes a full-size template of it for
+// paper or a machine; the four are also in its context menu.
 class ResultSheet : public QDialog
 {
     Q_OBJECT
@@ -24,12 +26,8 @@ public:
     // Loads the sheet from its design, fills it from the main window and shows it modally.
     void showFilledFrom(const SheetSource &mainWindow);
 
-    // The dialogs through which the commands ask for a file name and tell of a failure; the
-    // system's file dialog and message box unless replaced (tests replace them).
-    struct Dialogs {
-        std::function<QString(QWidget *parent, const QString &proposedPath)> saveFileName;
-        std::function<void(QWidget *parent, const QString &title, const QString &message)> warning;
-    };
+    // The dialogs through which the commands ask for a file name and tell of a failure.
+    using Dialogs = sheet_output::Dialogs;
     void setDialogs(Dialogs replacement);
 
     void setVisible(bool visible) override;
@@ -42,6 +40,7 @@ private slots:
     void print();
     void saveAsPdf();
     void copyTable();
+    void makeTemplate();
 
 private:
     void load();
@@ -55,9 +54,7 @@ private:
     const SheetDesign &sheetDesign;
     QWidget *controls = nullptr; // everything loaded from the design; gone when closed
     SheetCells cells;            // the controls within it
-    QList<QAction *> commands;   // print, save as PDF, copy the table
+    dorvane::TableChoice table;  // what the main window's table was computed from
+    QList<QAction *> commands;   // print, save as PDF, copy the table, template
     Dialogs dialogs;
 };
-
-// The system's file dialog and message box, in French.
-ResultSheet::Dialogs systemDialogs();

@@ -5,85 +5,31 @@
 
 #include "printing.h"
 #include "sheet_output.h"
+#include "template_dialog.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLibrary>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QLocale>
 #include <QMimeData>
-#include <QStandardPaths>
-#include <cstdio>
-
-namespace
-{
-
-// Where a PDF is proposed: the user's documents folder, or the home folder without one.
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-} // namespace
-
-ResultSheet::Dialogs systemDialogs()
-{
-    return {
-        [](QWidget *parent, const QString &proposedPath) {
-            QFileDialog dialog(parent, QStringLiteral("Enregistrer en PDF"));
-            dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
-            dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-            dialog.setDefaultSuffix(QStringLiteral("pdf"));
-            dialog.setDirectory(QFileInfo(proposedPath).absolutePath());
-            dialog.selectFile(QFileInfo(proposedPath).fileName());
-            return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-        },
-        [](QWidget *parent, const QString &title, const QString &message) {
-            QMessageBox::warning(parent, title, message);
-        },
-    };
-}
 
 void ResultSheet::print()
 {
-    // Loaded on the first request and kept: beside the program in its build folder, in its
-    // own folder once installed.
-    static QLibrary module;
-    if (!module.isLoaded()) {
-        const QDir here(QCoreApplication::applicationDirPath());
-        for (const QString &folder :
-             {here.path(), here.filePath(QStringLiteral(DORVANE_MODULES))}) {
-            module.setFileName(QDir(folder).filePath(QStringLiteral(DORVANE_PRINTING_MODULE)));
-            if (module.load())
-                break;
-        }
-    }
-    const auto printSheet =
-        reinterpret_cast<printing::PrintSheet>(module.resolve(printing::EntryPoint));
-    if (!printSheet) {
-        // The loader's explanation, with its paths, goes to the log; the user is told what
-        // cannot be done.
-        std::fprintf(stderr, "dorvane: %s\n", qPrintable(module.errorString()));
-        dialogs.warning(this, QStringLiteral("Imprimer"),
-                        QStringLiteral("L'impression n'est pas possible : le module d'impression "
-                                       "« %1 » est introuvable ou illisible.")
-                            .arg(QStringLiteral(DORVANE_PRINTING_MODULE)));
-        return;
-    }
     QString failure;
-    if (printSheet(this, documentTitle(), &failure) == printing::Outcome::Failed)
-        dialogs.warning(this, QStringLiteral("Imprimer"), failure);
+    const auto printSheet = reinterpret_cast<printing::PrintSheet>(
+        sheet_output::printingEntry(printing::EntryPoint, &failure));
+    if (printSheet && printSheet(this, documentTitle(), &failure) != printing::Outcome::Failed)
+        return;
+    dialogs.warning(this, QStringLiteral("Imprimer"), failure);
 }
 
 void ResultSheet::saveAsPdf()
 {
     const QString proposed =
-        QDir(documentsFolder()).filePath(sheet_output::proposedFileName(scaleName(), lengthText()));
+        QDir(sheet_output::documentsFolder())
+            .filePath(sheet_output::proposedFileName(scaleName(), lengthText()));
     const QString fileName = dialogs.saveFileName(this, proposed);
     if (fileName.isEmpty())
         return; // cancelled
@@ -109,4 +55,20 @@ void ResultSheet::copyTable()
     data->setText(table.plain);
     data->setHtml(table.html);
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// The template of the table the main window computed, at the length it was computed with.
+void ResultSheet::makeTemplate()
+{
+    if (!table.system) {
+        dialogs.warning(this, QStringLiteral("Gabarit 1:1"),
+                        QStringLiteral("Le tableau est vide : choisissez une gamme dans la fenêtre "
+                                       "principale, puis rouvrez la feuille."));
+        return;
+    }
+    const QString point = QLocale::system().decimalPoint();
+    const dorvane::ShortText length = dorvane::CurrencyText(
+        table.length, point.isEmpty() ? std::string(".") : point.toStdString());
+    TemplateDialog dialog(table, QString::fromStdString(length.str()), dialogs, this);
+    dialog.exec();
 }

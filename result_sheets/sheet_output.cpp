@@ -145,7 +145,7 @@ bool paintSheet(QWidget &sheet, QPagedPaintDevice &page)
     return painter.end();
 }
 
-QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
+QString writeFile(const QString &fileName, const QByteArray &contents)
 {
     const QFileInfo target(fileName);
     const QString folder = target.absolutePath();
@@ -154,7 +154,23 @@ QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("le dossier « %1 » n'existe pas")
             .arg(QDir::toNativeSeparators(folder));
+    // Unbuffered, so that a failing write is seen at once and not lost in a late flush; a file
+    // not committed is removed and the target stays as it was.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeFailure(file, folder);
+    if (file.write(contents) != contents.size()) {
+        const QString failure = writeFailure(file, folder);
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit())
+        return writeFailure(file, folder);
+    return QString();
+}
 
+QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
+{
     // The whole document is made in memory first, then written in one piece.
     QByteArray document;
     {
@@ -170,20 +186,7 @@ QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
         if (!paintSheet(sheet, pdf))
             return QStringLiteral("la page n'a pas pu être dessinée");
     }
-
-    // Unbuffered, so that a failing write is seen at once and not lost in a late flush; a file
-    // not committed is removed and the target stays as it was.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeFailure(file, folder);
-    if (file.write(document) != document.size()) {
-        const QString failure = writeFailure(file, folder);
-        file.cancelWriting();
-        return failure;
-    }
-    if (!file.commit())
-        return writeFailure(file, folder);
-    return QString();
+    return writeFile(fileName, document);
 }
 
 QString proposedFileName(const QString &scaleName, const QString &lengthText)

@@ -23,6 +23,11 @@ QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page);
 // selection or focus frame is drawn. Returns false when the page could not be painted.
 bool paintSheet(QWidget &sheet, QPagedPaintDevice &page);
 
+// Writes a whole file to a temporary file beside the target that replaces it only once
+// complete: an existing file is replaced whole or left as it was. Returns the reason, in French,
+// when the file could not be written; an empty text on success.
+QString writeFile(const QString &fileName, const QByteArray &contents);
+
 // Writes the sheet as a one-page PDF, to a temporary file beside the target that replaces it
 // only once complete: an existing file is replaced whole or left as it was. Returns the
 // reason, in French, when the file could not be written; an empty text on success.

@@ -3,6 +3,8 @@
 // the user's typing included. The main window answers; the sheet never looks inside it.
 #pragma once
 
+#include "systems.h"
+
 #include <QString>
 
 class SheetSource
@@ -12,6 +14,8 @@ public:
     virtual QString noteText(int row) const = 0;     // its name box, "Ré  "
     virtual QString lengthText() const = 0;          // the length as typed, "650"
     virtual QString scaleText() const = 0;           // what the scale list shows, "Gamme :"
+    // What the table was computed from, for the outputs that compute it again at full size.
+    virtual dorvane::TableChoice tableChoice() const = 0;
 
 protected:
     ~SheetSource() = default;

@@ -74,6 +74,14 @@ Currency operator-(Currency a, Currency b)
     return Currency::fromScaled(difference);
 }
 
+Currency operator+(Currency a, Currency b)
+{
+    std::int64_t sum;
+    if (__builtin_add_overflow(a.scaled(), b.scaled(), &sum))
+        throw CurrencyOverflow("sum outside the range of a length");
+    return Currency::fromScaled(sum);
+}
+
 Currency HalfLength(Currency length)
 {
     return CurrencyFromDouble(checked(DoubleFromCurrency(length) / 2.0));

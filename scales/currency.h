@@ -55,8 +55,9 @@ double DoubleFromCurrency(Currency c);
 // Throws CurrencyOverflow beyond the 64-bit range or for NaN and infinities.
 Currency CurrencyFromDouble(double x);
 
-// Exact difference; throws CurrencyOverflow outside the range.
+// Exact difference and sum; throw CurrencyOverflow outside the range.
 Currency operator-(Currency a, Currency b);
+Currency operator+(Currency a, Currency b);
 
 // 650 gives 325; 650.0001 gives 325 too (the tie at 3250000.5 goes to even).
 Currency HalfLength(Currency length);

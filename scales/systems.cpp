@@ -2,6 +2,7 @@
 #include "systems.h"
 
 #include <algorithm>
+#include <array>
 
 namespace dorvane
 {
@@ -29,6 +30,36 @@ Sheet SheetFor(ScaleKind kind)
 void WriteTable(const ScaleSystem &system, Currency length, RowWriter &writer)
 {
     WriteTable(system.shared, system.own, length, writer);
+}
+
+namespace
+{
+
+// A table's rows as a window's boxes would hold them.
+struct RowTable : RowWriter {
+    std::array<Currency, RowCount> positions{};
+    std::array<std::string_view, RowCount> notes{};
+    void writePosition(int row, Currency position) override { positions[row] = position; }
+    void writeNote(int row, std::string_view note) override { notes[row] = note; }
+};
+
+} // namespace
+
+std::vector<Fret> FretsOf(const TableChoice &table)
+{
+    std::vector<Fret> frets;
+    if (!table.system)
+        return frets;
+    RowTable rows;
+    WriteTable(*table.system, table.length, rows);
+    WriteNotes(table.system->notes, rows);
+    if (table.system->hasModes && table.mode > 0 && table.mode < scales::ModeCount)
+        WriteTable({}, scales::Modes[table.mode].rows, table.length, rows);
+    for (const RowRange &range : table.system->rows) {
+        for (int i = range.first; i <= range.last; ++i)
+            frets.push_back({int(frets.size()) + 1, i, rows.notes[i], rows.positions[i]});
+    }
+    return frets;
 }
 
 } // namespace dorvane

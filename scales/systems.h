@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace dorvane
 {
@@ -48,5 +49,25 @@ Sheet SheetFor(ScaleKind kind);
 // The system's table as the window writes it when the system is chosen, but for the names of
 // its row set: its shared and own rows ("Zarlino Diatonique" at 650: 72.2222 in row 0).
 void WriteTable(const ScaleSystem &system, Currency length, RowWriter &writer);
+
+// What a table of frets was last computed from: a system, its mode (0 but for the system with
+// modes) and the length at that moment. No system where the table is empty.
+struct TableChoice {
+    const ScaleSystem *system = nullptr;
+    int mode = 0;
+    Currency length;
+};
+
+// One fret, counted from the nut in the scale's order, with its name as the table writes it.
+struct Fret {
+    int number; // 1 for the first fret above the open string
+    int row;    // its row of the table
+    std::string_view note;
+    Currency position;
+};
+
+// The frets of a table as the window shows it: "Zarlino Chromatique" at 650 begins with fret 1,
+// row 0, "Do #", 26. A mode outside 1 to 6 is the major scale.
+std::vector<Fret> FretsOf(const TableChoice &table);
 
 } // namespace dorvane

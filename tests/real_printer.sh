@@ -15,7 +15,7 @@ out=$2
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-for tool in cupsd lpadmin lpstat pdfinfo pdftoppm xvfb-run openbox xdotool convert; do
+for tool in cupsd lpadmin lpstat pdfinfo pdftoppm xvfb-run openbox xdotool convert mutool; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
@@ -146,4 +146,31 @@ empty=$(convert -size 100x100 xc:white -colorspace Gray -threshold 50% -negate -
 echo "dark share of the printed page: $ink (empty page: $empty)"
 awk -v a="$ink" -v b="$empty" 'BEGIN { exit !(a > b + 0.01) }' ||
     fail "the printed page holds almost no ink"
-echo "printed: one page through the queue dorvane-test; copies in $out"
+echo "printed: one page through the queue dorvane-test"
+
+# The template of the same table, from the sheet's Ctrl+G, printed at its true size: the same
+# pages as the PDF the program saves of it, rulers and frets where they stand.
+sheet_pdf=$output
+xdotool key ctrl+g
+await_window '^Gabarit 1:1$' 5 >/dev/null || fail "no template dialog within 5 s"
+sleep 0.5
+import -window root "$out/template-dialog.png"
+xdotool key alt+i
+await_window '^Imprimer$' 10 >/dev/null || fail "no print dialog for the template within 10 s"
+sleep 0.5
+xdotool key Return
+template_pdf=""
+for _ in $(seq 600); do
+    template_pdf=$(new_pdfs | grep -vxF "$sheet_pdf" | head -1 || true)
+    [ -n "$template_pdf" ] && [ "$(lpstat -W completed -o dorvane-test 2>/dev/null | wc -l)" -ge 2 ] &&
+        break
+    sleep 0.1
+done
+[ -n "$template_pdf" ] || fail "cups-pdf wrote no PDF of the template: $(lpstat -o 2>&1)"
+cp "$template_pdf" "$out/printed-template.pdf"
+env -u DISPLAY LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "$program" --export "$out/saved-template.pdf" \
+    --scale "Zarlino Chromatique" --length 650 --paper A4 ||
+    fail "the command line did not save the template"
+/usr/bin/python3 "$(dirname "$0")/template_files.py" printed "$out/printed-template.pdf" \
+    "$out/saved-template.pdf" || fail "the printed template is not the saved one at 1:1"
+echo "printed: the template's $(pdfinfo "$out/printed-template.pdf" | sed -n 's/^Pages: *//p') pages at 1:1; copies in $out"

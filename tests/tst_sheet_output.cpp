@@ -131,7 +131,8 @@ void checkFrenchEditingEntries(const QStringList &menu)
         QVERIFY2(!menu.contains(english), qPrintable(menu.join(", ")));
 }
 
-const QStringList sheetCommands = {"Imprimer…", "Enregistrer en PDF…", "Copier le tableau"};
+const QStringList sheetCommands = {"Imprimer…", "Enregistrer en PDF…", "Copier le tableau",
+                                   "Gabarit 1:1…"};
 
 } // namespace
 
@@ -399,7 +400,7 @@ private slots:
         checkFrenchEditingEntries(cellMenu);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(cellMenu.mid(cellMenu.size() - 4), QStringList{"-"} + sheetCommands);
+        QCOMPARE(cellMenu.mid(cellMenu.size() - 5), QStringList{"-"} + sheetCommands);
         QCOMPARE(sheetMenu, sheetCommands);
     }
 };

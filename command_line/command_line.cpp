@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
+
+#include "request.h"
+#include "template_files.h"
+#include "version.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <cstdio>
+#include <memory>
+
+using namespace dorvane;
+
+namespace command_line
+{
+
+namespace
+{
+
+// The toolkit's notes and warnings about its set-up have nothing to tell a command line's user.
+void quietToolkit(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "dorvane: %s\n", qPrintable(message));
+}
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
+}
+
+// The regional decimal separator, as the window writes positions.
+std::string decimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.isEmpty() ? std::string(".") : point.toStdString();
+}
+
+// "Frette	Position	Note", then one line a fret in the scale's order.
+void printTable(const TableChoice &table)
+{
+    const std::string separator = decimalSeparator();
+    QString text = QStringLiteral("Frette\tPosition\tNote\n");
+    for (const Fret &fret : FretsOf(table)) {
+        QString note = QString::fromUtf8(fret.note.data(), qsizetype(fret.note.size()));
+        while (note.endsWith(' '))
+            note.chop(1);
+        text +=
+            QStringLiteral("%1\t%2\t%3\n")
+                .arg(fret.number)
+                .arg(QString::fromStdString(CurrencyText(fret.position, separator).str()), note);
+    }
+    print(stdout, text);
+}
+
+int exportTemplate(const Request &request, int &argc, char *argv[])
+{
+    const auto format = template_files::formatOf(request.file);
+    // Pages need the toolkit's fonts: its GUI, on a platform that needs no display.
+    std::unique_ptr<QGuiApplication> gui;
+    if (format == template_files::Format::Pdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietToolkit);
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    const FretTemplate t = MakeTemplate(request.table, request.settings, decimalSeparator());
+    const QString failure = template_files::save(t, request.paper, *format, request.file);
+    if (failure.isEmpty())
+        return 0;
+    print(stderr, QStringLiteral("dorvane : le fichier « %1 » n'a pas été écrit : %2.\n")
+                      .arg(request.file, failure));
+    return 1;
+}
+
+} // namespace
+
+int run(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int k = 1; k < argc; ++k)
+        arguments << QString::fromUtf8(argv[k]);
+    Request request;
+    try {
+        request = readRequest(arguments);
+    } catch (const BadArgument &bad) {
+        print(stderr, QStringLiteral("dorvane : %1.\n").arg(QString::fromStdString(bad.what())));
+        return 2;
+    }
+    switch (request.action) {
+    case Request::Action::Help:
+        print(stdout, helpText());
+        return 0;
+    case Request::Action::Version:
+        print(stdout, QString::fromLatin1(ProgramName) + '\n');
+        return 0;
+    case Request::Action::Table:
+        printTable(request.table);
+        return 0;
+    case Request::Action::Export:
+        break;
+    }
+    return exportTemplate(request, argc, argv);
+}
+
+} // namespace command_line

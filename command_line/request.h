@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a command line asks for, read from its arguments and checked before anything is done.
+#pragma once
+
+#include "fret_template.h"
+#include "template_pages.h"
+
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+namespace command_line
+{
+
+struct Request {
+    enum class Action { Help, Version, Table, Export } action = Action::Help;
+    QString file; // with Export
+    dorvane::TableChoice table;
+    dorvane::TemplateSettings settings;
+    template_pages::Paper paper = template_pages::defaultPaper();
+};
+
+// A bad argument: the message names it and says what is accepted, in French.
+struct BadArgument : std::runtime_error {
+    explicit BadArgument(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
+// Reads the arguments, without the program's name; throws BadArgument.
+Request readRequest(const QStringList &arguments);
+
+// The help, in French.
+QString helpText();
+
+} // namespace command_line

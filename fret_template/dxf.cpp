@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dxf.h"
+
+namespace dorvane
+{
+
+namespace
+{
+
+struct Layer {
+    const char *name;
+    int colour;
+};
+constexpr Layer layers[] = {{"FRETS", 7},   {"NUT", 1},  {"BRIDGE", 1},
+                            {"OUTLINE", 5}, {"TEXT", 3}, {"SLOTS", 6}};
+
+// A drawing written as pairs of a group code and a value.
+class Groups
+{
+public:
+    Groups &operator()(int code, const std::string &value)
+    {
+        out += std::to_string(code) + "\n" + value + "\n";
+        return *this;
+    }
+    Groups &point(int code, const std::string &x, const std::string &y)
+    {
+        return (*this)(code, x)(code + 10, y)(code + 20, "0.0");
+    }
+    std::string out;
+};
+
+// y grows upwards in a drawing, downwards on the page the template is laid out for.
+std::string up(Currency y)
+{
+    return PointText(Currency() - y);
+}
+std::string up(Edge y)
+{
+    return EdgeText({-y.twentyThousandths});
+}
+
+// Latin letters as Windows-1252 has them; anything else as "?".
+std::string codePage1252(const std::string &utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += char(c);
+        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
+            out += char((c == 0xC3 ? 0xC0 : 0x80) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+        } else {
+            out += '?';
+            while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80)
+                ++i;
+        }
+    }
+    return out;
+}
+
+void header(Groups &g, const FretTemplate &t)
+{
+    g(0, "SECTION")(2, "HEADER");
+    g(9, "$ACADVER")(1, "AC1009");
+    g(9, "$DWGCODEPAGE")(3, "ANSI_1252");
+    g(9, "$INSUNITS")(70, std::to_string(InfoOf(t.unit).dxfUnits));
+    g(9, "$EXTMIN").point(10, PointText(t.left), up(t.bottom));
+    g(9, "$EXTMAX").point(10, PointText(t.right), up(t.top));
+    g(0, "ENDSEC");
+    g(0, "SECTION")(2, "TABLES");
+    g(0, "TABLE")(2, "LTYPE")(70, "1");
+    g(0, "LTYPE")(2, "CONTINUOUS")(70, "0")(3, "Solid line")(72, "65")(73, "0")(40, "0.0");
+    g(0, "ENDTAB");
+    g(0, "TABLE")(2, "LAYER")(70, std::to_string(std::size(layers)));
+    for (const Layer &layer : layers)
+        g(0, "LAYER")(2, layer.name)(70, "0")(62, std::to_string(layer.colour))(6, "CONTINUOUS");
+    g(0, "ENDTAB")(0, "ENDSEC");
+    g(0, "SECTION")(2, "BLOCKS")(0, "ENDSEC");
+}
+
+void line(Groups &g, const char *layer, const std::string &x1, const std::string &y1,
+          const std::string &x2, const std::string &y2)
+{
+    g(0, "LINE")(8, layer).point(10, x1, y1).point(11, x2, y2);
+}
+
+// A closed polyline through four corners.
+void rectangle(Groups &g, const char *layer, const std::string &left, const std::string &right,
+               const std::string &top, const std::string &bottom)
+{
+    g(0, "POLYLINE")(8, layer)(66, "1").point(10, "0.0", "0.0")(70, "1");
+    for (const auto &[x, y] :
+         {std::pair{&left, &top}, {&right, &top}, {&right, &bottom}, {&left, &bottom}})
+        g(0, "VERTEX")(8, layer).point(10, *x, *y);
+    g(0, "SEQEND")(8, layer);
+}
+
+void text(Groups &g, const TemplateText &t)
+{
+    g(0, "TEXT")(8, "TEXT").point(10, PointText(t.x), up(t.y))(40, PointText(t.height));
+    g(1, codePage1252(t.text));
+    if (t.vertical)
+        g(50, "90");
+    if (t.anchor == TemplateText::Middle)
+        g(72, "1").point(11, PointText(t.x), up(t.y));
+}
+
+} // namespace
+
+std::string TemplateDxf(const FretTemplate &t)
+{
+    Groups g;
+    header(g, t);
+    g(0, "SECTION")(2, "ENTITIES");
+    const std::string top = up(EdgeOf(Currency(), t.width, -1));
+    const std::string bottom = up(EdgeOf(Currency(), t.width, 1));
+    const std::string length = PointText(t.length);
+    rectangle(g, "OUTLINE", "0.0", length, top, bottom);
+    line(g, "OUTLINE", "0.0", "0.0", length, "0.0");
+    line(g, "NUT", "0.0", top, "0.0", bottom);
+    line(g, "BRIDGE", length, top, length, bottom);
+    for (const Fret &fret : t.frets)
+        line(g, "FRETS", PointText(fret.position), bottom, PointText(fret.position), top);
+    if (t.slot > Currency()) {
+        for (const Fret &fret : t.frets)
+            rectangle(g, "SLOTS", EdgeText(EdgeOf(fret.position, t.slot, -1)),
+                      EdgeText(EdgeOf(fret.position, t.slot, 1)), top, bottom);
+    }
+    for (const TemplateText &label : t.texts)
+        text(g, label);
+    g(0, "ENDSEC")(0, "EOF");
+    return g.out;
+}
+
+} // namespace dorvane

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "template_files.h"
+
+#include "dxf.h"
+#include "sheet_output.h"
+#include "svg.h"
+
+#include <QFileInfo>
+
+namespace template_files
+{
+
+std::optional<Format> formatOf(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return Format::Pdf;
+    if (suffix == QLatin1String("svg"))
+        return Format::Svg;
+    if (suffix == QLatin1String("dxf"))
+        return Format::Dxf;
+    return std::nullopt;
+}
+
+QString save(const dorvane::FretTemplate &t, template_pages::Paper paper, Format format,
+             const QString &fileName)
+{
+    QByteArray contents;
+    if (format == Format::Svg) {
+        contents = QByteArray::fromStdString(dorvane::TemplateSvg(t));
+    } else if (format == Format::Dxf) {
+        contents = QByteArray::fromStdString(dorvane::TemplateDxf(t));
+    } else {
+        const template_pages::Pages pages(t, paper);
+        if (const QString problem = template_pages::paperProblem(pages); !problem.isEmpty())
+            return problem;
+        contents = template_pages::pdfDocument(pages, QString::fromStdString(t.title));
+        if (contents.isEmpty())
+            return QStringLiteral("les pages n'ont pas pu être dessinées");
+    }
+    return sheet_output::writeFile(fileName, contents);
+}
+
+} // namespace template_files

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A template on paper at its true size, spread over as many landscape pages as it needs:
+// consecutive pages overlap and share alignment marks, and every page carries its number, the
+// scale, the length and the unit, the advice to print at 100 % and two rulers to check it by.
+// The same painter draws the preview, the printed pages and the PDF.
+#pragma once
+
+#include "fret_template.h"
+
+#include <QPageLayout>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace template_pages
+{
+
+enum class Paper { A4, Letter };
+
+// Letter where the system measures in inches, as in the United States; A4 elsewhere.
+Paper defaultPaper();
+
+inline constexpr double OverlapMm = 15; // shared by two consecutive pages, at least 10 mm
+inline constexpr int MostPages = 200;   // beyond, the template is refused for paper
+
+class Pages
+{
+public:
+    Pages(dorvane::FretTemplate fretTemplate, Paper paper);
+
+    int count() const { return columns * rows; }
+    QPageLayout layout() const; // landscape, no margins: the painter's origin is the corner
+    QSizeF paperMm() const;
+    const dorvane::FretTemplate &fretTemplate() const { return t; }
+
+    // Draws page `index`, from 0, its top left corner at the painter's origin, with
+    // `pixelsPerMm` of the painter's pixels in a millimetre.
+    void paint(QPainter &painter, int index, double pixelsPerMm) const;
+
+private:
+    void paintTemplate(QPainter &painter, int column, int row) const;
+    void paintMarks(QPainter &painter, int column, int row) const;
+    void paintFrame(QPainter &painter, int index) const;
+    QPointF onPage(double xUnit, double yUnit, int column, int row) const;
+
+    dorvane::FretTemplate t;
+    Paper paper;
+    double mm;   // millimetres in a unit of the template
+    QRectF area; // where the template stands on a page, in millimetres
+    int columns = 1;
+    int rows = 1;
+};
+
+// The pages as a PDF document, its lines vector lines and its fonts embedded; an empty array
+// when a page could not be drawn.
+QByteArray pdfDocument(const Pages &pages, const QString &title);
+
+// Why the template cannot go on paper, in French; empty when it can.
+QString paperProblem(const Pages &pages);
+
+} // namespace template_pages

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "output_dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace sheet_output
+{
+
+namespace
+{
+
+// "PDF (*.pdf)" for a proposed "….pdf", and likewise for SVG and DXF.
+QString filterFor(const QString &suffix)
+{
+    return QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix);
+}
+
+} // namespace
+
+Dialogs systemDialogs()
+{
+    return {
+        [](QWidget *parent, const QString &proposedPath) {
+            const QFileInfo proposed(proposedPath);
+            const QString suffix = proposed.suffix().toLower();
+            QFileDialog dialog(parent, QStringLiteral("Enregistrer en %1").arg(suffix.toUpper()));
+            dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+            dialog.setNameFilter(filterFor(suffix));
+            dialog.setDefaultSuffix(suffix);
+            dialog.setDirectory(proposed.absolutePath());
+            dialog.selectFile(proposed.fileName());
+            return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        },
+        [](QWidget *parent, const QString &title, const QString &message) {
+            QMessageBox::warning(parent, title, message);
+        },
+    };
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void *printingEntry(const char *entryPoint, QString *failure)
+{
+    static QLibrary module;
+    if (!module.isLoaded()) {
+        const QDir here(QCoreApplication::applicationDirPath());
+        for (const QString &folder :
+             {here.path(), here.filePath(QStringLiteral(DORVANE_MODULES))}) {
+            module.setFileName(QDir(folder).filePath(QStringLiteral(DORVANE_PRINTING_MODULE)));
+            if (module.load())
+                break;
+        }
+    }
+    if (QFunctionPointer entry = module.resolve(entryPoint))
+        return reinterpret_cast<void *>(entry);
+    std::fprintf(stderr, "dorvane: %s\n", qPrintable(module.errorString()));
+    *failure = QStringLiteral("L'impression n'est pas possible : le module d'impression « %1 » "
+                              "est introuvable ou illisible.")
+                   .arg(QStringLiteral(DORVANE_PRINTING_MODULE));
+    return nullptr;
+}
+
+} // namespace sheet_output
