@@ -20,6 +20,9 @@ std::string referenceTable();
 // shown, a sheet opened and a long paste.
 void registerHandlers();
 
+// The template of the widest table: its files, its dialog, the command line.
+void registerTemplate();
+
 // The program's start-up against a bare window's; the programs stand in `folder`.
 void registerStartUp(const std::string &folder);
 

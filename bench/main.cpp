@@ -57,6 +57,7 @@ int main(int argc, char *argv[])
 
     bench::registerTables();
     bench::registerHandlers();
+    bench::registerTemplate();
     bench::registerStartUp(QCoreApplication::applicationDirPath().toStdString());
 
     bench::BudgetReporter reporter;

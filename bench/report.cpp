@@ -63,7 +63,12 @@ void timeBudgets(const Results &results, BudgetTable &table)
                               {"main window built and shown", 20e-3},
                               {"sheet opened/", 10e-3},
                               {"length read/10 MB", 100e-3},
-                              {"10 MB pasted", 20.0}};
+                              {"10 MB pasted", 20.0},
+                              {"template/SVG", 2e-3},
+                              {"template/DXF", 2e-3},
+                              {"template/PDF", 50e-3},
+                              {"template dialog opened", 1.0 / 60},
+                              {"command line/", 60e-3}};
     for (const auto &[name, result] : results) {
         for (const Budget &budget : budgets) {
             if (name.rfind(budget.prefix, 0) == 0)

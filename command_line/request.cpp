@@ -14,10 +14,19 @@ namespace command_line
 namespace
 {
 
-const QStringList valued = {"--export", "--scale", "--length", "--mode",
-                            "--unit",   "--width", "--slot",   "--paper"};
-const QStringList flags = {"--table", "--help", "--version"};
-const QStringList exportOnly = {"--unit", "--width", "--slot", "--paper"};
+// Made when the command line runs, not at every start of the program.
+const QStringList &valued()
+{
+    static const QStringList options = {"--export", "--scale", "--length", "--mode",
+                                        "--unit",   "--width", "--slot",   "--paper"};
+    return options;
+}
+
+const QStringList &flags()
+{
+    static const QStringList options = {"--table", "--help", "--version"};
+    return options;
+}
 
 QString quoted(const QString &text)
 {
@@ -49,17 +58,17 @@ QMap<QString, QString> optionsOf(const QStringList &arguments)
             value = name.section('=', 1);
             name = name.section('=', 0, 0);
         }
-        if (!valued.contains(name) && !flags.contains(name))
+        if (!valued().contains(name) && !flags().contains(name))
             throw BadArgument(
                 QStringLiteral("%1 : option inconnue ; « dorvane --help » donne les options")
                     .arg(quoted(name)));
         if (options.contains(name))
             throw BadArgument(QStringLiteral("%1 est donnée deux fois").arg(quoted(name)));
-        if (valued.contains(name) && !joined) {
+        if (valued().contains(name) && !joined) {
             if (k + 1 == arguments.size())
                 throw BadArgument(QStringLiteral("%1 demande une valeur").arg(quoted(name)));
             value = arguments[++k];
-        } else if (flags.contains(name) && joined) {
+        } else if (flags().contains(name) && joined) {
             throw BadArgument(QStringLiteral("%1 ne prend pas de valeur").arg(quoted(name)));
         }
         options.insert(name, value);
@@ -142,7 +151,7 @@ Request::Action actionOf(const QMap<QString, QString> &options)
         throw BadArgument(QStringLiteral("il faut soit --table, soit --export FICHIER ; "
                                          "« dorvane --help » donne les options"));
     if (options.contains("--table")) {
-        for (const QString &option : exportOnly) {
+        for (const char *option : {"--unit", "--width", "--slot", "--paper"}) {
             if (options.contains(option))
                 throw BadArgument(
                     QStringLiteral("%1 ne s'emploie qu'avec --export").arg(quoted(option)));

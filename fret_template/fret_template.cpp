@@ -125,7 +125,8 @@ std::string EdgeText(Edge edge)
     const bool negative = edge.twentyThousandths < 0;
     const std::uint64_t magnitude = negative ? 0 - std::uint64_t(edge.twentyThousandths)
                                              : std::uint64_t(edge.twentyThousandths);
-    std::string text = (negative ? "-" : "") + std::to_string(magnitude / 20000);
+    std::string text(negative ? "-" : "");
+    text += std::to_string(magnitude / 20000);
     std::uint64_t fraction = magnitude % 20000 * 5; // hundred-thousandths
     if (fraction != 0) {
         std::string digits = std::to_string(fraction);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "template_pages.h"
 
-#include "version.h"
+#include "sheet_output.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -241,26 +240,17 @@ void Pages::paintMarks(QPainter &painter, int column, int row) const
 
 QByteArray pdfDocument(const Pages &pages, const QString &title)
 {
-    QByteArray document;
-    QBuffer buffer(&document);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setTitle(title);
-    pdf.setCreator(QString::fromLatin1(dorvane::ProgramName));
-    pdf.setResolution(1200);
-    pdf.setPageLayout(pages.layout());
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return {};
-    for (int page = 0; page < pages.count(); ++page) {
-        if (page > 0 && !pdf.newPage())
-            return {};
-        pages.paint(painter, page, pdf.resolution() / 25.4);
-    }
-    if (!painter.end())
-        return {};
-    buffer.close();
-    return document;
+    return sheet_output::pdfDocument(title, pages.layout(), [&pages](QPdfWriter &pdf) {
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        for (int page = 0; page < pages.count(); ++page) {
+            if (page > 0 && !pdf.newPage())
+                return false;
+            pages.paint(painter, page, pdf.resolution() / 25.4);
+        }
+        return painter.end();
+    });
 }
 
 QString paperProblem(const Pages &pages)

@@ -169,23 +169,34 @@ QString writeFile(const QString &fileName, const QByteArray &contents)
     return QString();
 }
 
-QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
+QByteArray pdfDocument(const QString &title, const QPageLayout &layout,
+                       const std::function<bool(QPdfWriter &)> &paint)
 {
-    // The whole document is made in memory first, then written in one piece.
     QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QBuffer buffer(&document);
-        buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
         pdf.setTitle(title);
         pdf.setCreator(QString::fromLatin1(dorvane::ProgramName));
-        QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                           QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        layout.setOrientation(bestOrientation(sheet.size(), layout));
+        pdf.setResolution(1200);
         pdf.setPageLayout(layout);
-        if (!paintSheet(sheet, pdf))
-            return QStringLiteral("la page n'a pas pu être dessinée");
+        if (!paint(pdf))
+            return {};
     }
+    return document;
+}
+
+QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
+{
+    // The whole document is made in memory first, then written in one piece.
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+    layout.setOrientation(bestOrientation(sheet.size(), layout));
+    const QByteArray document =
+        pdfDocument(title, layout, [&sheet](QPdfWriter &pdf) { return paintSheet(sheet, pdf); });
+    if (document.isEmpty())
+        return QStringLiteral("la page n'a pas pu être dessinée");
     return writeFile(fileName, document);
 }
 

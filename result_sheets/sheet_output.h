@@ -6,9 +6,11 @@
 #include <QList>
 #include <QPageLayout>
 #include <QString>
+#include <functional>
 #include <utility>
 
 class QPagedPaintDevice;
+class QPdfWriter;
 class QWidget;
 
 namespace sheet_output
@@ -27,6 +29,11 @@ bool paintSheet(QWidget &sheet, QPagedPaintDevice &page);
 // complete: an existing file is replaced whole or left as it was. Returns the reason, in French,
 // when the file could not be written; an empty text on success.
 QString writeFile(const QString &fileName, const QByteArray &contents);
+
+// A PDF document made in memory at 1200 dpi, its pages painted by `paint`; empty when it
+// could not paint them.
+QByteArray pdfDocument(const QString &title, const QPageLayout &layout,
+                       const std::function<bool(QPdfWriter &)> &paint);
 
 // Writes the sheet as a one-page PDF, to a temporary file beside the target that replaces it
 // only once complete: an existing file is replaced whole or left as it was. Returns the

@@ -7,10 +7,12 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
@@ -396,12 +398,52 @@ private slots:
             cellMenu = contextMenu(sheet->findChild<QLineEdit *>("Tex1(3)"));
             sheetMenu = contextMenu(sheet, QPoint(sheet->width() / 2, sheet->height() - 4));
         });
-        // The cell's own entries, in French, then the sheet's three commands below a separator.
+        // The cell's own entries, in French, then the sheet's commands below a separator.
         checkFrenchEditingEntries(cellMenu);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(cellMenu.mid(cellMenu.size() - 5), QStringList{"-"} + sheetCommands);
         QCOMPARE(sheetMenu, sheetCommands);
+    }
+
+    void templateOfTheTableAsComputed()
+    {
+        // The mode and the length with which the table was computed, not a length typed since.
+        QTemporaryDir folder;
+        const QString svg = folder.filePath("gabarit.svg");
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Pythagore Diatonique");
+        control<QScrollBar>(window, "HScroll1")->setValue(2);
+        const QString first = position(window, 0)->text();
+        typeLength(window, "700");
+        QStringList warnings;
+        QString proposed, width;
+        whileModalOpen(window, "Command4", [&](QWidget *sheet) {
+            activate(sheet);
+            saveTo(sheet, svg, &warnings, &proposed);
+            QTimer::singleShot(0, [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QCOMPARE(dialog->objectName(), "Gabarit");
+                dialog->findChild<QComboBox *>("Unite")->setCurrentIndex(1); // cm
+                width = dialog->findChild<QDoubleSpinBox *>("Largeur")->text();
+                dialog->findChild<QPushButton *>("ExporterSvg")->click();
+                dialog->close();
+            });
+            QTest::keyClick(sheet, Qt::Key_G, Qt::ControlModifier);
+        });
+        QCOMPARE(warnings, QStringList());
+        QCOMPARE(QFileInfo(proposed).fileName(),
+                 "Gabarit Pythagore Diatonique " + shown("650") + ".svg");
+        QCOMPARE(width, "6 cm");
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray contents = file.readAll();
+        QString point = first;
+        point.replace(QLocale::system().decimalPoint(), ".");
+        QVERIFY2(contents.contains("<line id=\"fret-1\" x1=\"" + point.toUtf8() + "\""),
+                 qPrintable(first));
+        QVERIFY(contents.contains("mode de Mi, longueur " + shown("650").toUtf8() + " cm"));
     }
 };
 

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The full-size template of the widest table: its SVG, DXF and PDF, its dialog opened with the
+// preview, and the command line from start to end.
+#include "bench.h"
+
+#include "dxf.h"
+#include "svg.h"
+#include "template_dialog.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <chrono>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+using namespace dorvane;
+
+namespace
+{
+
+TableChoice widestAt650()
+{
+    const ScaleSystem *widest = &scales::Systems[0];
+    for (const ScaleSystem &system : scales::Systems) {
+        if (system.sheet == Sheet::Rows42)
+            widest = &system;
+    }
+    return {widest, 0, Currency::fromScaled(6500000)};
+}
+
+FretTemplate widestTemplate()
+{
+    TemplateSettings settings;
+    settings.slotWidth = Currency::fromScaled(6000);
+    return MakeTemplate(widestAt650(), settings, ",");
+}
+
+void svgWritten(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TemplateSvg(widestTemplate()));
+}
+
+void dxfWritten(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TemplateDxf(widestTemplate()));
+}
+
+void pdfWritten(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const template_pages::Pages pages(widestTemplate(), template_pages::Paper::A4);
+        benchmark::DoNotOptimize(template_pages::pdfDocument(pages, QStringLiteral("gabarit")));
+    }
+}
+
+// Opened, laid out and painted with its preview, then closed.
+void dialogOpened(benchmark::State &state)
+{
+    for (auto _ : state) {
+        TemplateDialog dialog(widestAt650(), QStringLiteral("650"), sheet_output::systemDialogs(),
+                              nullptr);
+        dialog.show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        dialog.close();
+        state.ResumeTiming();
+    }
+}
+
+// The program started with arguments, to its end; seconds, negative when it failed.
+double runToEnd(const std::vector<std::string> &arguments)
+{
+    std::vector<char *> argv;
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || waitpid(child, &status, 0) != child || status != 0)
+        return -1;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void commandLine(benchmark::State &state, std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(),
+                     QCoreApplication::applicationDirPath().toStdString() + "/../dorvane");
+    for (auto _ : state) {
+        const double seconds = runToEnd(arguments);
+        if (seconds < 0) {
+            state.SkipWithError("the command line failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+} // namespace
+
+namespace bench
+{
+
+void registerTemplate()
+{
+    benchmark::RegisterBenchmark("template/SVG", svgWritten)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("template/DXF", dxfWritten)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("template/PDF", pdfWritten)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("template dialog opened", dialogOpened)
+        ->Unit(benchmark::kMillisecond);
+    const std::string scale(widestAt650().system->name);
+    const std::string svg = QDir::temp().filePath("dorvane-bench.svg").toStdString();
+    benchmark::RegisterBenchmark(
+        "command line/--table", commandLine,
+        std::vector<std::string>{"--table", "--scale", scale, "--length", "650"})
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(
+        "command line/--export svg", commandLine,
+        std::vector<std::string>{"--export", svg, "--scale", scale, "--length", "650"})
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace bench
