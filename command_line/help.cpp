@@ -2,47 +2,60 @@
 // The command line's help, in French.
 #include "request.h"
 
+using namespace dorvane;
+
 namespace command_line
 {
 
+namespace
+{
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
 QString helpText()
 {
-    QString scales;
-    for (const dorvane::ScaleSystem &system : dorvane::scales::Systems)
-        scales += QStringLiteral("  « %1 »\n")
-                      .arg(QString::fromUtf8(system.name.data(), qsizetype(system.name.size())));
-    return QStringLiteral(
-               "Usage :\n"
-               "  dorvane                       ouvre la fenêtre\n"
-               "  dorvane --table --scale GAMME --length LONGUEUR [--mode MODE]\n"
-               "  dorvane --export FICHIER --scale GAMME --length LONGUEUR [--mode MODE]\n"
-               "          [--unit mm|cm|in] [--width LARGEUR] [--slot FENTE] [--paper A4|Letter]\n"
-               "\n"
-               "--table          écrit le tableau des frettes : « Frette », « Position », « Note "
-               "»,\n"
-               "                 une ligne par frette depuis le sillet, séparées par des "
-               "tabulations\n"
-               "--export FICHIER écrit le gabarit 1:1 ; l'extension choisit le format :\n"
-               "                 .pdf (pages à imprimer à 100 %), .svg ou .dxf (machines)\n"
-               "--scale GAMME    le nom de la gamme, tel que la liste l'écrit :\n%1"
-               "--length LONGUEUR la longueur vibrante, lue comme dans la fenêtre : le point « . "
-               "»\n"
-               "                 sépare les décimales (647.7) ; un texte lu en partie est refusé\n"
-               "--mode MODE      pour « Pythagore Diatonique » : de 0 à 6, ou Do, Ré, Mi, Fa, "
-               "Sol,\n"
-               "                 La, Si (0 par défaut)\n"
-               "--unit UNITÉ     l'unité de la longueur : mm (par défaut), cm ou in (pouces)\n"
-               "--width LARGEUR  la largeur de la bande, dans l'unité (60 mm par défaut)\n"
-               "--slot FENTE     la largeur des fentes, dans l'unité ; 0 (par défaut) trace des "
-               "traits\n"
-               "--paper PAPIER   A4 ou Letter, pour le PDF (selon la région par défaut)\n"
-               "--help           cette aide\n"
-               "--version        la version\n"
-               "\n"
-               "Codes de sortie : 0 fait ; 1 le fichier n'a pas pu être écrit ; 2 argument "
-               "refusé.\n"
-               "Aucun fichier n'est écrit à moitié.\n")
-        .arg(scales);
+    QString names, withModes;
+    for (const ScaleSystem &system : scales::Systems) {
+        names += QStringLiteral("                   « %1 »\n").arg(fromUtf8(system.name));
+        if (system.hasModes)
+            withModes = QStringLiteral("« %1 »").arg(fromUtf8(system.name));
+    }
+    QStringList notes;
+    for (const scales::Mode &mode : scales::Modes)
+        notes << fromUtf8(mode.name);
+    return QString::fromUtf8(R"(Usage :
+  dorvane                          ouvre la fenêtre
+  dorvane --table --scale GAMME --length LONGUEUR [--mode MODE]
+  dorvane --export FICHIER --scale GAMME --length LONGUEUR [--mode MODE]
+          [--unit mm|cm|in] [--width LARGEUR] [--slot FENTE] [--paper A4|Letter]
+
+  --table          écrit le tableau des frettes : une ligne « Frette », « Position »,
+                   « Note », puis une ligne par frette depuis le sillet, en colonnes
+                   séparées par des tabulations
+  --export FICHIER écrit le gabarit 1:1 ; l'extension choisit le format : .pdf (les
+                   pages à imprimer à 100 %), .svg ou .dxf (pour les machines)
+  --scale GAMME    la gamme, écrite comme la liste l'écrit :
+%1  --length LONGUEUR
+                   la longueur vibrante, lue comme dans la fenêtre : le point « . »
+                   sépare les décimales (647.7) ; un texte lu en partie est refusé
+  --mode MODE      pour %2 : de 0 à 6, ou sa note,
+                   %3 (0 par défaut)
+  --unit UNITÉ     l'unité de la longueur : mm (par défaut), cm ou in (pouces)
+  --width LARGEUR  la largeur de la bande, dans l'unité (60 mm par défaut)
+  --slot FENTE     la largeur des fentes, dans l'unité ; 0 (par défaut) trace des traits
+  --paper PAPIER   A4 ou Letter, pour le PDF (selon les réglages régionaux par défaut)
+  --help           cette aide
+  --version        la version
+
+Codes de retour : 0 fait ; 1 le fichier n'a pas pu être écrit, et il n'en reste rien ;
+2 argument refusé, et aucun fichier n'est écrit.
+)")
+        .arg(names, withModes, notes.join(QStringLiteral(", ")));
 }
 
 } // namespace command_line
