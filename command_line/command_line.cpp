@@ -2,11 +2,11 @@
 #include "command_line.h"
 
 #include "request.h"
+#include "sheet_output.h"
 #include "template_files.h"
 #include "version.h"
 
 #include <QGuiApplication>
-#include <QLocale>
 #include <cstdio>
 #include <memory>
 
@@ -31,26 +31,16 @@ void print(std::FILE *stream, const QString &text)
     std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
 }
 
-// The regional decimal separator, as the window writes positions.
-std::string decimalSeparator()
-{
-    const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? std::string(".") : point.toStdString();
-}
-
 // "Frette	Position	Note", then one line a fret in the scale's order.
 void printTable(const TableChoice &table)
 {
-    const std::string separator = decimalSeparator();
+    const std::string separator = sheet_output::decimalSeparator();
     QString text = QStringLiteral("Frette\tPosition\tNote\n");
     for (const Fret &fret : FretsOf(table)) {
-        QString note = QString::fromUtf8(fret.note.data(), qsizetype(fret.note.size()));
-        while (note.endsWith(' '))
-            note.chop(1);
-        text +=
-            QStringLiteral("%1\t%2\t%3\n")
-                .arg(fret.number)
-                .arg(QString::fromStdString(CurrencyText(fret.position, separator).str()), note);
+        text += QStringLiteral("%1\t%2\t%3\n")
+                    .arg(fret.number)
+                    .arg(QString::fromStdString(CurrencyText(fret.position, separator).str()),
+                         fromUtf8(TrimmedNote(fret.note)));
     }
     print(stdout, text);
 }
@@ -65,7 +55,8 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
         qInstallMessageHandler(quietToolkit);
         gui = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const FretTemplate t = MakeTemplate(request.table, request.settings, decimalSeparator());
+    const FretTemplate t =
+        MakeTemplate(request.table, request.settings, sheet_output::decimalSeparator());
     const QString failure = template_files::save(t, request.paper, *format, request.file);
     if (failure.isEmpty())
         return 0;

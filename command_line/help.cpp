@@ -7,16 +7,6 @@ using namespace dorvane;
 namespace command_line
 {
 
-namespace
-{
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 QString helpText()
 {
     QString names, withModes;

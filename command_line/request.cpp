@@ -33,11 +33,6 @@ QString quoted(const QString &text)
     return QStringLiteral("« %1 »").arg(text);
 }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString scaleNames()
 {
     QStringList names;
@@ -186,14 +181,10 @@ void checkTemplate(const QMap<QString, QString> &options, const Request &request
             quoted(QString::fromLatin1(option) + (given.isEmpty() ? QString() : ' ' + given)),
             why));
     };
-    if (request.table.length <= Currency())
-        refuse("--length", QStringLiteral("un gabarit demande une longueur positive"));
-    if (settings.stripWidth <= Currency())
-        refuse("--width", QStringLiteral("la bande doit avoir une largeur positive"));
-    if (settings.slotWidth >= settings.stripWidth)
-        refuse("--slot", QStringLiteral("les fentes doivent être plus étroites que la bande"));
-    if (const std::string problem = TemplateProblem(request.table, settings); !problem.empty())
-        throw BadArgument(QString::fromStdString(problem));
+    if (const auto problem = ProblemOf(request.table, settings)) {
+        static const char *const named[] = {"--scale", "--length", "--width", "--slot"};
+        refuse(named[problem->field], QString::fromStdString(problem->why));
+    }
     if (template_files::formatOf(request.file) == template_files::Format::Pdf) {
         const template_pages::Pages pages(MakeTemplate(request.table, settings, "."),
                                           request.paper);

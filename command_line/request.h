@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
+#include <string_view>
 
 namespace command_line
 {
@@ -30,5 +31,11 @@ Request readRequest(const QStringList &arguments);
 
 // The help, in French.
 QString helpText();
+
+// A text of the tables, which are UTF-8: "Ré".
+inline QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 } // namespace command_line

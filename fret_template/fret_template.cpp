@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fret_template.h"
 
-#include <cstdlib>
-
 namespace dorvane
 {
 
@@ -21,14 +19,6 @@ Currency onPaper(double millimetres, Unit unit)
     return CurrencyFromDouble(millimetres / InfoOf(unit).millimetres);
 }
 
-// Trailing blanks are the table's padding, not part of a name: "Ré  " is "Ré".
-std::string_view trimmed(std::string_view note)
-{
-    while (!note.empty() && note.back() == ' ')
-        note.remove_suffix(1);
-    return note;
-}
-
 std::string shown(Currency value, std::string_view separator)
 {
     return CurrencyText(value, separator).str();
@@ -45,8 +35,9 @@ void labelFrets(FretTemplate &t, std::string_view separator)
     for (const Fret &fret : t.frets) {
         const Currency x = fret.position - slotHalf - gap;
         const Currency y = fret.number % 2 == 1 ? Currency() - gap : half - gap;
-        std::string text = std::to_string(fret.number) + "  " + std::string(trimmed(fret.note)) +
-                           "  " + shown(fret.position, separator);
+        std::string text = std::to_string(fret.number) + "  " +
+                           std::string(TrimmedNote(fret.note)) + "  " +
+                           shown(fret.position, separator);
         t.texts.push_back({x, y, height, true, TemplateText::Start, std::move(text)});
     }
 }
@@ -74,20 +65,24 @@ Currency DefaultStripWidth(Unit unit)
     return onPaper(60.0, unit);
 }
 
-std::string TemplateProblem(const TableChoice &table, const TemplateSettings &settings)
+std::optional<TemplateProblem> ProblemOf(const TableChoice &table, const TemplateSettings &settings)
 {
     // A hundred metres in millimetres, far beyond any instrument, keeps every edge in range.
     const Currency largest = Currency::fromScaled(100000LL * 10000);
     if (!table.system)
-        return "le tableau est vide : choisissez d'abord une gamme";
+        return TemplateProblem{TemplateProblem::Table,
+                               "le tableau est vide : choisissez d'abord une gamme"};
     if (table.length <= Currency() || table.length > largest)
-        return "la longueur vibrante doit être positive et d'au plus 100000";
+        return TemplateProblem{TemplateProblem::Length,
+                               "la longueur vibrante doit être positive et d'au plus 100000"};
     if (settings.stripWidth <= Currency() || settings.stripWidth > largest)
-        return "la largeur de la bande doit être positive et d'au plus 100000";
+        return TemplateProblem{TemplateProblem::StripWidth,
+                               "la largeur de la bande doit être positive et d'au plus 100000"};
     if (settings.slotWidth < Currency() || settings.slotWidth >= settings.stripWidth)
-        return "la largeur des fentes doit être positive ou nulle et inférieure à celle de la "
-               "bande";
-    return {};
+        return TemplateProblem{TemplateProblem::SlotWidth,
+                               "la largeur des fentes doit être positive ou nulle et inférieure "
+                               "à celle de la bande"};
+    return std::nullopt;
 }
 
 FretTemplate MakeTemplate(const TableChoice &table, const TemplateSettings &settings,

@@ -6,6 +6,7 @@
 
 #include "systems.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,9 +55,17 @@ struct FretTemplate {
     Currency left, top, right, bottom; // everything drawn lies within
 };
 
-// Why a template cannot be made of this table with these settings, in French; empty when it
-// can: the length and the strip must be positive, the slot narrower than the strip.
-std::string TemplateProblem(const TableChoice &table, const TemplateSettings &settings);
+// What a template cannot be made of, and why, in French.
+struct TemplateProblem {
+    enum Field : std::uint8_t { Table, Length, StripWidth, SlotWidth } field;
+    std::string why;
+};
+
+// The first problem of a table and settings for a template, none when it can be made: the
+// table must hold a scale, the length and the strip be positive, the slot narrower than the
+// strip ("--width 0" gives StripWidth).
+std::optional<TemplateProblem> ProblemOf(const TableChoice &table,
+                                         const TemplateSettings &settings);
 
 // "Pythagore Diatonique, mode de Ré, longueur 650 mm": what a template shows of its table.
 std::string TemplateTitle(const TableChoice &table, Unit unit, std::string_view separator);

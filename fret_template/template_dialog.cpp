@@ -218,32 +218,30 @@ template_pages::Paper TemplateDialog::paper() const
     return Papier->currentIndex() == 1 ? template_pages::Paper::Letter : template_pages::Paper::A4;
 }
 
-QString TemplateDialog::problem() const
-{
-    if (const std::string why = TemplateProblem(table, settings()); !why.empty())
-        return QString::fromStdString(why);
-    return pages ? template_pages::paperProblem(*pages) : QString();
-}
-
-// Every change of a field makes the template again and shows its first page.
+// Every change of a field makes the template again and shows its first page. A template too
+// long for paper can still go to a machine.
 void TemplateDialog::settingsChanged()
 {
-    const QString point = QLocale::system().decimalPoint();
-    const std::string separator = point.isEmpty() ? "." : point.toStdString();
+    const std::string separator = sheet_output::decimalSeparator();
     Titre->setText(QString::fromStdString(TemplateTitle(table, unitShown, separator)));
     pages.reset();
-    if (TemplateProblem(table, settings()).empty())
+    QString why;
+    if (const auto problem = ProblemOf(table, settings())) {
+        why = QString::fromStdString(problem->why);
+    } else {
         pages = std::make_unique<template_pages::Pages>(MakeTemplate(table, settings(), separator),
                                                         paper());
-    const QString why = problem();
+        why = template_pages::paperProblem(*pages);
+    }
     Probleme->setText(why.isEmpty() ? QString() : QStringLiteral("Impossible : %1.").arg(why));
-    for (QPushButton *button : commands)
-        button->setEnabled(why.isEmpty());
+    for (int k = 0; k < commands.size(); ++k)
+        commands[k]->setEnabled(why.isEmpty() || (pages && k >= PaperCommands));
+    const bool onPaper = pages && why.isEmpty();
     const QSignalBlocker quiet(Page);
-    Page->setRange(1, pages ? std::max(1, std::min(pages->count(), template_pages::MostPages)) : 1);
-    Page->setSuffix(QStringLiteral(" / %1").arg(pages ? pages->count() : 0));
+    Page->setRange(1, onPaper ? pages->count() : 1);
+    Page->setSuffix(QStringLiteral(" / %1").arg(onPaper ? pages->count() : 0));
     Page->setValue(1);
-    Apercu->show(why.isEmpty() ? pages.get() : nullptr, 0);
+    Apercu->show(onPaper ? pages.get() : nullptr, 0);
 }
 
 void TemplateDialog::Imprimer_Click()
@@ -259,11 +257,9 @@ void TemplateDialog::Imprimer_Click()
 
 void TemplateDialog::saveAs(template_files::Format format)
 {
-    static const char *const suffixes[] = {"pdf", "svg", "dxf"};
-    const QString suffix = QString::fromLatin1(suffixes[static_cast<int>(format)]);
-    QString name = sheet_output::proposedFileName(
-        QStringLiteral("Gabarit ") + QString::fromUtf8(table.system->name.data()), lengthText);
-    name.replace(name.size() - 3, 3, suffix);
+    const QString name = sheet_output::proposedFileName(
+        QStringLiteral("Gabarit ") + QString::fromUtf8(table.system->name.data()), lengthText,
+        template_files::suffixOf(format));
     const QString fileName =
         dialogs.saveFileName(this, QDir(sheet_output::documentsFolder()).filePath(name));
     if (fileName.isEmpty())

@@ -37,7 +37,6 @@ private:
     void createButtons();
     dorvane::TemplateSettings settings() const;
     template_pages::Paper paper() const;
-    QString problem() const;
 
     dorvane::TableChoice table;
     QString lengthText;
@@ -53,5 +52,6 @@ private:
     TemplatePreview *Apercu;
     QSpinBox *Page;
     QLabel *Probleme;
-    QList<QPushButton *> commands;
+    QList<QPushButton *> commands; // print, PDF, then the files for a machine
+    static constexpr int PaperCommands = 2;
 };

@@ -10,15 +10,19 @@
 namespace template_files
 {
 
+QString suffixOf(Format format)
+{
+    static const char *const suffixes[] = {"pdf", "svg", "dxf"};
+    return QString::fromLatin1(suffixes[static_cast<int>(format)]);
+}
+
 std::optional<Format> formatOf(const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("pdf"))
-        return Format::Pdf;
-    if (suffix == QLatin1String("svg"))
-        return Format::Svg;
-    if (suffix == QLatin1String("dxf"))
-        return Format::Dxf;
+    for (Format format : {Format::Pdf, Format::Svg, Format::Dxf}) {
+        if (suffix == suffixOf(format))
+            return format;
+    }
     return std::nullopt;
 }
 

@@ -15,6 +15,8 @@ enum class Format { Pdf, Svg, Dxf };
 
 // ".pdf", ".svg" or ".dxf", in any case; none for another extension.
 std::optional<Format> formatOf(const QString &fileName);
+// "pdf", "svg" or "dxf".
+QString suffixOf(Format format);
 
 // Writes the template; the reason, in French, when it could not be written, empty on success.
 // A PDF needs the toolkit's fonts, so an application of the toolkit's GUI must exist.

@@ -51,11 +51,6 @@ void drawText(QPainter &painter, QPointF at, double heightMm, bool vertical, boo
     painter.restore();
 }
 
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 // A ruler `length` millimetres long from `left`, its ticks every `step` millimetres, longer
 // every `half` and `whole` steps, the wholes numbered; the sentence that asks to check it below.
 struct Ruler {
@@ -161,7 +156,7 @@ void Pages::paintFrame(QPainter &painter, int index) const
 {
     const QSizeF size = paperMm();
     const QString title = QStringLiteral("Gabarit 1:1 · %1 · page %2 / %3")
-                              .arg(fromUtf8(t.title))
+                              .arg(QString::fromStdString(t.title))
                               .arg(index + 1)
                               .arg(count());
     drawText(painter, QPointF(MarginMm, MarginMm + 3.5), 3.5, false, false, title);
@@ -217,7 +212,7 @@ void Pages::paintTemplate(QPainter &painter, int column, int row) const
         if (!text.vertical || onThisPage(text.x, 5))
             drawText(painter, at(text.x, text.y), DoubleFromCurrency(text.height) * mm,
                      text.vertical, text.anchor == dorvane::TemplateText::Middle,
-                     fromUtf8(text.text));
+                     QString::fromStdString(text.text));
 }
 
 // Marks in the middle of each overlap, above and below the template's area, or beside it for

@@ -5,6 +5,7 @@
 #include "info.h"
 #include "length_reading.h"
 #include "result_sheet.h"
+#include "sheet_output.h"
 #include "version.h"
 
 #include <QComboBox>
@@ -90,8 +91,7 @@ Base::Base(QWidget *parent)
     setFixedSize(design::pixels(7110), design::pixels(5730));
     setWindowIcon(design::windowIcon());
 
-    const QString separator = QLocale::system().decimalPoint();
-    decimalSeparator = separator.isEmpty() ? std::string(".") : separator.toStdString();
+    decimalSeparator = sheet_output::decimalSeparator();
 
     createControls();
     createTable();

@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMimeData>
 
 void ResultSheet::print()
@@ -66,9 +65,8 @@ void ResultSheet::makeTemplate()
                                        "principale, puis rouvrez la feuille."));
         return;
     }
-    const QString point = QLocale::system().decimalPoint();
-    const dorvane::ShortText length = dorvane::CurrencyText(
-        table.length, point.isEmpty() ? std::string(".") : point.toStdString());
+    const dorvane::ShortText length =
+        dorvane::CurrencyText(table.length, sheet_output::decimalSeparator());
     TemplateDialog dialog(table, QString::fromStdString(length.str()), dialogs, this);
     dialog.exec();
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
@@ -145,6 +146,12 @@ bool paintSheet(QWidget &sheet, QPagedPaintDevice &page)
     return painter.end();
 }
 
+std::string decimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.isEmpty() ? std::string(".") : point.toStdString();
+}
+
 QString writeFile(const QString &fileName, const QByteArray &contents)
 {
     const QFileInfo target(fileName);
@@ -200,7 +207,7 @@ QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
     return writeFile(fileName, document);
 }
 
-QString proposedFileName(const QString &scaleName, const QString &lengthText)
+QString proposedFileName(const QString &scaleName, const QString &lengthText, const QString &suffix)
 {
     const auto cleaned = [](QString part) {
         for (QChar &c : part) {
@@ -216,7 +223,7 @@ QString proposedFileName(const QString &scaleName, const QString &lengthText)
     }
     if (parts.isEmpty())
         parts << QStringLiteral("Dorvane");
-    return parts.join(QLatin1Char(' ')) + QStringLiteral(".pdf");
+    return parts.join(QLatin1Char(' ')) + QLatin1Char('.') + suffix;
 }
 
 TableText tableText(const QString &scaleName, const QString &lengthText, const QList<Cell> &cells)

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <functional>
+#include <string>
 #include <utility>
 
 class QPagedPaintDevice;
@@ -25,6 +26,10 @@ QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page);
 // selection or focus frame is drawn. Returns false when the page could not be painted.
 bool paintSheet(QWidget &sheet, QPagedPaintDevice &page);
 
+// The decimal separator of the regional settings, as the table writes positions: "," in
+// France; "." where the settings give none.
+std::string decimalSeparator();
+
 // Writes a whole file to a temporary file beside the target that replaces it only once
 // complete: an existing file is replaced whole or left as it was. Returns the reason, in French,
 // when the file could not be written; an empty text on success.
@@ -41,8 +46,10 @@ QByteArray pdfDocument(const QString &title, const QPageLayout &layout,
 QString savePdf(QWidget &sheet, const QString &fileName, const QString &title);
 
 // "Zarlino Chromatique 650.pdf": the scale name and the length text, each character that a
-// file name cannot hold on a usual system replaced by "_" ("Gamme :" gives "Gamme _").
-QString proposedFileName(const QString &scaleName, const QString &lengthText);
+// file name cannot hold on a usual system replaced by "_" ("Gamme :" gives "Gamme _"), and the
+// extension.
+QString proposedFileName(const QString &scaleName, const QString &lengthText,
+                         const QString &suffix = QStringLiteral("pdf"));
 
 // The table as a spreadsheet takes it: a first line with the scale name and the length text,
 // then one line per row of the sheet, its position and its note without trailing blanks,

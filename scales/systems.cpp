@@ -45,6 +45,13 @@ struct RowTable : RowWriter {
 
 } // namespace
 
+std::string_view TrimmedNote(std::string_view note)
+{
+    while (!note.empty() && note.back() == ' ')
+        note.remove_suffix(1);
+    return note;
+}
+
 std::vector<Fret> FretsOf(const TableChoice &table)
 {
     std::vector<Fret> frets;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The eight scale systems of the list, in its order: the entry's text, the rows the system
 // shows, how its positions and names are made, and the sheet that shows it. A new system is one
-// entry of this table, with its rows in scale.cpp where they are new; the window, the sheets,
-// the benchmark and the tests all walk the table.
+// entry of this table, with its rows in scale_tables.cpp where they are new; the window, the
+// sheets, the benchmark and the tests all walk the table.
 #pragma once
 
 #include "scale.h"
@@ -65,6 +65,9 @@ struct Fret {
     std::string_view note;
     Currency position;
 };
+
+// A name without the blanks that pad it in the table: "Ré  " is "Ré".
+std::string_view TrimmedNote(std::string_view note);
 
 // The frets of a table as the window shows it: "Zarlino Chromatique" at 650 begins with fret 1,
 // row 0, "Do #", 26. A mode outside 1 to 6 is the major scale.
