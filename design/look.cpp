@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QWidget>
@@ -105,6 +107,33 @@ void prepareApplication()
     installFontSubstitutes();
     // The design's most common font as the default: no control then loads a face it never uses.
     QApplication::setFont(font("MS Sans Serif", 8.25));
+}
+
+namespace
+{
+
+class EnterPresses : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        static_cast<QAbstractButton *>(watched)->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void pressOnEnter(QAbstractButton *button)
+{
+    static EnterPresses presses;
+    button->installEventFilter(&presses);
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

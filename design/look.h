@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QRect>
 
+class QAbstractButton;
 class QWidget;
 
 namespace design
@@ -39,6 +40,9 @@ void setFont(QWidget *widget, const QFont &font);
 
 // Paints the widget's background, or the base of an editable box, in a colour.
 void setBackground(QWidget *widget, const QColor &colour);
+
+// Return and the keypad's Enter press the button while it has the focus, as Space does.
+void pressOnEnter(QAbstractButton *button);
 
 // The system's colours for the roles the design names: tooltip background, scroll bar, menu bar.
 QColor tooltipBackground();

@@ -51,12 +51,7 @@ const UnitInfo &InfoOf(Unit unit)
 
 std::string TemplateTitle(const TableChoice &table, Unit unit, std::string_view separator)
 {
-    std::string title(table.system->name);
-    if (table.system->hasModes) {
-        const int mode = table.mode > 0 && table.mode < scales::ModeCount ? table.mode : 0;
-        title += ", mode de " + std::string(scales::Modes[mode].name);
-    }
-    return title + ", longueur " + shown(table.length, separator) + " " +
+    return TableName(table) + ", longueur " + shown(table.length, separator) + " " +
            std::string(InfoOf(unit).shown);
 }
 

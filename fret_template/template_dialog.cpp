@@ -258,10 +258,9 @@ void TemplateDialog::Imprimer_Click()
 void TemplateDialog::saveAs(template_files::Format format)
 {
     const QString name = sheet_output::proposedFileName(
-        QStringLiteral("Gabarit ") + QString::fromUtf8(table.system->name.data()), lengthText,
+        QStringLiteral("Gabarit ") + QString::fromStdString(dorvane::TableName(table)), lengthText,
         template_files::suffixOf(format));
-    const QString fileName =
-        dialogs.saveFileName(this, QDir(sheet_output::documentsFolder()).filePath(name));
+    const QString fileName = sheet_output::askFileName(dialogs, this, name);
     if (fileName.isEmpty())
         return; // cancelled
     const QString failure = template_files::save(pages->fretTemplate(), paper(), format, fileName);

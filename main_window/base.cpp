@@ -3,6 +3,7 @@
 
 #include "design.h"
 #include "info.h"
+#include "length_hint.h"
 #include "length_reading.h"
 #include "result_sheet.h"
 #include "sheet_output.h"
@@ -10,6 +11,7 @@
 
 #include <QComboBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -65,10 +67,29 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
     b->setGeometry(place);
     design::setFont(b, design::font("MS Sans Serif", 9.75));
     b->setAutoDefault(false);
+    design::pressOnEnter(b);
     return b;
 }
 
 const QColor patternColour(192, 64, 0);
+
+// The mode bar: Right moves to the next mode and Left to the one before, as on any horizontal
+// bar; the toolkit's own scroll bar, made to scroll a view, turns these two round.
+class ModeBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool arrow = event->key() == Qt::Key_Right || event->key() == Qt::Key_Left;
+        if (!arrow || event->modifiers() != Qt::NoModifier)
+            return QScrollBar::keyPressEvent(event);
+        triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+        event->accept();
+    }
+};
 
 } // namespace
 
@@ -114,6 +135,7 @@ void Base::createControls()
     Longvib->setAccessibleDescription(
         QStringLiteral("Longueur de la corde à vide, dans l'unité de votre choix ; seul le point "
                        "« . » sépare les décimales"));
+    lengthHint = new LengthHint(Longvib);
     connect(Longvib, &QLineEdit::textChanged, this, &Base::Longvib_Change);
 
     Command1 = button(this, "Command1", QStringLiteral("0"), design::twips(2760, 0, 375, 330));
@@ -182,13 +204,14 @@ void Base::createModeControls()
     Label1 = borderedLabel(this, "Label1", QStringLiteral(" Structure 1/2 Ton"),
                            design::twips(840, 3940, 1575, 285));
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1 = new ModeBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setGeometry(design::twips(840, 4200, 1575, 285));
     HScroll1->setRange(0, scales::ModeCount - 1);
     HScroll1->setSingleStep(1); // an arrow moves one mode
     HScroll1->setPageStep(2);   // a click in the trough moves two
     HScroll1->setValue(0);
+    HScroll1->setFocusPolicy(Qt::StrongFocus); // reached with Tab, moved with the arrow keys
     connect(HScroll1, &QScrollBar::valueChanged, this, &Base::HScroll1_Change);
     HScroll1->setAccessibleDescription(
         QStringLiteral("Choisit l'un des sept modes de la gamme diatonique de Pythagore"));

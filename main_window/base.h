@@ -2,7 +2,8 @@
 // The main window "Base" holds the whole working state of the program: the vibrating length and
 // the kind of the scale chosen last, both read and written only here, and the 43-row table,
 // which exists only as the texts and visibility of its position boxes Text1(i) and name boxes
-// Sol1(i). Typing a length only stores it; picking a scale clears the table and fills it again.
+// Sol1(i). Picking a scale clears the table and fills it again; typing a length stores it, and
+// a table shown follows it at once.
 // Every number comes from the scales library: this window forwards lengths and table rows to
 // it and writes what it returns into the boxes, doing no arithmetic of its own.
 #pragma once
@@ -19,6 +20,7 @@
 #include <string>
 
 class Info;
+class LengthHint;
 class QComboBox;
 class ResultSheet;
 class QLabel;
@@ -78,6 +80,7 @@ private:
     void showModeControls(bool visible);
     void showModeCaption(int mode);
     void showLengthState(LengthState state);
+    void followLength();
 
     void writePosition(int row, dorvane::Currency position) override;
     void writeNote(int row, std::string_view note) override;
@@ -100,6 +103,7 @@ private:
 
     QLabel *Label2;
     QLineEdit *Longvib;
+    LengthHint *lengthHint; // what the box makes of a text it cannot read whole
     QPushButton *Command1;
     QComboBox *Combo1;
     QPushButton *Command4;

@@ -4,6 +4,7 @@
 
 #include "design.h"
 #include "info.h"
+#include "length_hint.h"
 #include "result_sheet.h"
 
 #include <QComboBox>
@@ -18,10 +19,6 @@ namespace
 
 const QColor outOfRangeColour(255, 170, 170);
 const QColor partlyReadColour(255, 225, 140);
-
-const char *const outOfRangeTip = "Longueur hors limites";
-const char *const partlyReadTip =
-    "Seul le point « . » sépare les décimales : le reste du texte est ignoré";
 
 QString fromUtf8(std::string_view text)
 {
@@ -62,12 +59,27 @@ void Base::showModeControls(bool visible)
     }
 }
 
-// Every change of the text stores its value at once; the table is not recomputed.
+// Every change of the text stores its value at once, and a table shown follows it.
 void Base::Longvib_Change()
 {
-    const StoredLength stored = LengthFromText(Longvib->text().toStdString());
+    const std::string text = Longvib->text().toStdString();
+    const StoredLength stored = LengthFromText(text);
     vibratingLength = stored.value;
     showLengthState(stored.state);
+    lengthHint->explain(text, stored);
+    if (tableShown.system)
+        followLength();
+}
+
+// The positions of the table shown, again at the new length, in the mode shown: "Tempérée
+// Chromatique" shown at 650 and the length changed to 630 puts its twelfth fret at 315.
+void Base::followLength()
+{
+    tableShown.length = vibratingLength;
+    if (tableShown.mode > 0)
+        WriteTable({}, scales::Modes[tableShown.mode].rows, vibratingLength, *this);
+    else
+        computePositions(*tableShown.system);
 }
 
 void Base::showLengthState(LengthState state)
@@ -76,16 +88,11 @@ void Base::showLengthState(LengthState state)
         return;
     lengthStateShown = state;
     QColor colour = palette().color(QPalette::HighlightedText);
-    QString tip;
-    if (state == LengthState::OutOfRange) {
+    if (state == LengthState::OutOfRange)
         colour = outOfRangeColour;
-        tip = QString::fromUtf8(outOfRangeTip);
-    } else if (state == LengthState::PartlyRead) {
+    else if (state == LengthState::PartlyRead)
         colour = partlyReadColour;
-        tip = QString::fromUtf8(partlyReadTip);
-    }
     design::setBackground(Longvib, colour);
-    Longvib->setToolTip(tip);
 }
 
 void Base::Command1_Click()
@@ -215,7 +222,10 @@ QString Base::lengthText() const
     return Longvib->text();
 }
 
+// The scale whose table is shown, with its mode; the list's text while the table is empty.
 QString Base::scaleText() const
 {
-    return Combo1->currentText();
+    if (!tableShown.system)
+        return Combo1->currentText();
+    return QString::fromStdString(TableName(tableShown));
 }

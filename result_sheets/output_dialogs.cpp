@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_dialogs.h"
 
+#include "sheet_output.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -43,10 +45,50 @@ Dialogs systemDialogs()
     };
 }
 
+namespace
+{
+
+QString lastFolder; // of the last file chosen during the session
+
 QString documentsFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+// The name cut to `longest` bytes with "…" before its extension: a length of 300 digits gives
+// "Tempérée Chromatique 1234…pdf" of 248 bytes.
+QString shortened(const QString &name, int longest)
+{
+    const QString suffix = QLatin1Char('.') + QFileInfo(name).suffix();
+    QString base = name.chopped(suffix.size());
+    const QString cut = QStringLiteral("…");
+    while (!base.isEmpty() && QFile::encodeName(base + cut + suffix).size() > longest)
+        base.chop(1);
+    return base + cut + suffix;
+}
+
+} // namespace
+
+QString askFileName(const Dialogs &dialogs, QWidget *parent, const QString &proposedName)
+{
+    const QString folder = QFileInfo(lastFolder).isDir() ? lastFolder : documentsFolder();
+    QString name = proposedName;
+    const int longest = longestFileName(folder);
+    if (const qsizetype bytes = QFile::encodeName(name).size(); bytes > longest) {
+        name = shortened(name, longest);
+        dialogs.warning(parent, QStringLiteral("Nom de fichier trop long"),
+                        QStringLiteral("Le nom « %1 » compte %2 octets, quand le dossier en admet "
+                                       "%3 au plus : le nom proposé est raccourci, et vous pouvez "
+                                       "le changer.")
+                            .arg(proposedName.left(40) + QStringLiteral("…"))
+                            .arg(bytes)
+                            .arg(longest));
+    }
+    const QString chosen = dialogs.saveFileName(parent, QDir(folder).filePath(name));
+    if (!chosen.isEmpty())
+        lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void *printingEntry(const char *entryPoint, QString *failure)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the commands that leave the screen share: the dialogs that ask for a file name and tell
-// of a failure, the folder a file is proposed in, and the printing module, loaded on first use.
+// of a failure, the folder and name a file is proposed with, and the printing module, loaded on
+// first use.
 #pragma once
 
 #include <QString>
@@ -21,8 +22,10 @@ struct Dialogs {
 // The system's file dialog, which asks before replacing a file, and its message box, in French.
 Dialogs systemDialogs();
 
-// Where a file is proposed: the user's documents folder, or the home folder without one.
-QString documentsFolder();
+// Asks for the file to write, proposing the name in the folder of the last file chosen during
+// the session, at first in the user's documents folder (the home folder without one). A name
+// too long for that folder is shortened, and the user told why. Empty when cancelled.
+QString askFileName(const Dialogs &dialogs, QWidget *parent, const QString &proposedName);
 
 // An entry point of the printing module, which is loaded on the first request and kept: beside
 // the program in its build folder, in its own folder once installed. Null when the module or

@@ -17,10 +17,13 @@ extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintSheet(QWidget *sheet, con
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
+    // The page's margins, as the PDF has them, not the printer's own of a few millimetres.
+    printer.setPageMargins(sheet_output::PaperMargins, QPageLayout::Millimeter);
     printer.setPageOrientation(sheet_output::bestOrientation(sheet->size(), printer.pageLayout()));
     QPrintDialog dialog(&printer, sheet);
     if (dialog.exec() != QDialog::Accepted)
         return printing::Outcome::Cancelled;
+    printer.setPageMargins(sheet_output::PaperMargins, QPageLayout::Millimeter);
     if (sheet_output::paintSheet(*sheet, printer) && printer.printerState() != QPrinter::Error)
         return printing::Outcome::Printed;
     const QString where = printer.outputFileName().isEmpty()

@@ -18,6 +18,7 @@ ResultSheet::ResultSheet(const SheetDesign &design)
       sheetDesign(design)
 {
     setObjectName(QString::fromLatin1(design.name));
+    setWindowIcon(design::windowIcon());
     setWindowTitle(QLatin1Char(' ') + QString::fromLatin1(dorvane::ProgramName));
     setAccessibleName(QStringLiteral("Feuille de résultats"));
     setAccessibleDescription(QStringLiteral("Le tableau en grand : Ctrl+P l'imprime, Ctrl+S "
@@ -110,9 +111,12 @@ QString ResultSheet::lengthText() const
     return cells.length ? cells.length->text() : QString();
 }
 
-// "Zarlino Chromatique 650": what a print job or a PDF file is called.
+// "Zarlino Chromatique 650": what a print job or a PDF file is called; a sheet whose table is
+// empty is "Feuille vierge".
 QString ResultSheet::documentTitle() const
 {
+    if (!table.system)
+        return QStringLiteral("Feuille vierge");
     return (scaleName().simplified() + QLatin1Char(' ') + lengthText().simplified()).trimmed();
 }
 

@@ -26,10 +26,10 @@ void ResultSheet::print()
 
 void ResultSheet::saveAsPdf()
 {
-    const QString proposed =
-        QDir(sheet_output::documentsFolder())
-            .filePath(sheet_output::proposedFileName(scaleName(), lengthText()));
-    const QString fileName = dialogs.saveFileName(this, proposed);
+    const QString proposed = table.system
+                                 ? sheet_output::proposedFileName(scaleName(), lengthText())
+                                 : sheet_output::proposedFileName(documentTitle(), QString());
+    const QString fileName = sheet_output::askFileName(dialogs, this, proposed);
     if (fileName.isEmpty())
         return; // cancelled
     const QString failure = sheet_output::savePdf(*this, fileName, documentTitle());
@@ -46,7 +46,8 @@ void ResultSheet::copyTable()
     for (const dorvane::RowRange &range : sheetDesign.rows) {
         for (int i = range.first; i <= range.last; ++i) {
             if (cells.positions[i] && cells.notes[i])
-                rows.append({cells.positions[i]->text(), cells.notes[i]->text()});
+                rows.append(
+                    {int(rows.size()) + 1, cells.positions[i]->text(), cells.notes[i]->text()});
         }
     }
     const sheet_output::TableText table = sheet_output::tableText(scaleName(), lengthText(), rows);

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QSaveFile>
 #include <algorithm>
+#include <unistd.h>
 #include <vector>
 
 namespace sheet_output
@@ -152,6 +153,13 @@ std::string decimalSeparator()
     return point.isEmpty() ? std::string(".") : point.toStdString();
 }
 
+int longestFileName(const QString &folder)
+{
+    constexpr int TemporarySuffix = 7; // "." and six letters
+    const long limit = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return int(std::clamp(limit > 0 ? limit : 255L, 16L, 4096L)) - TemporarySuffix;
+}
+
 QString writeFile(const QString &fileName, const QByteArray &contents)
 {
     const QFileInfo target(fileName);
@@ -161,6 +169,12 @@ QString writeFile(const QString &fileName, const QByteArray &contents)
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("le dossier « %1 » n'existe pas")
             .arg(QDir::toNativeSeparators(folder));
+    const qsizetype nameBytes = QFile::encodeName(target.fileName()).size();
+    if (const int longest = longestFileName(folder); nameBytes > longest)
+        return QStringLiteral("le nom du fichier est trop long : %1 octets, quand ce dossier en "
+                              "admet %2 au plus")
+            .arg(nameBytes)
+            .arg(longest);
     // Unbuffered, so that a failing write is seen at once and not lost in a late flush; a file
     // not committed is removed and the target stays as it was.
     QSaveFile file(fileName);
@@ -197,7 +211,7 @@ QByteArray pdfDocument(const QString &title, const QPageLayout &layout,
 QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
 {
     // The whole document is made in memory first, then written in one piece.
-    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PaperMargins,
                        QPageLayout::Millimeter);
     layout.setOrientation(bestOrientation(sheet.size(), layout));
     const QByteArray document =
@@ -226,7 +240,7 @@ QString proposedFileName(const QString &scaleName, const QString &lengthText, co
     return parts.join(QLatin1Char(' ')) + QLatin1Char('.') + suffix;
 }
 
-TableText tableText(const QString &scaleName, const QString &lengthText, const QList<Cell> &cells)
+TableText tableText(const QString &title, const QString &lengthText, const QList<Cell> &cells)
 {
     const auto withoutTrailingBlanks = [](QString text) {
         while (text.endsWith(QLatin1Char(' ')))
@@ -234,16 +248,20 @@ TableText tableText(const QString &scaleName, const QString &lengthText, const Q
         return text;
     };
     TableText table;
-    table.plain = scaleName + QLatin1Char('\t') + lengthText + QLatin1Char('\n');
-    table.html =
-        QStringLiteral("<meta charset=\"utf-8\"><table>\n<tr><th>%1</th><th>%2</th></tr>\n")
-            .arg(scaleName.toHtmlEscaped(), lengthText.toHtmlEscaped());
-    for (const auto &[position, note] : cells) {
-        const QString name = withoutTrailingBlanks(note);
-        table.plain += position + QLatin1Char('\t') + name + QLatin1Char('\n');
-        table.html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
-                          .arg(position.toHtmlEscaped(), name.toHtmlEscaped());
-    }
+    const auto line = [&table](const QStringList &texts, const char *cell) {
+        table.plain += texts.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        table.html += QStringLiteral("<tr>");
+        for (const QString &text : texts)
+            table.html +=
+                QStringLiteral("<%1>%2</%1>").arg(QLatin1String(cell), text.toHtmlEscaped());
+        table.html += QStringLiteral("</tr>\n");
+    };
+    table.html = QStringLiteral("<meta charset=\"utf-8\"><table>\n");
+    line({title}, "td");
+    line({QStringLiteral("Longueur"), lengthText}, "td");
+    line({QStringLiteral("Frette"), QStringLiteral("Position"), QStringLiteral("Note")}, "th");
+    for (const Cell &cell : cells)
+        line({QString::number(cell.fret), cell.position, withoutTrailingBlanks(cell.note)}, "td");
     table.html += QStringLiteral("</table>\n");
     return table;
 }

@@ -17,6 +17,9 @@ class QWidget;
 namespace sheet_output
 {
 
+// The margins of a sheet's page, printed or saved: 10 mm on every side.
+inline const QMarginsF PaperMargins{10, 10, 10, 10};
+
 // The orientation in which a sheet of this size comes out largest within the page's margins:
 // landscape for the 42-row sheet (617 x 385 pixels) on A4, portrait for the 24-row one.
 QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page);
@@ -35,6 +38,10 @@ std::string decimalSeparator();
 // when the file could not be written; an empty text on success.
 QString writeFile(const QString &fileName, const QByteArray &contents);
 
+// The longest file name, in bytes, that writeFile can give a file in this folder: the file
+// system's limit less what its temporary file adds ("….pdf.Ab3xYz"); 248 on most systems.
+int longestFileName(const QString &folder);
+
 // A PDF document made in memory at 1200 dpi, its pages painted by `paint`; empty when it
 // could not paint them.
 QByteArray pdfDocument(const QString &title, const QPageLayout &layout,
@@ -51,14 +58,18 @@ QString savePdf(QWidget &sheet, const QString &fileName, const QString &title);
 QString proposedFileName(const QString &scaleName, const QString &lengthText,
                          const QString &suffix = QStringLiteral("pdf"));
 
-// The table as a spreadsheet takes it: a first line with the scale name and the length text,
-// then one line per row of the sheet, its position and its note without trailing blanks,
-// separated by a tab; and the same cells as an HTML table.
+// The table as a spreadsheet takes it, its cells separated by tabs: the title, "Longueur" and
+// the length text, a header "Frette", "Position", "Note", then one line per fret, its number,
+// its position and its note without trailing blanks; and the same cells as an HTML table.
 struct TableText {
     QString plain;
     QString html;
 };
-using Cell = std::pair<QString, QString>; // position and note
-TableText tableText(const QString &scaleName, const QString &lengthText, const QList<Cell> &cells);
+struct Cell {
+    int fret; // counted from the nut
+    QString position;
+    QString note;
+};
+TableText tableText(const QString &title, const QString &lengthText, const QList<Cell> &cells);
 
 } // namespace sheet_output

@@ -37,6 +37,7 @@ public:
     }
     void take() { ++pos_; }
     bool atEnd() { return peek() == '\0' && pos_ >= text_.size(); }
+    std::size_t position() const { return pos_; }
 
 private:
     std::string_view text_;
@@ -136,6 +137,8 @@ LengthReading ReadLength(std::string_view utf8Text)
     scanSignificand(scan, number);
     scanExponent(scan, number);
     LengthReading reading;
+    reading.stop = scan.position();
+    reading.digits = number.seenDigit;
     reading.complete = scan.atEnd();
     if (number.seenDigit)
         reading.value = valueOf(number);
@@ -147,9 +150,9 @@ StoredLength LengthFromText(std::string_view utf8Text)
     const LengthReading reading = ReadLength(utf8Text);
     try {
         return {CurrencyFromDouble(reading.value),
-                reading.complete ? LengthState::Valid : LengthState::PartlyRead};
+                reading.complete ? LengthState::Valid : LengthState::PartlyRead, reading};
     } catch (const CurrencyOverflow &) {
-        return {Currency{}, LengthState::OutOfRange};
+        return {Currency{}, LengthState::OutOfRange, reading};
     }
 }
 

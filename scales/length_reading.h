@@ -4,6 +4,7 @@
 
 #include "currency.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace dorvane
@@ -14,6 +15,10 @@ struct LengthReading {
     double value = 0.0;
     // False when reading stopped before the end of the text, so part of it was ignored.
     bool complete = true;
+    // Where reading stopped: the bytes before it were read, the rest ignored ("650,5" stops at
+    // 3), and whether a digit was among them ("abc" and "-x" have none).
+    std::size_t stop = 0;
+    bool digits = false;
 };
 
 // Blanks, tabs and line feeds are ignored anywhere; then an optional sign, digits with at most
@@ -34,6 +39,7 @@ enum class LengthState {
 struct StoredLength {
     Currency value;
     LengthState state = LengthState::Valid;
+    LengthReading reading; // what was read of the text, and where reading stopped
 };
 
 // What the length box stores for a text: "650.5" gives 650.5; "650,5" gives 650, partly read;

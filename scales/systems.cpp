@@ -45,6 +45,18 @@ struct RowTable : RowWriter {
 
 } // namespace
 
+std::string TableName(const TableChoice &table)
+{
+    if (!table.system)
+        return {};
+    std::string name(table.system->name);
+    if (table.system->hasModes) {
+        const int mode = table.mode > 0 && table.mode < scales::ModeCount ? table.mode : 0;
+        name += ", mode de " + std::string(scales::Modes[mode].name);
+    }
+    return name;
+}
+
 std::string_view TrimmedNote(std::string_view note)
 {
     while (!note.empty() && note.back() == ' ')

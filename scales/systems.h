@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -57,6 +58,10 @@ struct TableChoice {
     int mode = 0;
     Currency length;
 };
+
+// What a table is called on paper and in files: its system's list text, and for the system with
+// modes the mode too: "Pythagore Diatonique, mode de Ré". Empty where the table is empty.
+std::string TableName(const TableChoice &table);
 
 // One fret, counted from the nut in the scale's order, with its name as the table writes it.
 struct Fret {

@@ -318,12 +318,14 @@ private slots:
     void typingALengthAloneChangesNoMode()
     {
         Base window;
-        typeLength(window, "650");
+        typeLength(window, "700");
         pickScale(window, pythagoreanDiatonic);
         modeBar(window)->setValue(3);
-        const QStringList before = positionTexts(window, diatonicRows);
+        const QStringList at700 = positionTexts(window, diatonicRows);
+        typeLength(window, "650");
         typeLength(window, "700");
-        QCOMPARE(positionTexts(window, diatonicRows), before);
+        QCOMPARE(modeBar(window)->value(), 3);
+        QCOMPARE(positionTexts(window, diatonicRows), at700);
     }
 
     void choosingPythagoreanDiatonicAgainResetsTheMode_data()

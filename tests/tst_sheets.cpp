@@ -148,7 +148,8 @@ private slots:
         const bool wide = sheet == "Capture34" || sheet == "Capture42";
         QCOMPARE(seen.texts[wide ? "Text43" : "Text2"], "650");
         QCOMPARE(seen.texts[wide ? "Tex43" : "Tex2"], "Diap.");
-        QCOMPARE(seen.texts["Label3"], scale.isEmpty() ? "Gamme :" : scale);
+        const QString caption = scale == "Pythagore Diatonique" ? scale + ", mode de Do" : scale;
+        QCOMPARE(seen.texts["Label3"], scale.isEmpty() ? "Gamme :" : caption);
         QCOMPARE(seen.texts[sheet == "Capture14" ? "Label2" : "Label1"], " Longueur");
         QCOMPARE(seen.texts[sheet == "Capture14" ? "Label1" : "Label2"], "Note");
     }
@@ -247,16 +248,16 @@ private slots:
         Base window;
         typeLength(window, "650");
         pickScale(window, "Zarlino Diatonique");
-        typeLength(window, " 7 00,5"); // typed after the choice: the table stays that of 650
+        typeLength(window, " 7 00,5"); // typed after the choice: the table follows, at 700
         position(window, 3)->setText("à la main");
         auto *combo = control<QComboBox>(window, "Combo1");
-        combo->setEditText("ma gamme");
+        combo->setEditText("ma gamme"); // the sheet names the scale of its figures
         const Seen seen = openSheet(window);
         QCOMPARE(seen.texts["Text2"], " 7 00,5");
-        QCOMPARE(seen.texts["Text1(0)"], shown("72,2222"));
+        QCOMPARE(seen.texts["Text1(0)"], shown("77,7778"));
         QCOMPARE(seen.texts["Text1(3)"], "à la main");
         QCOMPARE(seen.texts["Tex1(0)"], "Ré  ");
-        QCOMPARE(seen.texts["Label3"], "ma gamme");
+        QCOMPARE(seen.texts["Label3"], "Zarlino Diatonique");
     }
 
     void afterTheResetEveryCellIsEmpty()

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window as a new user meets it: the table following the length, the sheet naming the
+// figures it shows, the keyboard, and what the length box says of a text it cannot read whole.
+#include "result_sheet.h"
+#include "window_test.h"
+
+#include <QPushButton>
+
+using namespace window_test;
+
+namespace
+{
+
+// The positions of the rows shown, in their order.
+QStringList positions(const QWidget &window)
+{
+    QStringList texts;
+    for (int row : visibleRows(window))
+        texts << position(window, row)->text();
+    return texts;
+}
+
+// The table of a window where the length was typed first, then the scale and mode picked.
+QStringList freshTable(const QString &length, const QString &scale, int mode)
+{
+    Base window;
+    typeLength(window, length);
+    pickScale(window, scale);
+    control<QScrollBar>(window, "HScroll1")->setValue(mode);
+    return positions(window);
+}
+
+// The sheet's scale caption and the file name that saving it proposes.
+std::pair<QString, QString> sheetNames(const Base &window)
+{
+    std::pair<QString, QString> names;
+    whileModalOpen(window, "Command4", [&](QWidget *modal) {
+        auto *sheet = qobject_cast<ResultSheet *>(modal);
+        names.first = sheet->findChild<QLabel *>("Label3")->text();
+        sheet->setDialogs({[&](QWidget *, const QString &path) {
+                               names.second = QFileInfo(path).fileName();
+                               return QString(); // cancelled
+                           },
+                           [](QWidget *, const QString &, const QString &) {}});
+        QMetaObject::invokeMethod(sheet, "saveAsPdf");
+    });
+    return names;
+}
+
+} // namespace
+
+class TestWindowUse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpApplication(); }
+
+    void theTableFollowsTheLength_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("Tempérée Chromatique, 650 then 630") << "Tempérée Chromatique" << 0;
+        QTest::newRow("Pythagore Diatonique in the mode of Mi") << "Pythagore Diatonique" << 2;
+    }
+    void theTableFollowsTheLength()
+    {
+        QFETCH(QString, scale);
+        QFETCH(int, mode);
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, scale);
+        auto *modes = control<QScrollBar>(window, "HScroll1");
+        modes->setValue(mode);
+        typeLength(window, "630");
+        QCOMPARE(positions(window), freshTable("630", scale, mode));
+        QCOMPARE(modes->value(), mode);
+
+        // Once the table is cleared, a length typed brings no table back.
+        QTest::mouseClick(control(window, "Command1"), Qt::LeftButton);
+        typeLength(window, "650");
+        QCOMPARE(visibleRows(window), QList<int>());
+    }
+
+    void theSheetNamesTheFiguresItShows_data()
+    {
+        QTest::addColumn<QString>("scale"); // empty: none picked
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed"); // into the scale list afterwards
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Pythagore Diatonique, mode of Ré")
+            << "Pythagore Diatonique" << 1 << ""
+            << "Pythagore Diatonique, mode de Ré"
+            << "Pythagore Diatonique, mode de Ré 650.pdf";
+        QTest::newRow("Pythagore Diatonique, mode of Mi")
+            << "Pythagore Diatonique" << 2 << ""
+            << "Pythagore Diatonique, mode de Mi"
+            << "Pythagore Diatonique, mode de Mi 650.pdf";
+        QTest::newRow("bonjour typed over Zarlino Diatonique")
+            << "Zarlino Diatonique" << 0 << "bonjour"
+            << "Zarlino Diatonique"
+            << "Zarlino Diatonique 650.pdf";
+        QTest::newRow("no table") << "" << 0 << ""
+                                  << "Gamme :"
+                                  << "Feuille vierge.pdf";
+    }
+    void theSheetNamesTheFiguresItShows()
+    {
+        QFETCH(QString, scale);
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        Base window;
+        typeLength(window, "650");
+        if (!scale.isEmpty())
+            pickScale(window, scale);
+        control<QScrollBar>(window, "HScroll1")->setValue(mode);
+        if (!typed.isEmpty())
+            control<QComboBox>(window, "Combo1")->setEditText(typed);
+        const auto [caption, file] = sheetNames(window);
+        QTEST(caption, "caption");
+        QTEST(file, "file");
+    }
+
+    void theModeBarFromTheKeyboard()
+    {
+        Base window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        pickScale(window, "Pythagore Diatonique");
+        control(window, "Command4")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), "HScroll1");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 1);
+        QCOMPARE(control<QLabel>(window, "Label3")->text().simplified(), "Mode de : Ré");
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter);
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Diatonique");
+        auto *reset = control<QPushButton>(window, "Command1");
+        QTest::keyClick(reset, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(visibleRows(window), QList<int>());
+        QCOMPARE(control<QLineEdit>(window, "Longvib")->text(), "");
+    }
+
+    void theLengthBoxExplainsWhatItRead_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("650,5") << "650,5"
+                               << "Lu : 650 — « ,5 » est ignoré : les décimales se séparent par "
+                                  "un point";
+        QTest::newRow("abc") << "abc"
+                             << "Aucun nombre au début : la longueur est 0";
+        QTest::newRow("12 mm") << "12 mm"
+                               << "Lu : 12 — « mm » est ignoré";
+    }
+    void theLengthBoxExplainsWhatItRead()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, said);
+        Base window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *box = control<QLineEdit>(window, "Longvib");
+        auto *hint = control<QLabel>(window, "IndicationLongueur");
+        typeLength(window, typed);
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->text(), said);
+        QCOMPARE(box->accessibleDescription(), said);
+        QVERIFY(window.rect().contains(hint->geometry()));
+        typeLength(window, "650");
+        QVERIFY(!hint->isVisible());
+    }
+};
+
+QTEST_MAIN(TestWindowUse)
+#include "tst_window_use.moc"
