@@ -28,8 +28,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect p
 
 Info::Info()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      background(QPixmap::fromImage(design::picture(":/resources/about_background.png")))
+                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("info"));
     setWindowTitle(QStringLiteral("A propos ..."));
@@ -50,6 +49,8 @@ void Info::load()
     unload();
     controls = new QWidget(this);
     controls->setGeometry(rect());
+    background = QPixmap::fromImage(
+        design::picture(":/resources/about_background.png", devicePixelRatioF()));
     const QColor light = design::tooltipBackground();
     const QColor white = palette().color(QPalette::Base);
 
@@ -67,7 +68,8 @@ void Info::load()
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(1);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap::fromImage(design::picture(":/resources/about_picture.png")));
+    picture->setPixmap(
+        QPixmap::fromImage(design::picture(":/resources/about_picture.png", devicePixelRatioF())));
 
     label(controls, "Label3", QStringLiteral("Gratuiciel  /  Freeware"),
           design::twips(720, 2040, 1935, 255), 8.25, white);

@@ -52,6 +52,36 @@ QImage picture(const char *resource)
     return reader.read();
 }
 
+QImage picture(const char *resource, qreal ratio)
+{
+    const int drawnFor = ratio <= 1 ? 1 : ratio <= 2 ? 2 : 3;
+    if (drawnFor == 1)
+        return picture(resource);
+    const QString path = QString::fromLatin1(resource);
+    const QString larger =
+        path.left(path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral("@%1x.png").arg(drawnFor);
+    QImageReader reader(larger, "png");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        return picture(resource);
+    if (ratio != drawnFor) {
+        const QSizeF size = QSizeF(image.size()) * (ratio / drawnFor);
+        image = image.scaled(qRound(size.width()), qRound(size.height()), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QIcon icon(const char *resource)
+{
+    QIcon icon(QPixmap::fromImage(picture(resource)));
+    for (qreal ratio : {2, 3})
+        icon.addPixmap(QPixmap::fromImage(picture(resource, ratio)));
+    return icon;
+}
+
 QIcon windowIcon()
 {
     QIcon icon;

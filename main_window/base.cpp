@@ -105,7 +105,7 @@ Base::Base(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      background(design::picture(":/resources/background.bmp"))
+      background(design::picture(":/resources/background.bmp", devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(QString::fromLatin1(dorvane::ProgramName));
@@ -166,7 +166,7 @@ void Base::createControls()
 
     Command4 = button(this, "Command4", QString(), design::twips(6360, 0, 375, 330));
     Command4->setIconSize(QSize(16, 16));
-    Command4->setIcon(QPixmap::fromImage(design::picture(":/resources/printer.png")));
+    Command4->setIcon(design::icon(":/resources/printer.png"));
     Command4->setToolTip(QStringLiteral("Ouvre la feuille de résultats : le tableau en grand, "
                                         "qui s'imprime avec Ctrl+P"));
     Command4->setAccessibleName(QStringLiteral("Feuille de résultats"));
@@ -254,6 +254,9 @@ void Base::setKeyboardOrder()
 
 void Base::paintEvent(QPaintEvent *)
 {
+    // Drawn again for a screen of another pixel ratio, where the window has moved.
+    if (background.devicePixelRatio() != devicePixelRatioF())
+        background = design::picture(":/resources/background.bmp", devicePixelRatioF());
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Dark));
     painter.drawImage(0, 0, background);

@@ -96,7 +96,7 @@ private:
     dorvane::TableChoice tableShown; // what the table was last computed from
     LengthState lengthStateShown = LengthState::Valid;
     std::string decimalSeparator;
-    QImage background; // drawn from the program's memory, never copied
+    QImage background; // at one pixel to a pixel, drawn from the program's memory, never copied
     // Each secondary window exists at most once: made on the first request, reused after.
     std::unique_ptr<Info> info;
     std::array<std::unique_ptr<ResultSheet>, 4> resultSheets;

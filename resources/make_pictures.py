@@ -26,30 +26,65 @@ def mix(a, b, t):
     return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
 
 
-def wood(width, height, dark=WOOD_DARK, light=WOOD_LIGHT, waves=7.0):
-    """Quarter-sawn grain: lines of uneven spacing and darkness that drift gently downwards."""
-    image = Image.new("RGB", (width, height))
+def wood(width, height, dark=WOOD_DARK, light=WOOD_LIGHT, waves=7.0, s=1):
+    """Quarter-sawn grain: lines of uneven spacing and darkness that drift gently downwards.
+    At a scale s, the same grain on s times as many pixels each way."""
+    image = Image.new("RGB", (width * s, height * s))
     pixels = image.load()
     phases = [random.uniform(0, 2 * math.pi) for _ in range(5)]
-    for y in range(height):
-        drift = 4 * math.sin(y / 97.0 + phases[0]) + 1.5 * math.sin(y / 31.0 + phases[1])
-        for x in range(width):
-            u = x + drift
+    for y in range(height * s):
+        drift = 4 * math.sin(y / s / 97.0 + phases[0]) + 1.5 * math.sin(y / s / 31.0 + phases[1])
+        for x in range(width * s):
+            u = x / s + drift
             # Uneven spacing: the phase of the grain speeds up and slows down across the board.
             phase = u / waves + 2.2 * math.sin(u / 37.0 + phases[2]) + math.sin(u / 13.0 + phases[4])
             grain = math.sin(phase) * 0.5 + 0.5
             band = math.sin(u / 61.0 + phases[3]) * 0.5 + 0.5
             t = 0.45 * grain ** 3 + 0.35 * band + 0.2 * random.random()
             pixels[x, y] = mix(dark, light, min(1.0, max(0.0, 1.0 - t)))
-    return image.filter(ImageFilter.GaussianBlur(0.7))
+    return image.filter(ImageFilter.GaussianBlur(0.7 * s))
 
 
-def background():
+class Scaled:
+    """A drawing whose coordinates and line widths are given at 1x and drawn at s times."""
+
+    def __init__(self, image, s):
+        self.draw, self.s = ImageDraw.Draw(image), s
+
+    def points(self, xy):
+        return [(x * self.s, y * self.s) for x, y in xy]
+
+    def box(self, b):
+        # A box of whole pixels at 1x covers whole blocks of s pixels at s times.
+        s = self.s
+        return [b[0] * s, b[1] * s, (b[2] + 1) * s - 1, (b[3] + 1) * s - 1] if s > 1 else b
+
+    def polygon(self, xy, **kw):
+        self.draw.polygon(self.points(xy), **kw)
+
+    def line(self, xy, fill, width=1):
+        self.draw.line(self.points(xy), fill=fill, width=width * self.s)
+
+    def ellipse(self, b, **kw):
+        if "width" in kw:
+            kw["width"] *= self.s
+        self.draw.ellipse([c * self.s for c in b] if self.s > 1 else b, **kw)
+
+    def rectangle(self, b, **kw):
+        if "outline" in kw and self.s > 1:
+            kw["width"] = self.s
+        self.draw.rectangle(self.box(b), **kw)
+
+    def point(self, xy, fill):
+        self.rectangle([xy[0], xy[1], xy[0], xy[1]], fill=fill)
+
+
+def background(s=1):
     """The main window: a maple body on the left, an ebony fingerboard with frets and strings
     across the lower part, kept quiet so that the table stays legible."""
     w, h = 495, 403
-    image = wood(w, h, (120, 70, 34), (176, 118, 62), waves=5.5)
-    draw = ImageDraw.Draw(image)
+    image = wood(w, h, (120, 70, 34), (176, 118, 62), waves=5.5, s=s)
+    draw = Scaled(image, s)
     # The fingerboard runs along the bottom, narrowing towards the nut on the right.
     board = [(0, h - 20), (w, h - 6), (w, h + 40), (0, h + 40)]
     draw.polygon([(0, 300), (w, 330), (w, h), (0, h)], fill=EBONY)
@@ -71,9 +106,9 @@ def background():
         if cx > 0:
             draw.ellipse([cx - 4, cy - 4, cx + 4, cy + 4], fill=(226, 222, 210))
     # Six strings, thicker at the bass side.
-    for s in range(6):
-        y0 = 312 + s * 15
-        draw.line([(0, y0), (w, y0 + 22 - s * 2)], fill=STRING, width=1 + (s > 3))
+    for k in range(6):
+        y0 = 312 + k * 15
+        draw.line([(0, y0), (w, y0 + 22 - k * 2)], fill=STRING, width=1 + (k > 3))
     # A purfling line between the wood and the board.
     draw.line([(0, 298), (w, 328)], fill=(232, 216, 170), width=2)
     del board
@@ -99,9 +134,9 @@ def icon(size):
     return quantise16(image)
 
 
-def printer():
-    image = Image.new("RGB", (16, 16), (192, 192, 192))
-    draw = ImageDraw.Draw(image)
+def printer(s=1):
+    image = Image.new("RGB", (16 * s, 16 * s), (192, 192, 192))
+    draw = Scaled(image, s)
     draw.rectangle([4, 1, 11, 6], fill=(255, 255, 255), outline=(0, 0, 0))
     draw.line([(5, 3), (10, 3)], fill=(128, 128, 128))
     draw.line([(5, 5), (9, 5)], fill=(128, 128, 128))
@@ -113,18 +148,18 @@ def printer():
     image = quantise16(image).convert("RGB")
     transparent = image.convert("RGBA")
     pixels = transparent.load()
-    for y in range(16):
-        for x in range(16):
+    for y in range(16 * s):
+        for x in range(16 * s):
             if pixels[x, y][:3] == (192, 192, 192):
                 pixels[x, y] = (0, 0, 0, 0)
     return transparent
 
 
-def about_background():
+def about_background(s=1):
     """The about box: dark rosewood with a rosette, the program's name stands over it."""
     w, h = 223, 163
-    image = wood(w, h, (60, 30, 18), (118, 64, 34), waves=4.0)
-    draw = ImageDraw.Draw(image)
+    image = wood(w, h, (60, 30, 18), (118, 64, 34), waves=4.0, s=s)
+    draw = Scaled(image, s)
     cx, cy = 34, 120
     for r, colour in ((30, (210, 190, 140)), (27, (60, 30, 18)), (24, (190, 160, 100)),
                       (21, (30, 18, 12))):
@@ -139,10 +174,10 @@ def about_background():
     return image
 
 
-def about_picture():
+def about_picture(s=1):
     """A small tuning peg head: a scroll of wood with two pegs."""
-    image = wood(31, 45, (96, 54, 26), (170, 112, 58), waves=2.5)
-    draw = ImageDraw.Draw(image)
+    image = wood(31, 45, (96, 54, 26), (170, 112, 58), waves=2.5, s=s)
+    draw = Scaled(image, s)
     draw.ellipse([6, 2, 24, 18], outline=(50, 26, 12), width=2)
     draw.ellipse([11, 6, 19, 14], fill=(50, 26, 12))
     draw.rectangle([11, 18, 19, 44], fill=EBONY)
@@ -190,3 +225,10 @@ if __name__ == "__main__":
     printer().save("printer.png")
     about_background().save("about_background.png", optimize=True)
     about_picture().save("about_picture.png")
+    # The same pictures for screens of twice and three times the pixels; the program draws the
+    # one its screen needs, and scales down the next larger one for 1.5 and the like.
+    for s in (2, 3):
+        background(s).save(f"background@{s}x.png", optimize=True)
+        printer(s).save(f"printer@{s}x.png")
+        about_background(s).save(f"about_background@{s}x.png", optimize=True)
+        about_picture(s).save(f"about_picture@{s}x.png", optimize=True)

@@ -184,6 +184,28 @@ private slots:
         typeLength(window, "650");
         QVERIFY(!hint->isVisible());
     }
+
+    void picturesAreDrawnForTheScreensRatio_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<double>("ratio");
+        for (const char *picture :
+             {"background.bmp", "printer.png", "about_background.png", "about_picture.png"}) {
+            for (double ratio : {1.5, 2.0, 3.0})
+                QTest::addRow("%s at %g", picture, ratio) << picture << ratio;
+        }
+    }
+    void picturesAreDrawnForTheScreensRatio()
+    {
+        QFETCH(QString, resource);
+        QFETCH(double, ratio);
+        const QByteArray path = (":/resources/" + resource).toLatin1();
+        const QImage plain = design::picture(path.constData());
+        const QImage sharp = design::picture(path.constData(), ratio);
+        QCOMPARE(sharp.devicePixelRatio(), ratio);
+        QCOMPARE(sharp.width(), qRound(plain.width() * ratio));
+        QCOMPARE(sharp.height(), qRound(plain.height() * ratio));
+    }
 };
 
 QTEST_MAIN(TestWindowUse)
