@@ -13,22 +13,24 @@ out=$2 app=$3
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-for tool in xvfb-run openbox xdotool import convert; do
+for tool in Xvfb openbox xdotool import convert; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
-if [ "${DORVANE_ON_XVFB:-}" != 1 ]; then
-    exec env DORVANE_ON_XVFB=1 xvfb-run -a -s "-screen 0 1024x640x24" bash "$0" "$@"
-fi
 
 source "$(dirname "$0")/../tools/x11_session.sh"
 entry="$staging/usr/share/applications/$app.desktop"
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    stop_x_server
+}
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+start_x_server 1024x640x24 "$out/xvfb.log" || fail "no X server: $(cat "$out/xvfb.log")"
 # Statistics of a whole picture (measure) or of its part WIDTHxHEIGHT+X+Y (dark, white): the
 # share of dark or of white pixels. All are fractions in 0..1.
 measure() { convert "$1" -colorspace Gray -format "%[fx:$2]" info:; }

@@ -15,7 +15,7 @@ out=$2
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-for tool in cupsd lpadmin lpstat pdfinfo pdftoppm xvfb-run openbox xdotool convert mutool; do
+for tool in cupsd lpadmin lpstat pdfinfo pdftoppm Xvfb openbox xdotool convert mutool; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
@@ -23,9 +23,6 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
 if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: cupsd runs as root only"
     exit 77
-fi
-if [ "${DORVANE_ON_XVFB:-}" != 1 ]; then
-    exec env DORVANE_ON_XVFB=1 xvfb-run -a -s "-screen 0 1024x700x24" bash "$0" "$@"
 fi
 
 source "$(dirname "$0")/../tools/x11_session.sh"
@@ -54,8 +51,10 @@ cleanup() {
     [ "$pdf_folder_existed" = 1 ] || rmdir "$pdf_folder" 2>/dev/null || true
     cp "$cups"/log/error_log "$out/cups_error_log" 2>/dev/null || true
     rm -rf "$cups"
+    stop_x_server
 }
 trap cleanup EXIT
+start_x_server 1024x700x24 "$out/xvfb.log" || fail "no X server: $(cat "$out/xvfb.log")"
 
 mkdir -p "$cups"/{etc/ppd,spool,state,cache,tmp,log}
 chmod 1777 "$cups/tmp" # the filters write their temporary files there

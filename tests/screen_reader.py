@@ -132,6 +132,13 @@ def main():
             print("  heard: " + heard(bar) + f", {bar.queryValue().currentValue:g}")
             if bar.name != name:
                 fail(f"set to {value}, the scroll bar is named {bar.name!r}, not {name!r}")
+        elif kind == "described":
+            name, _, description = argument.partition("=")
+            found = [c for c in controls if c.name == name]
+            if not found or found[0].description != description:
+                fail(f"{name!r} is described as {[c.description for c in found]}, "
+                     f"not {description!r}")
+            print(f"  heard: {heard(found[0])}, {found[0].description!r}")
         elif kind == "control":
             names = [c.name for c in controls]
             if argument not in names:

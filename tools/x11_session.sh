@@ -1,6 +1,33 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Driving the program on an X server as a person would; sourced by the scripts that do it.
-# Needs openbox and xdotool.
+# Needs xvfb, openbox and xdotool.
+
+# start_x_server SCREEN [LOG]: starts Xvfb with a screen of SCREEN (1024x700x24) on a display
+# number that the server picks itself among those it can open, and waits until the server
+# accepts connections (10 s at most), as it says by writing that number; exports DISPLAY and
+# leaves the server's process id in x_pid. A number picked from lock files by a script could
+# be one that another server, starting or ending, still holds.
+start_x_server() {
+    local screen=$1 log=${2:-/dev/null} ready number=
+    ready=$(mktemp -u)
+    mkfifo "$ready"
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$ready" >"$log" 2>&1 &
+    x_pid=$!
+    read -r -t 10 number <"$ready" || true
+    rm -f "$ready"
+    [ -n "$number" ] || return 1
+    export DISPLAY=":$number"
+    unset XAUTHORITY # a server of its own, open to this machine's clients only
+}
+
+# stop_x_server: stops the server started by start_x_server and waits until it has gone, so
+# that the next server never meets it.
+stop_x_server() {
+    [ -n "${x_pid:-}" ] || return 0
+    kill "$x_pid" 2>/dev/null || true
+    wait "$x_pid" 2>/dev/null || true
+    x_pid=
+}
 
 # start_window_manager [LOG]: starts openbox and waits until it manages the screen (10 s at
 # most); its process id is left in wm_pid.
@@ -8,6 +35,7 @@ start_window_manager() {
     openbox >"${1:-/dev/null}" 2>&1 &
     wm_pid=$!
     for _ in $(seq 100); do
+        kill -0 "$wm_pid" 2>/dev/null || return 1
         xdotool get_desktop >/dev/null 2>&1 && return 0
         sleep 0.1
     done
