@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "template_dialog.h"
 
+#include "design.h"
 #include "printing.h"
 #include "sheet_output.h"
 
@@ -171,6 +172,7 @@ void TemplateDialog::createButtons()
             buttons->addButton(QString::fromUtf8(text), QDialogButtonBox::ActionRole);
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
+        design::pressOnEnter(button);
         connect(button, &QPushButton::clicked, this, run);
         commands << button;
     };
