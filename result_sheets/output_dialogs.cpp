@@ -91,14 +91,21 @@ QString askFileName(const Dialogs &dialogs, QWidget *parent, const QString &prop
     return chosen;
 }
 
+QStringList printingModulePaths(const QString &programFolder)
+{
+    const QDir here(programFolder);
+    QStringList paths;
+    for (const QString &folder : {here.path(), here.filePath(QStringLiteral(DORVANE_MODULES))})
+        paths << QDir::cleanPath(QDir(folder).filePath(QStringLiteral(DORVANE_PRINTING_MODULE)));
+    return paths;
+}
+
 void *printingEntry(const char *entryPoint, QString *failure)
 {
     static QLibrary module;
     if (!module.isLoaded()) {
-        const QDir here(QCoreApplication::applicationDirPath());
-        for (const QString &folder :
-             {here.path(), here.filePath(QStringLiteral(DORVANE_MODULES))}) {
-            module.setFileName(QDir(folder).filePath(QStringLiteral(DORVANE_PRINTING_MODULE)));
+        for (const QString &path : printingModulePaths(QCoreApplication::applicationDirPath())) {
+            module.setFileName(path);
             if (module.load())
                 break;
         }

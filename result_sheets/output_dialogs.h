@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -26,6 +27,11 @@ Dialogs systemDialogs();
 // the session, at first in the user's documents folder (the home folder without one). A name
 // too long for that folder is shortened, and the user told why. Empty when cancelled.
 QString askFileName(const Dialogs &dialogs, QWidget *parent, const QString &proposedName);
+
+// Where the printing module of a program in this folder is looked for, in order: beside it, as
+// in the build folder, then in its own folder once installed ("/usr/bin" gives
+// "/usr/lib/x86_64-linux-gnu/dorvane/libdorvane-printing.so" on Debian).
+QStringList printingModulePaths(const QString &programFolder);
 
 // An entry point of the printing module, which is loaded on the first request and kept: beside
 // the program in its build folder, in its own folder once installed. Null when the module or

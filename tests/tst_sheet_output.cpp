@@ -3,7 +3,7 @@
 // leave no file behind, its table on the clipboard, and the toolkit's menus in French.
 #include "result_sheet.h"
 #include "sheet_output.h"
-#include "window_test.h"
+#include "sheet_test.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -25,36 +25,10 @@
 #include <sys/resource.h>
 
 using namespace window_test;
+using namespace sheet_test;
 
 namespace
 {
-
-// What a sheet held when a command was given.
-struct SheetTexts {
-    QString scaleName;
-    QString length;
-    QList<std::pair<QString, QString>> cells; // position and note, in row order
-};
-
-SheetTexts textsOf(const QWidget &sheet)
-{
-    SheetTexts texts;
-    texts.scaleName = sheet.findChild<QLabel *>("Label3")->text();
-    for (const char *name : {"Text2", "Text43"}) {
-        if (auto *length = sheet.findChild<QLineEdit *>(name))
-            texts.length = length->text();
-    }
-    QList<int> rows;
-    for (auto *cell : sheet.findChildren<QLineEdit *>(QRegularExpression("^Text1\\(")))
-        rows << cell->objectName().mid(6).chopped(1).toInt();
-    std::sort(rows.begin(), rows.end());
-    for (int row : rows) {
-        const QString index = QString::number(row);
-        texts.cells.append({sheet.findChild<QLineEdit *>("Text1(" + index + ")")->text(),
-                            sheet.findChild<QLineEdit *>("Tex1(" + index + ")")->text()});
-    }
-    return texts;
-}
 
 // The standard output of a program that must succeed.
 QString output(const QString &program, const QStringList &arguments)
@@ -71,13 +45,6 @@ bool holdsWord(const QString &text, const QString &word)
 {
     return text.contains(
         QRegularExpression("(^|\\s)" + QRegularExpression::escape(word) + "(\\s|$)"));
-}
-
-QString withoutTrailingBlanks(QString text)
-{
-    while (text.endsWith(' '))
-        text.chop(1);
-    return text;
 }
 
 QStringList filesIn(const QString &folder)
@@ -106,27 +73,6 @@ QStringList contextMenu(QWidget *widget, QPoint at = QPoint(4, 4))
     QApplication::sendEvent(widget, &event);
     read();
     return entries->value_or(QStringList());
-}
-
-// The save dialog answered with a file name (the proposed one noted), and the messages noted.
-void saveTo(QWidget *sheet, const QString &fileName, QStringList *messages,
-            QString *proposed = nullptr)
-{
-    qobject_cast<ResultSheet *>(sheet)->setDialogs(
-        {[=](QWidget *, const QString &path) {
-             if (proposed)
-                 *proposed = path;
-             return fileName;
-         },
-         [=](QWidget *, const QString &, const QString &message) { *messages << message; }});
-}
-
-// Makes the sheet the active window, where its keys work, as it is for a user.
-void activate(QWidget *sheet)
-{
-    sheet->activateWindow();
-    if (!QTest::qWaitForWindowActive(sheet))
-        qFatal("the sheet does not become active");
 }
 
 // A box's own editing entries, in French and in no English.
@@ -352,52 +298,6 @@ private slots:
             QVERIFY(kept.open(QIODevice::ReadOnly));
             QCOMPARE(kept.readAll(), old);
         }
-    }
-
-    void copiesTheTableAsTextAndHtml()
-    {
-        Base window;
-        typeLength(window, "650");
-        pickScale(window, "Pythagore Chromatique");
-        SheetTexts texts;
-        whileModalOpen(window, "Command4", [&](QWidget *sheet) {
-            activate(sheet);
-            auto *cell = sheet->findChild<QLineEdit *>("Text1(4)");
-            cell->selectAll();
-            QTest::keyClicks(cell, "<fait \"main\" & 'juste'>");
-            texts = textsOf(*sheet);
-            QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        });
-        QCOMPARE(texts.cells.size(), 34);
-        QList<QStringList> rows = {
-            {texts.scaleName}, {"Longueur", texts.length}, {"Frette", "Position", "Note"}};
-        for (const auto &[position, note] : texts.cells)
-            rows.append({QString::number(rows.size() - 2), position, withoutTrailingBlanks(note)});
-        const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
-        QList<QStringList> plain;
-        for (const QString &line : copied->text().split('\n', Qt::SkipEmptyParts))
-            plain.append(line.split('\t'));
-        QCOMPARE(plain, rows);
-        // Read back by a real HTML reader, as a spreadsheet reads it.
-        QTextDocument html;
-        html.setHtml(copied->html());
-        QTextTable *table = nullptr;
-        for (QTextFrame *frame : html.rootFrame()->childFrames())
-            table = table ? table : qobject_cast<QTextTable *>(frame);
-        QVERIFY(table);
-        QList<QStringList> cells;
-        for (int r = 0; r < table->rows(); ++r) {
-            QStringList row;
-            for (int c = 0; c < table->columns(); ++c) {
-                QTextCursor cursor = table->cellAt(r, c).firstCursorPosition();
-                cursor.setPosition(table->cellAt(r, c).lastPosition(), QTextCursor::KeepAnchor);
-                row << cursor.selectedText();
-            }
-            while (!row.isEmpty() && row.last().isEmpty())
-                row.removeLast();
-            cells.append(row);
-        }
-        QCOMPARE(cells, rows);
     }
 
     void theToolkitSpeaksFrench()
