@@ -228,30 +228,6 @@ private slots:
         QCOMPARE(int(window.lengthState()), state);
     }
 
-    void lengthStatesShowAndClear()
-    {
-        Base window;
-        auto *box = control<QLineEdit>(window, "Longvib");
-        const QColor normal = box->palette().color(QPalette::Base);
-        typeLength(window, "650,5");
-        QCOMPARE(box->toolTip(),
-                 "Lu : 650 — « ,5 » est ignoré : les décimales se séparent par un point");
-        const QColor warning = box->palette().color(QPalette::Base);
-        QVERIFY(warning != normal);
-        typeLength(window, "1e15");
-        QCOMPARE(box->toolTip(), "Lu : 1e15 — hors limites : la longueur est 0");
-        const QColor error = box->palette().color(QPalette::Base);
-        QVERIFY(error != normal && error != warning);
-        QTest::keyClick(box, Qt::Key_Backspace); // "1e1" reads 10
-        QCOMPARE(window.lengthState(), Base::LengthState::Valid);
-        QCOMPARE(box->toolTip(), QString());
-        QCOMPARE(box->palette().color(QPalette::Base), normal);
-        QCOMPARE(scaled(window), 100000);
-        typeLength(window, "abc");
-        typeLength(window, "");
-        QCOMPARE(window.lengthState(), Base::LengthState::Valid);
-    }
-
     void temperedChromatic650()
     {
         Base window;
@@ -299,18 +275,6 @@ private slots:
         pickScale(window, "Tempérée Chromatique");
         for (int k = 0; k < chromaticRows.size(); ++k)
             QCOMPARE(position(window, chromaticRows[k])->text(), "-" + shown(tempered650[k]));
-    }
-
-    void typingRecomputesTheTableShown()
-    {
-        Base window;
-        typeLength(window, "650");
-        pickScale(window, "Tempérée Chromatique");
-        typeLength(window, "1300");
-        QCOMPARE(position(window, 16)->text(), "650");
-        pickScale(window, "Tempérée Chromatique"); // the same entry again
-        QCOMPARE(position(window, 16)->text(), "650");
-        QCOMPARE(position(window, 42)->text(), "975");
     }
 
     void aNewChoiceReplacesTheWholeTable()
