@@ -76,10 +76,7 @@ void Base::Longvib_Change()
 void Base::followLength()
 {
     tableShown.length = vibratingLength;
-    if (tableShown.mode > 0)
-        WriteTable({}, scales::Modes[tableShown.mode].rows, vibratingLength, *this);
-    else
-        computePositions(*tableShown.system);
+    WriteTable(tableShown, *this);
 }
 
 void Base::showLengthState(LengthState state)

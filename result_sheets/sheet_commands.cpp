@@ -26,9 +26,7 @@ void ResultSheet::print()
 
 void ResultSheet::saveAsPdf()
 {
-    const QString proposed = table.system
-                                 ? sheet_output::proposedFileName(scaleName(), lengthText())
-                                 : sheet_output::proposedFileName(documentTitle(), QString());
+    const QString proposed = sheet_output::proposedFileName(documentTitle(), QString());
     const QString fileName = sheet_output::askFileName(dialogs, this, proposed);
     if (fileName.isEmpty())
         return; // cancelled

@@ -45,6 +45,14 @@ struct RowTable : RowWriter {
 
 } // namespace
 
+void WriteTable(const TableChoice &table, RowWriter &writer)
+{
+    if (table.system->hasModes && table.mode > 0 && table.mode < scales::ModeCount)
+        WriteTable({}, scales::Modes[table.mode].rows, table.length, writer);
+    else
+        WriteTable(*table.system, table.length, writer);
+}
+
 std::string TableName(const TableChoice &table)
 {
     if (!table.system)
@@ -70,10 +78,8 @@ std::vector<Fret> FretsOf(const TableChoice &table)
     if (!table.system)
         return frets;
     RowTable rows;
-    WriteTable(*table.system, table.length, rows);
     WriteNotes(table.system->notes, rows);
-    if (table.system->hasModes && table.mode > 0 && table.mode < scales::ModeCount)
-        WriteTable({}, scales::Modes[table.mode].rows, table.length, rows);
+    WriteTable(table, rows);
     for (const RowRange &range : table.system->rows) {
         for (int i = range.first; i <= range.last; ++i)
             frets.push_back({int(frets.size()) + 1, i, rows.notes[i], rows.positions[i]});

@@ -59,6 +59,11 @@ struct TableChoice {
     Currency length;
 };
 
+// The positions of a table as the window shows it, in its mode, with the names that a mode's
+// rows carry ("Pythagore Diatonique" in the mode of Ré at 650 writes 72.2222 in row 0); a mode
+// outside 1 to 6 is the major scale.
+void WriteTable(const TableChoice &table, RowWriter &writer);
+
 // What a table is called on paper and in files: its system's list text, and for the system with
 // modes the mode too: "Pythagore Diatonique, mode de Ré". Empty where the table is empty.
 std::string TableName(const TableChoice &table);

@@ -36,13 +36,10 @@ void onSheet(const Base &window, const char *command, const QString &fileName,
              QStringList *warnings, const std::function<void(QWidget *)> &before = {})
 {
     whileModalOpen(window, "Command4", [&](QWidget *modal) {
-        auto *sheet = qobject_cast<ResultSheet *>(modal);
-        sheet->setDialogs(
-            {[=](QWidget *, const QString &) { return fileName; },
-             [=](QWidget *, const QString &, const QString &message) { *warnings << message; }});
+        saveTo(modal, fileName, warnings);
         if (before)
-            before(sheet);
-        QMetaObject::invokeMethod(sheet, command);
+            before(modal);
+        QMetaObject::invokeMethod(modal, command);
     });
 }
 
@@ -135,20 +132,14 @@ private slots:
         pickScale(window, "Zarlino Diatonique");
         QStringList warnings;
         whileModalOpen(window, "Command4", [&](QWidget *modal) {
-            auto *sheet = qobject_cast<ResultSheet *>(modal);
-            sheet->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(sheet));
-            auto *cell = sheet->findChild<QLineEdit *>("Text1(3)");
+            activate(modal);
+            auto *cell = modal->findChild<QLineEdit *>("Text1(3)");
             cell->setFocus();
             cell->setCursorPosition(2);
             QVERIFY(cell->hasFocus());
             for (const char *name : {"focused.pdf", "plain.pdf"}) {
-                const QString pdf = folder.filePath(name);
-                sheet->setDialogs({[=](QWidget *, const QString &) { return pdf; },
-                                   [&](QWidget *, const QString &, const QString &message) {
-                                       warnings << message;
-                                   }});
-                QMetaObject::invokeMethod(sheet, "saveAsPdf");
+                saveTo(modal, folder.filePath(name), &warnings);
+                QMetaObject::invokeMethod(modal, "saveAsPdf");
                 cell->clearFocus();
             }
         });

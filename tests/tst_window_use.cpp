@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a new user meets it: the table following the length, the sheet naming the
 // figures it shows, the keyboard, and what the length box says of a text it cannot read whole.
-#include "result_sheet.h"
-#include "window_test.h"
+#include "sheet_test.h"
 
 #include <QPushButton>
 
 using namespace window_test;
+using namespace sheet_test;
 
 namespace
 {
@@ -33,18 +33,14 @@ QStringList freshTable(const QString &length, const QString &scale, int mode)
 // The sheet's scale caption and the file name that saving it proposes.
 std::pair<QString, QString> sheetNames(const Base &window)
 {
-    std::pair<QString, QString> names;
-    whileModalOpen(window, "Command4", [&](QWidget *modal) {
-        auto *sheet = qobject_cast<ResultSheet *>(modal);
-        names.first = sheet->findChild<QLabel *>("Label3")->text();
-        sheet->setDialogs({[&](QWidget *, const QString &path) {
-                               names.second = QFileInfo(path).fileName();
-                               return QString(); // cancelled
-                           },
-                           [](QWidget *, const QString &, const QString &) {}});
+    QString caption, proposed;
+    QStringList warnings;
+    whileModalOpen(window, "Command4", [&](QWidget *sheet) {
+        caption = sheet->findChild<QLabel *>("Label3")->text();
+        saveTo(sheet, QString(), &warnings, &proposed); // cancelled
         QMetaObject::invokeMethod(sheet, "saveAsPdf");
     });
-    return names;
+    return {caption, QFileInfo(proposed).fileName()};
 }
 
 } // namespace
