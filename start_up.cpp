@@ -31,8 +31,12 @@ int startProgram(int argc, char *argv[])
     if (argc > 1)
         return command_line::run(argc, argv);
     if (!hasDisplay()) {
-        std::fprintf(stderr, "dorvane: no display found; on a machine without a screen run it "
-                             "as: xvfb-run -a build/dorvane\n");
+        // Named as it was started: "dorvane" once installed, "build/dorvane" from the sources.
+        std::fprintf(stderr,
+                     "dorvane : aucun écran n'a été trouvé (ni X11, ni Wayland). Sur une machine "
+                     "sans écran, ouvrez la fenêtre sur un écran virtuel : xvfb-run -a %s ; la "
+                     "ligne de commande (%s --help) n'en a pas besoin.\n",
+                     argv[0], argv[0]);
         return 1;
     }
     QApplication app(argc, argv);

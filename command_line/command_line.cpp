@@ -7,6 +7,7 @@
 #include "version.h"
 
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -31,8 +32,24 @@ void print(std::FILE *stream, const QString &text)
     std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
 }
 
+// Writes to the standard output, whole: 0, or 1 with a message when it could not be written
+// (a full disk, a closed pipe).
+int printOut(const QString &text)
+{
+    print(stdout, text);
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    const QString why = errno == ENOSPC  ? QStringLiteral("le disque est plein")
+                        : errno == EPIPE ? QStringLiteral("elle a été fermée")
+                                         : QStringLiteral("l'écriture a échoué");
+    print(stderr,
+          QStringLiteral("dorvane : la sortie standard n'a pas pu être écrite : %1.\n").arg(why));
+    return 1;
+}
+
 // "Frette	Position	Note", then one line a fret in the scale's order.
-void printTable(const TableChoice &table)
+QString tableText(const TableChoice &table)
 {
     const std::string separator = sheet_output::decimalSeparator();
     QString text = QStringLiteral("Frette\tPosition\tNote\n");
@@ -42,7 +59,7 @@ void printTable(const TableChoice &table)
                     .arg(QString::fromStdString(CurrencyText(fret.position, separator).str()),
                          fromUtf8(TrimmedNote(fret.note)));
     }
-    print(stdout, text);
+    return text;
 }
 
 int exportTemplate(const Request &request, int &argc, char *argv[])
@@ -57,7 +74,7 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
     }
     const FretTemplate t =
         MakeTemplate(request.table, request.settings, sheet_output::decimalSeparator());
-    const QString failure = template_files::save(t, request.paper, *format, request.file);
+    const QString failure = template_files::save(t, request.pages, *format, request.file);
     if (failure.isEmpty())
         return 0;
     print(stderr, QStringLiteral("dorvane : le fichier « %1 » n'a pas été écrit : %2.\n")
@@ -81,14 +98,11 @@ int run(int argc, char *argv[])
     }
     switch (request.action) {
     case Request::Action::Help:
-        print(stdout, helpText());
-        return 0;
+        return printOut(helpText());
     case Request::Action::Version:
-        print(stdout, QString::fromLatin1(ProgramName) + '\n');
-        return 0;
+        return printOut(QString::fromLatin1(ProgramName) + '\n');
     case Request::Action::Table:
-        printTable(request.table);
-        return 0;
+        return printOut(tableText(request.table));
     case Request::Action::Export:
         break;
     }

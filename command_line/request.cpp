@@ -17,8 +17,8 @@ namespace
 // Made when the command line runs, not at every start of the program.
 const QStringList &valued()
 {
-    static const QStringList options = {"--export", "--scale", "--length", "--mode",
-                                        "--unit",   "--width", "--slot",   "--paper"};
+    static const QStringList options = {"--export", "--scale", "--length", "--mode",      "--unit",
+                                        "--width",  "--slot",  "--paper",  "--correction"};
     return options;
 }
 
@@ -41,12 +41,17 @@ QString scaleNames()
     return names.join(QStringLiteral(", "));
 }
 
-// The options given, by name: "--scale X" and "--scale=X" alike; flags have empty values.
+// The options given, by name: "--scale X" and "--scale=X" alike, "-h" as "--help" and "-v" as
+// "--version"; flags have empty values.
 QMap<QString, QString> optionsOf(const QStringList &arguments)
 {
     QMap<QString, QString> options;
     for (qsizetype k = 0; k < arguments.size(); ++k) {
         QString name = arguments[k];
+        if (name == QLatin1String("-h"))
+            name = QStringLiteral("--help");
+        else if (name == QLatin1String("-v"))
+            name = QStringLiteral("--version");
         QString value;
         const bool joined = name.startsWith(QLatin1String("--")) && name.contains('=');
         if (joined) {
@@ -71,16 +76,19 @@ QMap<QString, QString> optionsOf(const QStringList &arguments)
     return options;
 }
 
+// A list entry's text, in any case: "zarlino chromatique" is "Zarlino Chromatique".
 const ScaleSystem &scaleOf(const QString &name)
 {
-    if (const ScaleSystem *system = FindSystem(name.toStdString()))
-        return *system;
+    for (const ScaleSystem &system : scales::Systems) {
+        if (name.compare(fromUtf8(system.name), Qt::CaseInsensitive) == 0)
+            return system;
+    }
     throw BadArgument(QStringLiteral("%1 : gamme inconnue ; les gammes sont %2")
                           .arg(quoted("--scale " + name), scaleNames()));
 }
 
-// A number read by the length box's rule, and only when the whole text is read.
-Currency numberOf(const QString &option, const QString &text, const QString &what)
+// The length, read by the length box's rule, and only when the whole text is read.
+Currency lengthOf(const QString &text)
 {
     const StoredLength read = LengthFromText(text.toStdString());
     if (read.state == LengthState::Valid)
@@ -88,9 +96,22 @@ Currency numberOf(const QString &option, const QString &text, const QString &wha
     const QString why = read.state == LengthState::OutOfRange
                             ? QStringLiteral("hors limites")
                             : QStringLiteral("le texte n'est lu qu'en partie");
-    throw BadArgument(QStringLiteral("%1 : %2 ; %3 s'écrit en chiffres, le point « . » séparant "
-                                     "les décimales, par exemple 650 ou 647.7")
-                          .arg(quoted(option + ' ' + text), why, what));
+    throw BadArgument(QStringLiteral("%1 : %2 ; une longueur s'écrit en chiffres, le point « . » "
+                                     "séparant les décimales, par exemple 650 ou 647.7")
+                          .arg(quoted("--length " + text), why));
+}
+
+// A width or a correction: the point or the comma before the decimals, "0.6" or "0,6".
+Currency numberOf(const QString &option, const QString &text)
+{
+    const StoredLength read = DecimalFromText(text.toStdString());
+    if (read.state == LengthState::Valid)
+        return read.value;
+    const QString why = read.state == LengthState::OutOfRange ? QStringLiteral("hors limites")
+                                                              : QStringLiteral("pas un nombre");
+    throw BadArgument(QStringLiteral("%1 : %2 ; un nombre s'écrit en chiffres, par exemple 0.6 "
+                                     "ou 0,6")
+                          .arg(quoted(option + ' ' + text), why));
 }
 
 int modeOf(const ScaleSystem &system, const QString &text)
@@ -115,14 +136,19 @@ int modeOf(const ScaleSystem &system, const QString &text)
                           .arg(quoted("--mode " + text), notes.join(QStringLiteral(", "))));
 }
 
+// "mm", "cm", "in", and for inches also "po" and "pouces", as the program writes them; in any
+// case.
 Unit unitOf(const QString &text)
 {
     for (Unit unit : {Unit::Millimetre, Unit::Centimetre, Unit::Inch}) {
-        if (text == fromUtf8(InfoOf(unit).code))
+        if (text.compare(fromUtf8(InfoOf(unit).code), Qt::CaseInsensitive) == 0 ||
+            text.compare(fromUtf8(InfoOf(unit).shown), Qt::CaseInsensitive) == 0)
             return unit;
     }
-    throw BadArgument(
-        QStringLiteral("%1 : les unités sont mm, cm et in").arg(quoted("--unit " + text)));
+    if (text.compare(QLatin1String("pouces"), Qt::CaseInsensitive) == 0)
+        return Unit::Inch;
+    throw BadArgument(QStringLiteral("%1 : les unités sont mm, cm et in (ou po, pouces)")
+                          .arg(quoted("--unit " + text)));
 }
 
 template_pages::Paper paperOf(const QString &text)
@@ -146,7 +172,7 @@ Request::Action actionOf(const QMap<QString, QString> &options)
         throw BadArgument(QStringLiteral("il faut soit --table, soit --export FICHIER ; "
                                          "« dorvane --help » donne les options"));
     if (options.contains("--table")) {
-        for (const char *option : {"--unit", "--width", "--slot", "--paper"}) {
+        for (const char *option : {"--unit", "--width", "--slot", "--paper", "--correction"}) {
             if (options.contains(option))
                 throw BadArgument(
                     QStringLiteral("%1 ne s'emploie qu'avec --export").arg(quoted(option)));
@@ -165,10 +191,13 @@ void readTable(const QMap<QString, QString> &options, Request &request)
         throw BadArgument(QStringLiteral("%1 manque : la longueur vibrante, par exemple 650")
                               .arg(quoted(QStringLiteral("--length"))));
     request.table.system = &scaleOf(options["--scale"]);
-    request.table.length =
-        numberOf(QStringLiteral("--length"), options["--length"], QStringLiteral("une longueur"));
+    request.table.length = lengthOf(options["--length"]);
     if (options.contains("--mode"))
         request.table.mode = modeOf(*request.table.system, options["--mode"]);
+    // A table refuses the lengths that a template refuses, in the same words.
+    if (const auto problem = ProblemOf(request.table, TemplateSettings()))
+        throw BadArgument(QStringLiteral("%1 : %2").arg(
+            quoted("--length " + options["--length"]), template_files::problemText(*problem, ".")));
 }
 
 // Each setting that the template cannot take, named with its option.
@@ -183,34 +212,56 @@ void checkTemplate(const QMap<QString, QString> &options, const Request &request
     };
     if (const auto problem = ProblemOf(request.table, settings)) {
         static const char *const named[] = {"--scale", "--length", "--width", "--slot"};
-        refuse(named[problem->field], QString::fromStdString(problem->why));
+        refuse(named[problem->field], template_files::problemText(*problem, "."));
     }
     if (template_files::formatOf(request.file) == template_files::Format::Pdf) {
         const template_pages::Pages pages(MakeTemplate(request.table, settings, "."),
-                                          request.paper);
+                                          request.pages);
         if (const QString problem = template_pages::paperProblem(pages); !problem.isEmpty())
             refuse("--length", problem + QStringLiteral(" ; un fichier SVG ou DXF n'a pas de "
                                                         "pages"));
     }
 }
 
+// What the 100 mm ruler measured on the printer that will print the PDF: from 90 to 110.
+Currency rulerOf(const QString &text)
+{
+    using template_pages::PageSettings;
+    const Currency ruler = numberOf(QStringLiteral("--correction"), text);
+    if (ruler < PageSettings::LeastRuler || ruler > PageSettings::MostRuler)
+        throw BadArgument(QStringLiteral("%1 : le pourcentage auquel l'imprimante imprime, ce "
+                                         "que mesure sa règle de 100 mm, va de 90 à 110")
+                              .arg(quoted("--correction " + text)));
+    return ruler;
+}
+
 void readTemplate(const QMap<QString, QString> &options, Request &request)
 {
     request.file = options["--export"];
-    if (!template_files::formatOf(request.file))
+    const auto format = template_files::formatOf(request.file);
+    if (!format)
         throw BadArgument(QStringLiteral("%1 : l'extension du fichier choisit le format, .pdf, "
                                          ".svg ou .dxf")
                               .arg(quoted("--export " + request.file)));
+    if (*format != template_files::Format::Pdf) {
+        for (const char *option : {"--paper", "--correction"}) {
+            if (options.contains(option))
+                throw BadArgument(QStringLiteral("%1 ne s'emploie qu'avec un fichier .pdf : un "
+                                                 "fichier .%2 n'a pas de pages")
+                                      .arg(quoted(option), template_files::suffixOf(*format)));
+        }
+    }
     TemplateSettings &settings = request.settings;
     if (options.contains("--unit"))
         settings.unit = unitOf(options["--unit"]);
-    settings.stripWidth = options.contains("--width")
-                              ? numberOf("--width", options["--width"], "une largeur")
-                              : DefaultStripWidth(settings.unit);
+    settings.stripWidth = options.contains("--width") ? numberOf("--width", options["--width"])
+                                                      : DefaultStripWidth(settings.unit);
     if (options.contains("--slot"))
-        settings.slotWidth = numberOf("--slot", options["--slot"], "une largeur");
+        settings.slotWidth = numberOf("--slot", options["--slot"]);
     if (options.contains("--paper"))
-        request.paper = paperOf(options["--paper"]);
+        request.pages.paper = paperOf(options["--paper"]);
+    if (options.contains("--correction"))
+        request.pages.ruler = rulerOf(options["--correction"]);
     checkTemplate(options, request);
 }
 

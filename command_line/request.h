@@ -18,7 +18,7 @@ struct Request {
     QString file; // with Export
     dorvane::TableChoice table;
     dorvane::TemplateSettings settings;
-    template_pages::Paper paper = template_pages::defaultPaper();
+    template_pages::PageSettings pages{template_pages::defaultPaper()};
 };
 
 // A bad argument: the message names it and says what is accepted, in French.

@@ -102,8 +102,9 @@ void text(Groups &g, const TemplateText &t)
     g(1, codePage1252(t.text));
     if (t.vertical)
         g(50, "90");
-    if (t.anchor == TemplateText::Middle)
-        g(72, "1").point(11, PointText(t.x), up(t.y));
+    // Centred on its point, or ending there: the point is then the alignment point.
+    if (t.anchor != TemplateText::Start)
+        g(72, t.anchor == TemplateText::Middle ? "1" : "2").point(11, PointText(t.x), up(t.y));
 }
 
 } // namespace

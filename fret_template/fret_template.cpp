@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fret_template.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace dorvane
 {
 
@@ -24,22 +27,82 @@ std::string shown(Currency value, std::string_view separator)
     return CurrencyText(value, separator).str();
 }
 
-// One label per fret, along its line: odd frets in the upper half of the strip, even ones in
-// the lower half, so that close frets keep their labels apart.
-void labelFrets(FretTemplate &t, std::string_view separator)
+// The proportions of the labels' face (Liberation Sans, which the pages draw with and the SVG asks
+// for): above and below the baseline, in ems, and a generous advance of a character.
+constexpr double Ascent = 0.905;
+constexpr double Descent = 0.212;
+constexpr double LabelMm = 2.5;     // the height of a label's type, where there is room
+constexpr double LabelGapMm = 0.7;  // between the strip and a label
+constexpr double ClearanceMm = 0.3; // between two labels side by side
+
+// Ems a text takes along its baseline, at least: "41  Si #  483,6111" takes about 8.6.
+double advanceOf(std::string_view utf8)
 {
-    const Currency height = onPaper(2.5, t.unit);
-    const Currency gap = onPaper(0.7, t.unit);
+    double ems = 0;
+    for (char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+            continue; // within a character
+        if (c == ' ' || c == ',' || c == '.')
+            ems += 0.28;
+        else if ((c >= 'A' && c <= 'Z') || c == 'm' || c == 'w')
+            ems += 0.84;
+        else
+            ems += 0.56;
+    }
+    return ems;
+}
+
+// The type of each fret's label, in millimetres: 2.5, or less where the labels on its side of
+// the strip (every other fret) stand too close to it for their text.
+std::vector<double> labelHeights(const FretTemplate &t)
+{
+    const double mm = InfoOf(t.unit).millimetres;
+    std::vector<double> heights(t.frets.size(), LabelMm);
+    for (std::size_t i = 0; i < t.frets.size(); ++i) {
+        for (std::size_t j : {i - 2, i + 2}) {
+            if (j >= t.frets.size())
+                continue; // also i - 2 below 0
+            const double apart =
+                std::abs(DoubleFromCurrency(t.frets[j].position - t.frets[i].position)) * mm;
+            heights[i] = std::min(heights[i], (apart - ClearanceMm) / (Ascent + Descent));
+        }
+        heights[i] = std::max(heights[i], 0.05);
+    }
+    return heights;
+}
+
+// One label per fret beyond the strip, where no line and no slot reaches: odd frets above it,
+// even ones below, each read from bottom to top with its text centred on the fret, so that
+// close frets keep their labels apart. Returns how far the longest reaches from the strip.
+Currency labelFrets(FretTemplate &t, std::string_view separator)
+{
     const Currency half = Currency::fromScaled(t.width.scaled() / 2);
-    const Currency slotHalf = Currency::fromScaled((t.slot.scaled() + 1) / 2);
-    for (const Fret &fret : t.frets) {
-        const Currency x = fret.position - slotHalf - gap;
-        const Currency y = fret.number % 2 == 1 ? Currency() - gap : half - gap;
+    const Currency gap = onPaper(LabelGapMm, t.unit);
+    const std::vector<double> heights = labelHeights(t);
+    double longest = 0;
+    for (std::size_t i = 0; i < t.frets.size(); ++i) {
+        const Fret &fret = t.frets[i];
+        const double height = heights[i];
+        const Currency x = fret.position + onPaper((Ascent - Descent) / 2 * height, t.unit);
+        const bool above = fret.number % 2 == 1;
         std::string text = std::to_string(fret.number) + "  " +
                            std::string(TrimmedNote(fret.note)) + "  " +
                            shown(fret.position, separator);
-        t.texts.push_back({x, y, height, true, TemplateText::Start, std::move(text)});
+        longest = std::max(longest, advanceOf(text) * height);
+        t.texts.push_back({x, above ? Currency() - half - gap : half + gap, onPaper(height, t.unit),
+                           true, above ? TemplateText::Start : TemplateText::End, std::move(text)});
     }
+    return gap + onPaper(longest, t.unit);
+}
+
+// "Sillet" and "Chevalet" beside the strip, outside it, read from bottom to top.
+void nameEnds(FretTemplate &t)
+{
+    const double gap = LabelGapMm;
+    t.texts.push_back({Currency() - onPaper(gap + Descent * LabelMm, t.unit), Currency(),
+                       onPaper(LabelMm, t.unit), true, TemplateText::Middle, "Sillet"});
+    t.texts.push_back({t.length + onPaper(gap + Ascent * LabelMm, t.unit), Currency(),
+                       onPaper(LabelMm, t.unit), true, TemplateText::Middle, "Chevalet"});
 }
 
 } // namespace
@@ -62,22 +125,35 @@ Currency DefaultStripWidth(Unit unit)
 
 std::optional<TemplateProblem> ProblemOf(const TableChoice &table, const TemplateSettings &settings)
 {
-    // A hundred metres in millimetres, far beyond any instrument, keeps every edge in range.
-    const Currency largest = Currency::fromScaled(100000LL * 10000);
+    using P = TemplateProblem;
+    const auto outOfRange = [](Currency value) {
+        return value <= Currency() || value > LargestLength;
+    };
     if (!table.system)
-        return TemplateProblem{TemplateProblem::Table,
-                               "le tableau est vide : choisissez d'abord une gamme"};
-    if (table.length <= Currency() || table.length > largest)
-        return TemplateProblem{TemplateProblem::Length,
-                               "la longueur vibrante doit être positive et d'au plus 100000"};
-    if (settings.stripWidth <= Currency() || settings.stripWidth > largest)
-        return TemplateProblem{TemplateProblem::StripWidth,
-                               "la largeur de la bande doit être positive et d'au plus 100000"};
+        return P{P::Table, P::NoTable, {}};
+    if (outOfRange(table.length))
+        return P{P::Length, P::OutOfRange, LargestLength};
+    if (outOfRange(settings.stripWidth))
+        return P{P::StripWidth, P::OutOfRange, LargestLength};
     if (settings.slotWidth < Currency() || settings.slotWidth >= settings.stripWidth)
-        return TemplateProblem{TemplateProblem::SlotWidth,
-                               "la largeur des fentes doit être positive ou nulle et inférieure "
-                               "à celle de la bande"};
+        return P{P::SlotWidth, P::SlotOverStrip, settings.stripWidth};
+    if (settings.slotWidth > Currency()) {
+        const auto gap = SmallestGap(FretsOf(table));
+        if (gap && settings.slotWidth >= gap->width)
+            return P{P::SlotWidth, P::SlotOverGap, gap->width, gap->after};
+    }
     return std::nullopt;
+}
+
+std::optional<Gap> SmallestGap(const std::vector<Fret> &frets)
+{
+    std::optional<Gap> smallest;
+    for (std::size_t i = 1; i < frets.size(); ++i) {
+        const Currency width = frets[i].position - frets[i - 1].position;
+        if (!smallest || width < smallest->width)
+            smallest = Gap{width, frets[i - 1].number};
+    }
+    return smallest;
 }
 
 FretTemplate MakeTemplate(const TableChoice &table, const TemplateSettings &settings,
@@ -91,17 +167,17 @@ FretTemplate MakeTemplate(const TableChoice &table, const TemplateSettings &sett
     t.frets = FretsOf(table);
     t.title = TemplateTitle(table, t.unit, decimalSeparator);
     const Currency half = Currency::fromScaled(t.width.scaled() / 2);
-    const Currency height = onPaper(2.5, t.unit);
-    const Currency above = Currency() - half - onPaper(2.0, t.unit);
-    t.texts.push_back({Currency(), above, height, false, TemplateText::Middle, "Sillet"});
-    t.texts.push_back({t.length, above, height, false, TemplateText::Middle, "Chevalet"});
-    labelFrets(t, decimalSeparator);
-    t.texts.push_back({Currency(), half + onPaper(7.0, t.unit), onPaper(3.5, t.unit), false,
-                       TemplateText::Start, t.title});
+    nameEnds(t);
+    const Currency labels = labelFrets(t, decimalSeparator);
+    // Beyond the labels on either side, room for the marks that join the pages; the title
+    // stands in the room below, from the nut, where no mark falls.
+    const Currency room = onPaper(MarkRoomMm, t.unit);
+    t.top = Currency() - half - labels - room;
+    t.bottom = half + labels + room;
+    t.texts.push_back({Currency(), t.bottom - onPaper(MarkRoomMm / 2 - 1.75, t.unit),
+                       onPaper(3.5, t.unit), false, TemplateText::Start, t.title});
     t.left = Currency() - onPaper(15.0, t.unit);
     t.right = t.length + onPaper(15.0, t.unit);
-    t.top = Currency() - half - onPaper(10.0, t.unit);
-    t.bottom = half + onPaper(12.0, t.unit);
     return t;
 }
 

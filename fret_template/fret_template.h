@@ -35,7 +35,7 @@ Currency DefaultStripWidth(Unit unit);
 
 // A text of the template, at a place in the unit; y grows downwards, as on a page.
 struct TemplateText {
-    enum Anchor : std::uint8_t { Start, Middle };
+    enum Anchor : std::uint8_t { Start, Middle, End };
     Currency x;
     Currency y;
     Currency height;
@@ -55,17 +55,39 @@ struct FretTemplate {
     Currency left, top, right, bottom; // everything drawn lies within
 };
 
-// What a template cannot be made of, and why, in French.
+// Millimetres beyond the labels, above and below, kept free for the marks that join pages.
+inline constexpr double MarkRoomMm = 9;
+
+// What a template cannot be made of: the setting at fault, why, and the facts that say so.
 struct TemplateProblem {
     enum Field : std::uint8_t { Table, Length, StripWidth, SlotWidth } field;
-    std::string why;
+    enum Reason : std::uint8_t {
+        NoTable,       // no scale chosen
+        OutOfRange,    // the length or a width not positive, or over LargestLength
+        SlotOverStrip, // a slot as wide as the strip
+        SlotOverGap,   // a slot as wide as the gap between two frets: `limit`, after `fret`
+    } reason;
+    Currency limit;
+    int fret = 0;
 };
+
+// A hundred metres in millimetres, far beyond any instrument: every edge stays in range.
+inline constexpr Currency LargestLength = Currency::fromScaled(100000LL * 10000);
 
 // The first problem of a table and settings for a template, none when it can be made: the
 // table must hold a scale, the length and the strip be positive, the slot narrower than the
-// strip ("--width 0" gives StripWidth).
+// strip and than the smallest gap between two frets ("--width 0" gives StripWidth; a slot of
+// 1.5 at 330 in "Zarlino Chromatique" gives SlotOverGap, 1.4582 after fret 39).
 std::optional<TemplateProblem> ProblemOf(const TableChoice &table,
                                          const TemplateSettings &settings);
+
+// The smallest distance between two consecutive frets, and the fret before it; none with fewer
+// than two frets.
+struct Gap {
+    Currency width;
+    int after;
+};
+std::optional<Gap> SmallestGap(const std::vector<Fret> &frets);
 
 // "Pythagore Diatonique, mode de Ré, longueur 650 mm": what a template shows of its table.
 std::string TemplateTitle(const TableChoice &table, Unit unit, std::string_view separator);

@@ -48,6 +48,8 @@ std::string textElement(const TemplateText &text)
         "<text x=\"" + x + "\" y=\"" + y + "\" font-size=\"" + PointText(text.height) + "\"";
     if (text.anchor == TemplateText::Middle)
         element += " text-anchor=\"middle\"";
+    else if (text.anchor == TemplateText::End)
+        element += " text-anchor=\"end\"";
     if (text.vertical)
         element += " transform=\"rotate(-90 " + x + " " + y + ")\"";
     return element + ">" + escaped(text.text) + "</text>\n";

@@ -4,17 +4,15 @@
 #include "design.h"
 #include "printing.h"
 #include "sheet_output.h"
+#include "template_form.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QDoubleSpinBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -27,9 +25,11 @@ public:
     explicit TemplatePreview(QWidget *parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("Apercu"));
-        setMinimumSize(480, 345);
+        setMinimumSize(400, 190);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setAccessibleName(QStringLiteral("Aperçu de la page"));
     }
+    QSize sizeHint() const override { return {640, 420}; }
     void show(const template_pages::Pages *shown, int index)
     {
         pages = shown;
@@ -62,88 +62,50 @@ private:
 namespace
 {
 
-const Unit units[] = {Unit::Millimetre, Unit::Centimetre, Unit::Inch};
-
-QString suffixOf(Unit unit)
+// A figure as the program writes it, with the regional separator: "16,5".
+QString figure(double value, int decimals)
 {
-    return QLatin1Char(' ') + QString::fromUtf8(InfoOf(unit).shown.data());
-}
-
-// A width to four decimals, shown without trailing zeros: "60 mm", "0,6 mm", "2,3622 po".
-class WidthBox : public QDoubleSpinBox
-{
-public:
-    using QDoubleSpinBox::QDoubleSpinBox;
-
-protected:
-    QString textFromValue(double value) const override
-    {
-        QString text = locale().toString(value, 'f', decimals());
-        const QString point = locale().decimalPoint();
-        if (text.contains(point)) {
-            while (text.endsWith(QLatin1Char('0')))
-                text.chop(1);
-            if (text.endsWith(point))
-                text.chop(point.size());
-        }
-        return text;
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
     }
-};
-
-QDoubleSpinBox *widthBox(QWidget *parent, const char *name, double least)
-{
-    auto *box = new WidthBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setDecimals(4);
-    box->setRange(least, 100000);
-    box->setSingleStep(0.1);
-    box->setLocale(QLocale::system());
-    return box;
+    return text.replace(QLatin1Char('.'), QString::fromStdString(sheet_output::decimalSeparator()));
 }
 
 } // namespace
 
 TemplateDialog::TemplateDialog(const TableChoice &table, const QString &lengthText,
-                               sheet_output::Dialogs dialogs, QWidget *parent)
-    : QDialog(parent), table(table), lengthText(lengthText), dialogs(std::move(dialogs))
+                               const QString &lengthProblem, sheet_output::Dialogs dialogs,
+                               QWidget *parent)
+    : QDialog(parent), table(table), lengthText(lengthText), lengthProblem(lengthProblem),
+      dialogs(std::move(dialogs))
 {
     setObjectName(QStringLiteral("Gabarit"));
     setWindowTitle(QStringLiteral("Gabarit 1:1"));
     setModal(true);
-    createFields();
-    createButtons();
-    settingsChanged();
-}
-
-TemplateDialog::~TemplateDialog() = default;
-
-void TemplateDialog::createFields()
-{
     auto *layout = new QVBoxLayout(this);
     Titre = new QLabel(this);
     Titre->setObjectName(QStringLiteral("Titre"));
     layout->addWidget(Titre);
-    auto *form = new QFormLayout;
-    Unite = new QComboBox(this);
-    Unite->setObjectName(QStringLiteral("Unite"));
-    Unite->addItems({QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("pouces")});
-    Unite->setToolTip(QStringLiteral("L'unité dans laquelle la longueur vibrante est tapée"));
-    Largeur = widthBox(this, "Largeur", 0.0001);
-    Largeur->setValue(DoubleFromCurrency(DefaultStripWidth(unitShown)));
-    Fente = widthBox(this, "Fente", 0);
-    Fente->setToolTip(QStringLiteral("0 : des traits seuls ; 0,6 mm est une largeur courante"));
-    Papier = new QComboBox(this);
-    Papier->setObjectName(QStringLiteral("Papier"));
-    Papier->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
-    Papier->setCurrentIndex(template_pages::defaultPaper() == template_pages::Paper::A4 ? 0 : 1);
-    form->addRow(QStringLiteral("&Unité de la longueur :"), Unite);
-    form->addRow(QStringLiteral("&Largeur de la bande :"), Largeur);
-    form->addRow(QStringLiteral("Largeur des &fentes :"), Fente);
-    form->addRow(QStringLiteral("&Papier :"), Papier);
-    layout->addLayout(form);
+    form = new TemplateForm(this);
+    layout->addWidget(form);
+    createPreview();
+    createButtons();
+    connect(form, &TemplateForm::changed, this, &TemplateDialog::settingsChanged);
+    settingsChanged();
+    fitScreen();
+}
 
+TemplateDialog::~TemplateDialog() = default;
+
+void TemplateDialog::createPreview()
+{
     Apercu = new TemplatePreview(this);
-    layout->addWidget(Apercu, 1);
+    layout()->addWidget(Apercu);
+    static_cast<QVBoxLayout *>(layout())->setStretchFactor(Apercu, 1);
     Page = new QSpinBox(this);
     Page->setObjectName(QStringLiteral("Page"));
     Page->setPrefix(QStringLiteral("Page "));
@@ -151,15 +113,21 @@ void TemplateDialog::createFields()
     Probleme = new QLabel(this);
     Probleme->setObjectName(QStringLiteral("Probleme"));
     Probleme->setWordWrap(true);
+    ConfirmerLongueur = new QPushButton(this);
+    ConfirmerLongueur->setObjectName(QStringLiteral("ConfirmerLongueur"));
+    ConfirmerLongueur->setText(
+        QStringLiteral("Utiliser la lon&gueur lue : %1")
+            .arg(QString::fromStdString(
+                CurrencyText(table.length, sheet_output::decimalSeparator()).str())));
+    ConfirmerLongueur->setAutoDefault(false);
+    design::pressOnEnter(ConfirmerLongueur);
+    connect(ConfirmerLongueur, &QPushButton::clicked, this,
+            &TemplateDialog::ConfirmerLongueur_Click);
     auto *pageLine = new QHBoxLayout;
     pageLine->addWidget(Page);
     pageLine->addWidget(Probleme, 1);
-    layout->addLayout(pageLine);
-    Unite_Change();
-    connect(Unite, &QComboBox::currentIndexChanged, this, &TemplateDialog::Unite_Change);
-    for (QDoubleSpinBox *box : {Largeur, Fente})
-        connect(box, &QDoubleSpinBox::valueChanged, this, &TemplateDialog::settingsChanged);
-    connect(Papier, &QComboBox::currentIndexChanged, this, &TemplateDialog::settingsChanged);
+    pageLine->addWidget(ConfirmerLongueur);
+    static_cast<QVBoxLayout *>(layout())->addLayout(pageLine);
     connect(Page, &QSpinBox::valueChanged, this,
             [this](int page) { Apercu->show(pages.get(), page - 1); });
 }
@@ -188,56 +156,57 @@ void TemplateDialog::createButtons()
     layout()->addWidget(buttons);
 }
 
-// The widths follow the unit: 60 mm become 6 cm, or 2.3622 in.
-void TemplateDialog::Unite_Change()
+// As large as the preview would like, within the screen: on a laptop at 150 %, the dialog
+// keeps its buttons on the screen and the preview gives way.
+void TemplateDialog::fitScreen()
 {
-    const Unit unit = units[std::max(0, Unite->currentIndex())];
-    const double factor = InfoOf(unitShown).millimetres / InfoOf(unit).millimetres;
-    const bool defaultWidth = CurrencyFromDouble(Largeur->value()) == DefaultStripWidth(unitShown);
-    const double slot = Fente->value() * factor;
-    const QSignalBlocker widthQuiet(Largeur);
-    const QSignalBlocker slotQuiet(Fente);
-    Largeur->setValue(defaultWidth ? DoubleFromCurrency(DefaultStripWidth(unit))
-                                   : Largeur->value() * factor);
-    Fente->setValue(slot);
-    Largeur->setSuffix(suffixOf(unit));
-    Fente->setSuffix(suffixOf(unit));
-    unitShown = unit;
-    settingsChanged();
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    if (!shownOn)
+        return;
+    const QSize room = shownOn->availableGeometry().size() - QSize(24, 48);
+    resize(sizeHint().boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
-TemplateSettings TemplateDialog::settings() const
+void TemplateDialog::done(int result)
 {
-    TemplateSettings s;
-    s.unit = unitShown;
-    s.stripWidth = CurrencyFromDouble(Largeur->value());
-    s.slotWidth = CurrencyFromDouble(Fente->value());
-    return s;
-}
-
-template_pages::Paper TemplateDialog::paper() const
-{
-    return Papier->currentIndex() == 1 ? template_pages::Paper::Letter : template_pages::Paper::A4;
+    form->remember();
+    QDialog::done(result);
 }
 
 // Every change of a field makes the template again and shows its first page. A template too
-// long for paper can still go to a machine.
+// long for paper can still go to a machine; nothing is made of a length not confirmed.
 void TemplateDialog::settingsChanged()
 {
     const std::string separator = sheet_output::decimalSeparator();
-    Titre->setText(QString::fromStdString(TemplateTitle(table, unitShown, separator)));
+    Titre->setText(QString::fromStdString(TemplateTitle(table, form->unit(), separator)));
     pages.reset();
-    QString why;
-    if (const auto problem = ProblemOf(table, settings())) {
-        why = QString::fromStdString(problem->why);
+    const TemplateForm::Reading read = form->reading();
+    saved = read.saved;
+    QString why = read.problem;
+    if (!why.isEmpty()) {
+        why += QLatin1Char('.');
+    } else if (const auto problem = ProblemOf(table, read.settings)) {
+        why = QStringLiteral("Impossible : %1.")
+                  .arg(template_files::problemText(*problem, separator));
     } else {
-        pages = std::make_unique<template_pages::Pages>(MakeTemplate(table, settings(), separator),
-                                                        paper());
-        why = template_pages::paperProblem(*pages);
+        pages = std::make_unique<template_pages::Pages>(
+            MakeTemplate(table, read.settings, separator), read.printed);
+        if (const QString paper = template_pages::paperProblem(*pages); !paper.isEmpty())
+            why = QStringLiteral("Impossible : %1.").arg(paper);
     }
-    Probleme->setText(why.isEmpty() ? QString() : QStringLiteral("Impossible : %1.").arg(why));
+    QStringList said;
+    if (!lengthProblem.isEmpty())
+        said << QStringLiteral("%1. Le gabarit serait fait pour %2 : corrigez la longueur dans "
+                               "la fenêtre principale, ou confirmez-la.")
+                    .arg(lengthProblem,
+                         QString::fromStdString(CurrencyText(table.length, separator).str()));
+    if (!why.isEmpty())
+        said << why;
+    Probleme->setText(said.join(QLatin1Char(' ')));
+    ConfirmerLongueur->setVisible(!lengthProblem.isEmpty() && table.length > Currency());
     for (int k = 0; k < commands.size(); ++k)
-        commands[k]->setEnabled(why.isEmpty() || (pages && k >= PaperCommands));
+        commands[k]->setEnabled(lengthProblem.isEmpty() && pages &&
+                                (why.isEmpty() || k >= PaperCommands));
     const bool onPaper = pages && why.isEmpty();
     const QSignalBlocker quiet(Page);
     Page->setRange(1, onPaper ? pages->count() : 1);
@@ -246,8 +215,40 @@ void TemplateDialog::settingsChanged()
     Apercu->show(onPaper ? pages.get() : nullptr, 0);
 }
 
+// The length read stands: the template is made for it.
+void TemplateDialog::ConfirmerLongueur_Click()
+{
+    lengthProblem.clear();
+    settingsChanged();
+    if (!commands.isEmpty() && commands.first()->isEnabled())
+        commands.first()->setFocus();
+}
+
+// A job of more than ten pages is made only once the user has seen its size: "650 pouces font
+// 16,5 m : 64 pages. Continuer ?".
+bool TemplateDialog::worthMaking(const template_pages::Pages &job)
+{
+    constexpr int UsualPages = 10;
+    if (job.count() <= UsualPages || job.count() == pagesAccepted)
+        return true;
+    const Unit unit = form->unit();
+    const QString unitName = unit == Unit::Inch ? QStringLiteral("pouces")
+                                                : QString::fromUtf8(InfoOf(unit).shown.data());
+    const QString question =
+        QStringLiteral("%1 %2 font %3 m : %4 pages. Continuer ?")
+            .arg(figure(DoubleFromCurrency(table.length), 4), unitName,
+                 figure(DoubleFromCurrency(table.length) * InfoOf(unit).millimetres / 1000, 1))
+            .arg(job.count());
+    if (!dialogs.question(this, QStringLiteral("Gabarit 1:1"), question))
+        return false;
+    pagesAccepted = job.count();
+    return true;
+}
+
 void TemplateDialog::Imprimer_Click()
 {
+    if (!pages || !worthMaking(*pages))
+        return;
     QString failure;
     const auto printTemplate = reinterpret_cast<printing::PrintTemplate>(
         sheet_output::printingEntry(printing::TemplateEntryPoint, &failure));
@@ -259,13 +260,18 @@ void TemplateDialog::Imprimer_Click()
 
 void TemplateDialog::saveAs(template_files::Format format)
 {
+    if (!pages)
+        return;
+    if (format == template_files::Format::Pdf &&
+        !worthMaking(template_pages::Pages(pages->fretTemplate(), saved)))
+        return;
     const QString name = sheet_output::proposedFileName(
         QStringLiteral("Gabarit ") + QString::fromStdString(dorvane::TableName(table)), lengthText,
         template_files::suffixOf(format));
     const QString fileName = sheet_output::askFileName(dialogs, this, name);
     if (fileName.isEmpty())
         return; // cancelled
-    const QString failure = template_files::save(pages->fretTemplate(), paper(), format, fileName);
+    const QString failure = template_files::save(pages->fretTemplate(), saved, format, fileName);
     if (!failure.isEmpty())
         dialogs.warning(this, QStringLiteral("Exporter le gabarit"),
                         QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog in which a template of a result sheet's table is made: its unit, the widths of its
-// strip and slots and its paper, a preview of its pages, and the commands that print it, save
-// it as a PDF or export it for a machine.
+// strip and slots, its paper and the correction of the user's printer, a preview of its pages,
+// and the commands that print it, save it as a PDF or export it for a machine.
 #pragma once
 
 #include "output_dialogs.h"
@@ -10,11 +10,10 @@
 #include <QDialog>
 #include <memory>
 
-class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class TemplateForm;
 class TemplatePreview;
 
 class TemplateDialog : public QDialog
@@ -22,36 +21,41 @@ class TemplateDialog : public QDialog
     Q_OBJECT
 
 public:
+    // `lengthProblem` is what the length box said of a text it could not read whole ("Lu : 647
+    // — « ,7 » est ignoré…"); empty when the length was typed as it was read. While it stands,
+    // nothing is printed or saved until the user confirms the length read.
     TemplateDialog(const dorvane::TableChoice &table, const QString &lengthText,
-                   sheet_output::Dialogs dialogs, QWidget *parent);
+                   const QString &lengthProblem, sheet_output::Dialogs dialogs, QWidget *parent);
     ~TemplateDialog() override;
 
+    void done(int result) override;
+
 private slots:
-    void Unite_Change();
     void settingsChanged();
+    void ConfirmerLongueur_Click();
     void Imprimer_Click();
     void saveAs(template_files::Format format);
 
 private:
-    void createFields();
+    void createPreview();
     void createButtons();
-    dorvane::TemplateSettings settings() const;
-    template_pages::Paper paper() const;
+    void fitScreen();
+    bool worthMaking(const template_pages::Pages &job);
 
     dorvane::TableChoice table;
     QString lengthText;
+    QString lengthProblem; // empty once the length read is confirmed
     sheet_output::Dialogs dialogs;
-    std::unique_ptr<template_pages::Pages> pages;
-    dorvane::Unit unitShown = dorvane::Unit::Millimetre;
+    std::unique_ptr<template_pages::Pages> pages; // as printed: what the preview shows
+    template_pages::PageSettings saved;           // the pages of a PDF
+    int pagesAccepted = 0; // a job this long was accepted when the dialog asked
 
     QLabel *Titre;
-    QComboBox *Unite;
-    QDoubleSpinBox *Largeur;
-    QDoubleSpinBox *Fente;
-    QComboBox *Papier;
+    TemplateForm *form;
     TemplatePreview *Apercu;
     QSpinBox *Page;
     QLabel *Probleme;
+    QPushButton *ConfirmerLongueur;
     QList<QPushButton *> commands; // print, PDF, then the files for a machine
     static constexpr int PaperCommands = 2;
 };

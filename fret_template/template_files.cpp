@@ -26,8 +26,8 @@ std::optional<Format> formatOf(const QString &fileName)
     return std::nullopt;
 }
 
-QString save(const dorvane::FretTemplate &t, template_pages::Paper paper, Format format,
-             const QString &fileName)
+QString save(const dorvane::FretTemplate &t, const template_pages::PageSettings &paper,
+             Format format, const QString &fileName)
 {
     QByteArray contents;
     if (format == Format::Svg) {
@@ -43,6 +43,33 @@ QString save(const dorvane::FretTemplate &t, template_pages::Paper paper, Format
             return QStringLiteral("les pages n'ont pas pu être dessinées");
     }
     return sheet_output::writeFile(fileName, contents);
+}
+
+QString problemText(const dorvane::TemplateProblem &problem, const std::string &separator)
+{
+    using P = dorvane::TemplateProblem;
+    const auto figure = [&](dorvane::Currency value) {
+        return QString::fromStdString(dorvane::CurrencyText(value, separator).str());
+    };
+    switch (problem.reason) {
+    case P::NoTable:
+        return QStringLiteral("le tableau est vide : choisissez d'abord une gamme");
+    case P::OutOfRange:
+        return QStringLiteral("%1 doit être positive et d'au plus %2")
+            .arg(problem.field == P::Length ? QStringLiteral("la longueur vibrante")
+                                            : QStringLiteral("la largeur de la bande"),
+                 figure(problem.limit));
+    case P::SlotOverStrip:
+        return QStringLiteral("la largeur des fentes doit être positive ou nulle et inférieure à "
+                              "celle de la bande");
+    case P::SlotOverGap:
+        break;
+    }
+    return QStringLiteral("la largeur des fentes doit être inférieure au plus petit écart entre "
+                          "deux frettes, %1 entre les frettes %2 et %3")
+        .arg(figure(problem.limit))
+        .arg(problem.fret)
+        .arg(problem.fret + 1);
 }
 
 } // namespace template_files

@@ -35,8 +35,10 @@ QFont pageFont()
     return font;
 }
 
-// A text `heightMm` high, its baseline starting at `at` (or centred on it), across or upwards.
-void drawText(QPainter &painter, QPointF at, double heightMm, bool vertical, bool middle,
+using Anchor = dorvane::TemplateText::Anchor;
+
+// A text `heightMm` high, its baseline starting, centred or ending at `at`, across or upwards.
+void drawText(QPainter &painter, QPointF at, double heightMm, bool vertical, Anchor anchor,
               const QString &text)
 {
     static const QFont font = pageFont();
@@ -46,8 +48,9 @@ void drawText(QPainter &painter, QPointF at, double heightMm, bool vertical, boo
         painter.rotate(-90);
     painter.scale(heightMm / GlyphPixels, heightMm / GlyphPixels);
     painter.setFont(font);
-    const double shift = middle ? QFontMetricsF(font).horizontalAdvance(text) / 2 : 0;
-    painter.drawText(QPointF(-shift, 0), text);
+    const double advance =
+        anchor == Anchor::Start ? 0 : QFontMetricsF(font).horizontalAdvance(text);
+    painter.drawText(QPointF(anchor == Anchor::Middle ? -advance / 2 : -advance, 0), text);
     painter.restore();
 }
 
@@ -70,10 +73,11 @@ void paintRuler(QPainter &painter, const Ruler &ruler, QPointF left)
         const double tick = k % ruler.whole == 0 ? 4.0 : k % ruler.half == 0 ? 2.8 : 1.8;
         painter.drawLine(QPointF(x, left.y()), QPointF(x, left.y() - tick));
         if (k % ruler.whole == 0)
-            drawText(painter, QPointF(x, left.y() - 5), 2.2, false, true,
+            drawText(painter, QPointF(x, left.y() - 5), 2.2, false, Anchor::Middle,
                      QString::number(k / ruler.whole));
     }
-    drawText(painter, left + QPointF(0, 5), 2.6, false, false, QString::fromUtf8(ruler.sentence));
+    drawText(painter, left + QPointF(0, 5), 2.6, false, Anchor::Start,
+             QString::fromUtf8(ruler.sentence));
 }
 
 // A cross in a circle, shared by the two pages on which it falls.
@@ -92,35 +96,36 @@ Paper defaultPaper()
                                                                               : Paper::A4;
 }
 
-Pages::Pages(dorvane::FretTemplate fretTemplate, Paper paper)
-    : t(std::move(fretTemplate)), paper(paper), mm(dorvane::InfoOf(t.unit).millimetres)
+Pages::Pages(dorvane::FretTemplate fretTemplate, PageSettings settings)
+    : t(std::move(fretTemplate)), settings(settings), mm(dorvane::InfoOf(t.unit).millimetres),
+      stretch(100.0 / DoubleFromCurrency(settings.ruler))
 {
     const QSizeF size = paperMm();
-    area = QRectF(MarginMm, HeaderMm, size.width() - 2 * MarginMm,
-                  size.height() - HeaderMm - FooterMm);
-    const double width = DoubleFromCurrency(t.right - t.left) * mm;
+    width = 2 * MarginMm + (size.width() - 2 * MarginMm) / stretch;
+    area = QRectF(MarginMm, HeaderMm, width - 2 * MarginMm, size.height() - HeaderMm - FooterMm);
+    const double across = DoubleFromCurrency(t.right - t.left) * mm;
     const double height = DoubleFromCurrency(t.bottom - t.top) * mm;
     const auto tiles = [](double extent, double room) {
         const double more = std::ceil((extent - room) / (room - OverlapMm));
         return extent <= room ? 1 : int(std::min(more, double(MostPages))) + 1;
     };
-    columns = tiles(width, area.width());
+    columns = tiles(across, area.width());
     rows = tiles(height, area.height());
     // A template that fits in one page's width or height stands in its middle.
     if (columns == 1)
-        area.adjust((area.width() - width) / 2, 0, 0, 0);
+        area.adjust((area.width() - across) / 2, 0, 0, 0);
     if (rows == 1)
         area.adjust(0, (area.height() - height) / 2, 0, 0);
 }
 
 QSizeF Pages::paperMm() const
 {
-    return paper == Paper::Letter ? QSizeF(279.4, 215.9) : QSizeF(297, 210);
+    return settings.paper == Paper::Letter ? QSizeF(279.4, 215.9) : QSizeF(297, 210);
 }
 
 QPageLayout Pages::layout() const
 {
-    const QPageSize size(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+    const QPageSize size(settings.paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
     return QPageLayout(size, QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
                        QPageLayout::Millimeter);
 }
@@ -139,28 +144,46 @@ void Pages::paint(QPainter &painter, int index, double pixelsPerMm) const
 {
     painter.save();
     painter.scale(pixelsPerMm, pixelsPerMm);
+    // The printer's millimetres from the left margin on: stretched along the strip.
+    painter.translate(MarginMm, 0);
+    painter.scale(stretch, 1);
+    painter.translate(-MarginMm, 0);
     // Lines of a fifth of a millimetre, and at least a pixel wide on a small preview.
     painter.setPen(QPen(Qt::black, std::max(LineMm, 0.8 / pixelsPerMm)));
     painter.setBrush(Qt::NoBrush);
     paintFrame(painter, index);
     const int column = index % columns;
     const int row = index / columns;
-    painter.setClipRect(QRectF(MarginMm, HeaderMm, paperMm().width() - 2 * MarginMm,
-                               paperMm().height() - HeaderMm - FooterMm));
+    painter.setClipRect(
+        QRectF(MarginMm, HeaderMm, width - 2 * MarginMm, paperMm().height() - HeaderMm - FooterMm));
     paintTemplate(painter, column, row);
     paintMarks(painter, column, row);
     painter.restore();
 }
 
+// "Gabarit 1:1 · Zarlino Chromatique, longueur 650 mm · page 1 / 3", and for a corrected
+// printer " · corrigé pour une impression à 98,0 %".
+QString Pages::heading(int index) const
+{
+    QString heading = QStringLiteral("Gabarit 1:1 · %1 · page %2 / %3")
+                          .arg(QString::fromStdString(t.title))
+                          .arg(index + 1)
+                          .arg(count());
+    if (settings.corrected()) {
+        const double percent = DoubleFromCurrency(settings.ruler);
+        const bool tenths = std::nearbyint(percent * 10) == percent * 10;
+        QString shown = QString::number(percent, 'f', tenths ? 1 : 2);
+        shown.replace(QLatin1Char('.'), QString::fromStdString(sheet_output::decimalSeparator()));
+        heading += QStringLiteral(" · corrigé pour une impression à %1 %").arg(shown);
+    }
+    return heading;
+}
+
 void Pages::paintFrame(QPainter &painter, int index) const
 {
-    const QSizeF size = paperMm();
-    const QString title = QStringLiteral("Gabarit 1:1 · %1 · page %2 / %3")
-                              .arg(QString::fromStdString(t.title))
-                              .arg(index + 1)
-                              .arg(count());
-    drawText(painter, QPointF(MarginMm, MarginMm + 3.5), 3.5, false, false, title);
-    drawText(painter, QPointF(MarginMm, MarginMm + 9), 2.8, false, false,
+    const QSizeF size(width, paperMm().height());
+    drawText(painter, QPointF(MarginMm, MarginMm + 3.5), 3.5, false, Anchor::Start, heading(index));
+    drawText(painter, QPointF(MarginMm, MarginMm + 9), 2.8, false, Anchor::Start,
              QStringLiteral(
                  "Imprimez en taille réelle / 100 %, sans « ajuster à la page » ; "
                  "les pages se recouvrent de %1 mm : faites coïncider leurs repères en croix.")
@@ -195,7 +218,7 @@ void Pages::paintTemplate(QPainter &painter, int column, int row) const
     const double shown = column * (area.width() - OverlapMm) - area.left();
     const auto onThisPage = [&](Currency x, double beyondMm) {
         const double page = (DoubleFromCurrency(x) - DoubleFromCurrency(t.left)) * mm - shown;
-        return page >= MarginMm - beyondMm && page <= paperMm().width() - MarginMm + beyondMm;
+        return page >= MarginMm - beyondMm && page <= width - MarginMm + beyondMm;
     };
     for (const dorvane::Fret &fret : t.frets) {
         if (!onThisPage(fret.position, 0))
@@ -211,24 +234,26 @@ void Pages::paintTemplate(QPainter &painter, int column, int row) const
     for (const dorvane::TemplateText &text : t.texts)
         if (!text.vertical || onThisPage(text.x, 5))
             drawText(painter, at(text.x, text.y), DoubleFromCurrency(text.height) * mm,
-                     text.vertical, text.anchor == dorvane::TemplateText::Middle,
-                     QString::fromStdString(text.text));
+                     text.vertical, text.anchor, QString::fromStdString(text.text));
 }
 
-// Marks in the middle of each overlap, above and below the template's area, or beside it for
-// rows; the same marks on both pages that share the overlap.
+// Marks in the middle of each overlap, in the room the template keeps free above and below its
+// labels, or beside the area for rows; the same marks on both pages that share the overlap.
 void Pages::paintMarks(QPainter &painter, int column, int row) const
 {
+    const double room = dorvane::MarkRoomMm / 2;
+    const double top = onPage(0, DoubleFromCurrency(t.top), column, row).y() + room;
+    const double bottom = onPage(0, DoubleFromCurrency(t.bottom), column, row).y() - room;
     for (int c = 0; c + 1 < columns; ++c) {
         const double x = area.left() + (c + 1) * (area.width() - OverlapMm) + OverlapMm / 2 -
                          column * (area.width() - OverlapMm);
-        for (double y : {HeaderMm + 4, paperMm().height() - FooterMm - 4})
+        for (double y : {top, bottom})
             paintMark(painter, QPointF(x, y));
     }
     for (int r = 0; r + 1 < rows; ++r) {
         const double y = area.top() + (r + 1) * (area.height() - OverlapMm) + OverlapMm / 2 -
                          row * (area.height() - OverlapMm);
-        for (double x : {MarginMm + 4, paperMm().width() - MarginMm - 4})
+        for (double x : {MarginMm + 4, width - MarginMm - 4})
             paintMark(painter, QPointF(x, y));
     }
 }

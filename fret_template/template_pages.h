@@ -24,15 +24,29 @@ Paper defaultPaper();
 inline constexpr double OverlapMm = 15; // shared by two consecutive pages, at least 10 mm
 inline constexpr int MostPages = 200;   // beyond, the template is refused for paper
 
+// How the pages are laid out and drawn: their paper, and what the 100 mm ruler of a page measured
+// when the printer printed it at 100 %. A printer that prints at 98 % gives 98: the drawing is
+// then stretched along the strip by 100 / 98, rulers included, so that it comes out at its true
+// size, and every page says so.
+struct PageSettings {
+    Paper paper = Paper::A4;
+    dorvane::Currency ruler = TrueRuler;
+    static constexpr dorvane::Currency TrueRuler = dorvane::Currency::fromScaled(100 * 10000);
+    static constexpr dorvane::Currency LeastRuler = dorvane::Currency::fromScaled(90 * 10000);
+    static constexpr dorvane::Currency MostRuler = dorvane::Currency::fromScaled(110 * 10000);
+    bool corrected() const { return ruler != TrueRuler; }
+};
+
 class Pages
 {
 public:
-    Pages(dorvane::FretTemplate fretTemplate, Paper paper);
+    Pages(dorvane::FretTemplate fretTemplate, PageSettings settings);
 
     int count() const { return columns * rows; }
     QPageLayout layout() const; // landscape, no margins: the painter's origin is the corner
     QSizeF paperMm() const;
     const dorvane::FretTemplate &fretTemplate() const { return t; }
+    const PageSettings &pageSettings() const { return settings; }
 
     // Draws page `index`, from 0, its top left corner at the painter's origin, with
     // `pixelsPerMm` of the painter's pixels in a millimetre.
@@ -43,11 +57,14 @@ private:
     void paintMarks(QPainter &painter, int column, int row) const;
     void paintFrame(QPainter &painter, int index) const;
     QPointF onPage(double xUnit, double yUnit, int column, int row) const;
+    QString heading(int index) const;
 
     dorvane::FretTemplate t;
-    Paper paper;
-    double mm;   // millimetres in a unit of the template
-    QRectF area; // where the template stands on a page, in millimetres
+    PageSettings settings;
+    double mm;      // millimetres in a unit of the template
+    double stretch; // of the printer's millimetres along the strip: 100 / the ruler measured
+    double width;   // of the paper, in the printer's millimetres: 297 on A4 printed at 100 %
+    QRectF area;    // where the template stands on a page, in the printer's millimetres
     int columns = 1;
     int rows = 1;
 };

@@ -88,6 +88,7 @@ private:
     QString positionText(int row) const override;
     QString noteText(int row) const override;
     QString lengthText() const override;
+    QString lengthExplanation() const override;
     QString scaleText() const override;
     dorvane::TableChoice tableChoice() const override { return tableShown; }
 

@@ -214,9 +214,19 @@ QString Base::noteText(int row) const
     return Sol1[row]->text();
 }
 
+// The text as typed, or the length the table is computed for when the text was not read whole:
+// a sheet never shows "647,7" above the figures for 647.
 QString Base::lengthText() const
 {
-    return Longvib->text();
+    if (lengthStateShown == LengthState::Valid)
+        return Longvib->text();
+    const ShortText read = CurrencyText(vibratingLength, decimalSeparator);
+    return fromUtf8(read.view());
+}
+
+QString Base::lengthExplanation() const
+{
+    return lengthStateShown == LengthState::Valid ? QString() : lengthHint->text();
 }
 
 // The scale whose table is shown, with its mode; the list's text while the table is empty.

@@ -42,6 +42,9 @@ Dialogs systemDialogs()
         [](QWidget *parent, const QString &title, const QString &message) {
             QMessageBox::warning(parent, title, message);
         },
+        [](QWidget *parent, const QString &title, const QString &question) {
+            return QMessageBox::question(parent, title, question) == QMessageBox::Yes;
+        },
     };
 }
 

@@ -18,6 +18,8 @@ struct Dialogs {
     // The proposed path's extension (.pdf, .svg, .dxf) gives the kind of file asked for.
     std::function<QString(QWidget *parent, const QString &proposedPath)> saveFileName;
     std::function<void(QWidget *parent, const QString &title, const QString &message)> warning;
+    // A question answered by "Oui" (true) or "Non".
+    std::function<bool(QWidget *parent, const QString &title, const QString &question)> question;
 };
 
 // The system's file dialog, which asks before replacing a file, and its message box, in French.

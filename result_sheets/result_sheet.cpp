@@ -67,9 +67,56 @@ void ResultSheet::setDialogs(Dialogs replacement)
 
 void ResultSheet::showFilledFrom(const SheetSource &mainWindow)
 {
+    lengthExplanation = mainWindow.lengthExplanation();
+    setFixedSize(design::pixels(sheetDesign.clientWidth),
+                 design::pixels(sheetDesign.clientHeight) + explanationHeight());
     load();
     Form_Load(mainWindow);
+    showExplanation();
     exec();
+}
+
+namespace
+{
+
+constexpr int ExplanationMargin = 4; // pixels around the explanation, within the frame
+
+QFont explanationFont()
+{
+    return design::font("Arial", 8.25);
+}
+
+} // namespace
+
+// The room the explanation of the length takes below the cells, none without one.
+int ResultSheet::explanationHeight() const
+{
+    if (lengthExplanation.isEmpty())
+        return 0;
+    QLabel probe(lengthExplanation);
+    probe.setFont(explanationFont());
+    probe.setWordWrap(true);
+    return probe.heightForWidth(width() - 2 * ExplanationMargin - design::pixels(120)) +
+           2 * ExplanationMargin;
+}
+
+// Why the length shown is not the text typed, under the cells, in the frame: on the screen, on
+// paper and in a PDF alike.
+void ResultSheet::showExplanation()
+{
+    if (lengthExplanation.isEmpty())
+        return;
+    auto *label = new QLabel(QStringLiteral("Longueur : ") + lengthExplanation, controls);
+    label->setObjectName(QStringLiteral("ExplicationLongueur"));
+    label->setFont(explanationFont());
+    label->setWordWrap(true);
+    const int top = design::pixels(sheetDesign.clientHeight);
+    label->setGeometry(design::pixels(120), top + ExplanationMargin - 1,
+                       width() - design::pixels(120) - 2 * ExplanationMargin,
+                       height() - top - 2 * ExplanationMargin);
+    label->show();
+    if (cells.length)
+        cells.length->setToolTip(lengthExplanation);
 }
 
 void ResultSheet::load()
@@ -96,7 +143,7 @@ void ResultSheet::Form_Load(const SheetSource &mainWindow)
             design::setBoxText(cells.notes[i], mainWindow.noteText(i));
         }
     }
-    design::setBoxText(cells.length, mainWindow.lengthText());
+    design::setBoxText(cells.length, mainWindow.lengthText()); // as read, when read in part
     cells.scaleName->setText(mainWindow.scaleText());
     table = mainWindow.tableChoice();
 }

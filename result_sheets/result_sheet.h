@@ -46,6 +46,8 @@ private:
     void load();
     void unload();
     void Form_Load(const SheetSource &mainWindow);
+    void showExplanation();
+    int explanationHeight() const;
 
     QString scaleName() const;
     QString lengthText() const;
@@ -55,6 +57,7 @@ private:
     QWidget *controls = nullptr; // everything loaded from the design; gone when closed
     SheetCells cells;            // the controls within it
     dorvane::TableChoice table;  // what the main window's table was computed from
+    QString lengthExplanation;   // why the length shown is not the text typed; usually empty
     QList<QAction *> commands;   // print, save as PDF, copy the table, template
     Dialogs dialogs;
 };

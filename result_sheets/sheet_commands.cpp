@@ -66,6 +66,7 @@ void ResultSheet::makeTemplate()
     }
     const dorvane::ShortText length =
         dorvane::CurrencyText(table.length, sheet_output::decimalSeparator());
-    TemplateDialog dialog(table, QString::fromStdString(length.str()), dialogs, this);
+    TemplateDialog dialog(table, QString::fromStdString(length.str()), lengthExplanation, dialogs,
+                          this);
     dialog.exec();
 }

@@ -92,21 +92,32 @@ double fillingScale(QSizeF sheet, QSizeF area)
     return std::min(area.width() / sheet.width(), area.height() / sheet.height());
 }
 
-// Why a file could not be written, in the user's words.
-QString writeFailure(const QSaveFile &file, const QString &folder)
+// Why a file could not be opened for writing, in the user's words: nothing was written.
+QString openFailure(const QFileInfo &target, const QString &folder)
 {
     if (!QFileInfo(folder).isWritable())
         return QStringLiteral("vous n'avez pas le droit d'écrire dans le dossier « %1 »")
             .arg(QDir::toNativeSeparators(folder));
+    if (target.exists() && !target.isWritable()) {
+        const bool readOnly = !(target.permissions() & (QFile::WriteOwner | QFile::WriteUser |
+                                                        QFile::WriteGroup | QFile::WriteOther));
+        return readOnly ? QStringLiteral("le fichier existant est en lecture seule ; il est resté "
+                                         "tel quel")
+                        : QStringLiteral("vous n'avez pas le droit de remplacer le fichier "
+                                         "existant ; il est resté tel quel");
+    }
+    return QStringLiteral("le fichier n'a pas pu être créé dans le dossier « %1 »")
+        .arg(QDir::toNativeSeparators(folder));
+}
+
+// Why a file opened could not be written whole, or put in place.
+QString writeFailure(const QSaveFile &file)
+{
     switch (file.error()) {
     case QFileDevice::ResourceError:
         return QStringLiteral("le disque est plein");
     case QFileDevice::RenameError:
         return QStringLiteral("le nouveau fichier n'a pas pu remplacer l'ancien");
-    case QFileDevice::PermissionsError:
-    case QFileDevice::OpenError:
-        return QStringLiteral("le fichier n'a pas pu être créé dans le dossier « %1 »")
-            .arg(QDir::toNativeSeparators(folder));
     default:
         return QStringLiteral("l'écriture a été interrompue (le disque est peut-être plein)");
     }
@@ -179,14 +190,14 @@ QString writeFile(const QString &fileName, const QByteArray &contents)
     // not committed is removed and the target stays as it was.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeFailure(file, folder);
+        return openFailure(target, folder);
     if (file.write(contents) != contents.size()) {
-        const QString failure = writeFailure(file, folder);
+        const QString failure = writeFailure(file);
         file.cancelWriting();
         return failure;
     }
     if (!file.commit())
-        return writeFailure(file, folder);
+        return writeFailure(file);
     return QString();
 }
 

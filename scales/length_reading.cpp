@@ -156,4 +156,16 @@ StoredLength LengthFromText(std::string_view utf8Text)
     }
 }
 
+StoredLength DecimalFromText(std::string_view utf8Text)
+{
+    const std::size_t comma = utf8Text.find(',');
+    std::string withPoint(utf8Text);
+    if (comma != std::string_view::npos && utf8Text.find('.') == std::string_view::npos)
+        withPoint[comma] = '.';
+    StoredLength stored = LengthFromText(withPoint);
+    if (!stored.reading.digits)
+        stored.state = LengthState::PartlyRead;
+    return stored;
+}
+
 } // namespace dorvane

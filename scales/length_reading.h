@@ -46,4 +46,10 @@ struct StoredLength {
 // "1e15" is out of range and gives 0, like a text without a number.
 StoredLength LengthFromText(std::string_view utf8Text);
 
+// A number typed in a field of the program's own dialogs, or given on the command line for a
+// width: read as the length box reads, but with "," as well as "." before the decimals, so
+// that "0,6" and "0.6" both give 0.6. A text with both, or with two of them, is only partly
+// read ("1.000,5" stops at ","), and so is a text without a digit ("", "-").
+StoredLength DecimalFromText(std::string_view utf8Text);
+
 } // namespace dorvane

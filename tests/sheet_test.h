@@ -45,7 +45,8 @@ inline QString withoutTrailingBlanks(QString text)
     return text;
 }
 
-// The save dialog answered with a file name (the proposed one noted), and the messages noted.
+// The save dialog answered with a file name (the proposed one noted), the messages noted, and
+// every question noted and answered "Oui".
 inline void saveTo(QWidget *sheet, const QString &fileName, QStringList *messages,
                    QString *proposed = nullptr)
 {
@@ -55,7 +56,11 @@ inline void saveTo(QWidget *sheet, const QString &fileName, QStringList *message
                  *proposed = path;
              return fileName;
          },
-         [=](QWidget *, const QString &, const QString &message) { *messages << message; }});
+         [=](QWidget *, const QString &, const QString &message) { *messages << message; },
+         [=](QWidget *, const QString &, const QString &question) {
+             *messages << question;
+             return true;
+         }});
 }
 
 // Makes the sheet the active window, where its keys work, as it is for a user.

@@ -10,11 +10,15 @@ computed here, from the ratios, by the arithmetic of the tables (not by the prog
 dxf: the same through ezdxf, whose audit must find no error, and in the file's own text.
 pdf: pages read back with mutool: their count and labels, the two rulers' lengths, and every
 fret at its distance from the others at 1:1, the pages overlapping by at least 10 mm.
+labels: on every page of the densest templates, no line and no slot outline crosses a letter.
 arguments: bad arguments refused with 2, a French message naming them and no file; a file
 that cannot be written refused with 1 and nothing left; no display needed.
 """
+import math
 import os
 import re
+import resource
+import signal
 import subprocess
 import sys
 from decimal import Decimal
@@ -75,12 +79,13 @@ def expected(scale, length):
             [ratio(length, h, f.numerator, f.denominator) for f in q] + [double_octave(length)])
 
 
-# Scale, mode, length and slot width in each unit; the default strip is 60 mm in the unit.
+# Scale, mode, length, slot width and strip width in each unit; without a strip width, the
+# default, 60 mm in the unit.
 CASES = [
     ("Zarlino Chromatique", None, {"mm": "650", "cm": "64.77", "in": "25.5"},
-     {"mm": "0.6", "cm": "0.06", "in": "0.0235"}),
-    ("Tempérée Chromatique", None, {"mm": "650.0001", "cm": "63", "in": "24.75"}, None),
-    ("Pythagore Diatonique", "Ré", {"mm": "628", "cm": "62.8", "in": "24.7"}, None),
+     {"mm": "0.6", "cm": "0.06", "in": "0.0235"}, {"mm": "42", "cm": "4.5", "in": "1.65"}),
+    ("Tempérée Chromatique", None, {"mm": "650.0001", "cm": "63", "in": "24.75"}, None, None),
+    ("Pythagore Diatonique", "Ré", {"mm": "628", "cm": "62.8", "in": "24.7"}, None, None),
 ]
 STRIP = {"mm": "60", "cm": "6", "in": "2.3622"}
 
@@ -97,37 +102,52 @@ def run(program, *arguments, env=None):
     return subprocess.run([program, *arguments], capture_output=True, text=True, env=env)
 
 
-def export(program, path, scale, mode, length, unit, slot):
+def export(program, path, scale, mode, length, unit, slot, width):
     arguments = ["--export", path, "--scale", scale, "--length", length, "--unit", unit]
     if mode:
         arguments += ["--mode", mode]
     if slot:
         arguments += ["--slot", slot]
+    if width != STRIP[unit]:
+        arguments += ["--width", width]
     done = run(program, *arguments)
     check(done.returncode == 0, f"{path}: exit {done.returncode}: {done.stderr}")
     return done.returncode == 0
 
 
 def each_case(program, work, suffix):
-    for scale, mode, lengths, slots in CASES:
+    for scale, mode, lengths, slots, widths in CASES:
         for unit in ("mm", "cm", "in"):
             path = os.path.join(work, f"{scale} {unit}.{suffix}".replace(" ", "_"))
             slot = slots[unit] if slots else None
-            if export(program, path, scale, mode, lengths[unit], unit, slot):
+            width = widths[unit] if widths else STRIP[unit]
+            if export(program, path, scale, mode, lengths[unit], unit, slot, width):
                 positions = [text_of(p) for p in expected(scale, scaled(lengths[unit]))]
-                yield path, unit, lengths[unit], slot, positions
+                yield path, unit, lengths[unit], slot, width, positions
 
 
 def check_svg(program, work):
     import xml.etree.ElementTree as ET
     ns = "{http://www.w3.org/2000/svg}"
-    for path, unit, length, slot, positions in each_case(program, work, "svg"):
+    for path, unit, length, slot, width, positions in each_case(program, work, "svg"):
         root = ET.parse(path).getroot()
         box = [Decimal(v) for v in root.get("viewBox").split()]
         check(root.get("width") == f"{box[2]}{unit}" and root.get("height") == f"{box[3]}{unit}",
               f"{path}: size {root.get('width')} x {root.get('height')} against the viewBox")
+        # Everything drawn stands within the picture: every point of every line, slot and text.
+        points = []
+        for e in root.iter():
+            for x, y in (("x1", "y1"), ("x2", "y2"), ("x", "y")):
+                if e.get(x) is not None and e.get(y) is not None:
+                    points.append((Decimal(e.get(x)), Decimal(e.get(y))))
+            if e.tag == ns + "rect":
+                points.append((Decimal(e.get("x")) + Decimal(e.get("width")),
+                               Decimal(e.get("y")) + Decimal(e.get("height"))))
+        outside = [p for p in points if not (box[0] <= p[0] <= box[0] + box[2] and
+                                             box[1] <= p[1] <= box[1] + box[3])]
+        check(len(points) > 50 and not outside, f"{path}: outside the viewBox: {outside[:4]}")
         byid = {e.get("id"): e for e in root.iter() if e.get("id")}
-        edge = format((Decimal(STRIP[unit]) / 2).normalize(), "f")
+        edge = format((Decimal(width) / 2).normalize(), "f")
         for n, position in enumerate(positions, 1):
             line = byid.get(f"fret-{n}")
             check(line is not None and line.tag == ns + "line" and line.get("x1") == position and
@@ -161,7 +181,7 @@ def dxf_lines(path):
 
 def check_dxf(program, work):
     import ezdxf
-    for path, unit, length, slot, positions in each_case(program, work, "dxf"):
+    for path, unit, length, slot, width, positions in each_case(program, work, "dxf"):
         doc = ezdxf.readfile(path)
         auditor = doc.audit()
         check(not auditor.has_errors, f"{path}: ezdxf's audit: {[str(e) for e in auditor.errors]}")
@@ -171,17 +191,24 @@ def check_dxf(program, work):
         frets = sorted(doc.modelspace().query("LINE[layer=='FRETS']"), key=lambda e: e.dxf.start.x)
         check([(e.dxf.start.x, e.dxf.end.x) for e in frets] ==
               [(float(p), float(p)) for p in positions], f"{path}: the frets' lines")
-        w = float(STRIP[unit]) / 2
+        w = float(width) / 2
         check(all(sorted((e.dxf.start.y, e.dxf.end.y)) == [-w, w] for e in frets),
               f"{path}: a fret does not cross the strip")
         text = [x1 for layer, x1, x2 in dxf_lines(path) if layer == "FRETS" and x1 == x2]
         check(text == positions, f"{path}: the coordinates are not the table's four decimals")
+        ends = {layer: x1 for layer, x1, x2 in dxf_lines(path) if layer in ("NUT", "BRIDGE")}
+        check(ends == {"NUT": "0.0", "BRIDGE": text_of(scaled(length))},
+              f"{path}: the nut and the bridge stand at {ends}, not at 0 and {length}")
         slots = doc.modelspace().query("POLYLINE[layer=='SLOTS']")
         check(len(slots) == (len(positions) if slot else 0), f"{path}: {len(slots)} slots")
+        centres = []
         for s in slots:
-            xs = sorted({round(v.dxf.location.x, 6) for v in s.vertices})
-            check(s.is_closed and len(xs) == 2 and abs(xs[1] - xs[0] - float(slot)) < 1e-9,
+            xs = sorted({Decimal(str(round(v.dxf.location.x, 6))) for v in s.vertices})
+            check(s.is_closed and len(xs) == 2 and xs[1] - xs[0] == Decimal(slot),
                   f"{path}: a slot is not closed or not {slot} wide")
+            centres.append((xs[0] + xs[1]) / 2)
+        check(not slots or sorted(centres) == [Decimal(p) for p in positions],
+              f"{path}: the slots are not centred on the frets")
 
 
 def trace(pdf, page):
@@ -217,24 +244,40 @@ def page_frets(pdf, page, strip_mm):
 
 
 def check_pdf(program, work):
-    cases = [("Zarlino Chromatique", "650", "mm", "A4", 297.0),
-             ("Tempérée Chromatique", "25.5", "in", "Letter", 279.4)]
-    for scale, length, unit, paper, paper_width in cases:
-        pdf = os.path.join(work, f"{scale}.pdf".replace(" ", "_"))
-        done = run(program, "--export", pdf, "--scale", scale, "--length", length, "--unit", unit,
-                   "--paper", paper)
+    # The last: for a printer whose 100 mm ruler measured 98 mm, everything along the strip is
+    # stretched by 100 / 98, rulers included, and every page says so.
+    cases = [("Zarlino Chromatique", "650", "mm", "A4", 297.0, None, "60"),
+             ("Tempérée Chromatique", "25.5", "in", "Letter", 279.4, None, "1.75"),
+             ("Zarlino Chromatique", "650", "mm", "a4", 297.0, "98", "60")]
+    for scale, length, unit, paper, paper_width, correction, width in cases:
+        pdf = os.path.join(work, f"{scale} {correction}.pdf".replace(" ", "_"))
+        arguments = ["--export", pdf, "--scale", scale, "--length", length, "--unit", unit,
+                     "--paper", paper, "--width", width]
+        done = run(program, *arguments, *(["--correction", correction] if correction else []))
+        strip = float(width) * MM_PER_UNIT[unit]
         check(done.returncode == 0, f"{pdf}: exit {done.returncode}: {done.stderr}")
-        positions = [p / 10000 * MM_PER_UNIT[unit] for p in expected(scale, scaled(length))]
+        stretch = 100 / float(correction) if correction else 1.0
+        positions = [p / 10000 * MM_PER_UNIT[unit] * stretch
+                     for p in expected(scale, scaled(length))]
         count = pdf_pages(pdf)
-        check(count >= 2, f"{pdf}: {count} pages for a template longer than the paper")
+        # As many pages as the strip needs, 15 mm beyond the nut and the bridge, each page's
+        # room (within margins of 10 mm, in the printer's millimetres) sharing 15 mm with the
+        # next; the last page holds the bridge.
+        drawing = float(length) * MM_PER_UNIT[unit] + 30
+        room = (paper_width - 20) / stretch
+        pages = 1 if drawing <= room else math.ceil((drawing - room) / (room - 15)) + 1
+        check(count == pages, f"{pdf}: {count} pages, not {pages}")
         nuts, shown = [], []
         for page in range(1, count + 1):
             text = subprocess.run(["pdftotext", "-f", str(page), "-l", str(page), pdf, "-"],
                                   capture_output=True, text=True, check=True).stdout
             check(f"page {page} / {count}" in text and "100 %" in text,
                   f"{pdf}: page {page} lacks its number or the advice to print at 100 %")
-            frets, across = page_frets(pdf, page, 60.0)
-            for ruler in (100, 101.6):
+            said = f"corrigé pour une impression à {correction},0 %" if correction else "corrigé"
+            check((said in text) == bool(correction), f"{pdf}: page {page}: {said!r}?")
+            check(page < count or "Chevalet" in text, f"{pdf}: the last page has no bridge")
+            frets, across = page_frets(pdf, page, strip)
+            for ruler in (100 * stretch, 101.6 * stretch):
                 check(any(abs(l - ruler) < 0.002 for l in across),
                       f"{pdf}: page {page} has no ruler {ruler} mm long")
             # Where the nut stands for this page: the one that puts every line on a fret.
@@ -254,6 +297,83 @@ def check_pdf(program, work):
             nuts.append(nut)
         check(all(any(abs(p - f) < 0.001 for f in shown) for p in positions),
               f"{pdf}: not every fret is on a page")
+
+
+def page_strokes(pdf, page):
+    """Every straight piece of every stroked path of a page, in points, y downwards."""
+    out = subprocess.run(["mutool", "draw", "-F", "trace", "-o", "-", pdf, str(page)],
+                         capture_output=True, text=True, check=True).stdout
+    pieces = []
+    for path in re.finditer(r'<stroke_path[^>]*transform="([^"]+)">(.*?)</stroke_path>', out, re.S):
+        a, b, c, d, e, f = map(float, path.group(1).split())
+        at = lambda x, y: (a * x + c * y + e, b * x + d * y + f)
+        start = last = None
+        for step in re.finditer(r'<(moveto|lineto|closepath)(?: x="([^"]+)" y="([^"]+)")?/>',
+                                path.group(2)):
+            if step.group(1) == "closepath":
+                point = start
+            else:
+                point = at(float(step.group(2)), float(step.group(3)))
+            if step.group(1) != "moveto" and last is not None:
+                pieces.append((last, point))
+            if step.group(1) == "moveto":
+                start = point
+            last = point
+    return pieces
+
+
+def page_letters(pdf, page):
+    """Every visible character of a page and the box of its glyph, from ascent to descent."""
+    out = subprocess.run(["mutool", "draw", "-F", "stext", "-o", "-", pdf, str(page)],
+                         capture_output=True, text=True, check=True).stdout
+    letters = []
+    for m in re.finditer(r'<char quad="([^"]+)"[^>]* c="([^"]*)"/>', out):
+        if m.group(2) in (" ", ""):
+            continue
+        q = list(map(float, m.group(1).split()))
+        xs, ys = q[0::2], q[1::2]
+        letters.append((m.group(2), min(xs), min(ys), max(xs), max(ys)))
+    return letters
+
+
+def crosses(piece, box, margin=0.05):
+    """Whether a straight piece enters a box shrunk by a margin (Liang and Barsky's clipping)."""
+    (x1, y1), (x2, y2) = piece
+    left, top, right, bottom = box[0] + margin, box[1] + margin, box[2] - margin, box[3] - margin
+    if left >= right or top >= bottom:
+        return False
+    t0, t1 = 0.0, 1.0
+    for p, q in ((x1 - x2, x1 - left), (x2 - x1, right - x1), (y1 - y2, y1 - top),
+                 (y2 - y1, bottom - y1)):
+        if p == 0:
+            if q < 0:
+                return False
+        else:
+            t = q / p
+            if p < 0:
+                t0 = max(t0, t)
+            else:
+                t1 = min(t1, t)
+    return t0 < t1
+
+
+def check_labels(program, work):
+    cases = [("Zarlino Chromatique", "330", "0.6"), ("Pythagore Chromatique", "330", "0.6"),
+             ("Zarlino Chromatique", "650", "0.6"), ("Tempérée Chromatique", "330", "1")]
+    for scale, length, slot in cases:
+        pdf = os.path.join(work, f"{scale} {length}.pdf".replace(" ", "_"))
+        done = run(program, "--export", pdf, "--scale", scale, "--length", length,
+                   "--slot", slot)
+        check(done.returncode == 0, f"{pdf}: exit {done.returncode}: {done.stderr}")
+        if done.returncode != 0:
+            continue
+        for page in range(1, pdf_pages(pdf) + 1):
+            pieces = page_strokes(pdf, page)
+            letters = page_letters(pdf, page)
+            check(len(letters) > 100 and len(pieces) > 50, f"{pdf}: page {page} read wrongly")
+            crossed = [(letter[0], round(letter[1] / 72 * 25.4, 1)) for letter in letters
+                       if any(crosses(piece, letter[1:]) for piece in pieces)]
+            check(not crossed, f"{pdf}: page {page}: lines cross the letters {crossed[:8]}")
 
 
 def check_printed(printed, saved):
@@ -299,6 +419,29 @@ BAD = [
     (["--export", "OUT.dxf", "--scale", "Zarlino Chromatique", "--length", "650",
       "--slot", "60"], "--slot 60"),
     (["--export", "OUT.pdf", "--scale", "Zarlino Chromatique", "--length", "99999"], "--length"),
+    # What --export refuses, --table refuses in the same words.
+    (["--table", "--scale", "Zarlino Chromatique", "--length", "-650"],
+     "--length -650 » : la longueur vibrante doit être positive"),
+    (["--table", "--scale", "Zarlino Chromatique", "--length", "0"],
+     "--length 0 » : la longueur vibrante doit être positive"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650", "--paper", "A4"],
+     "--paper"),
+    (["--export", "OUT.dxf", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--correction", "98"], "--correction"),
+    (["--export", "OUT.pdf", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--correction", "80"], "--correction 80"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "330", "--slot", "1.5"],
+     "plus petit écart entre deux frettes"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--slot", "0,6,1"], "--slot 0,6,1"),
+]
+
+# Values read without regard to case, inches as the program writes them, and a comma before the
+# decimals of a width.
+GOOD = [
+    ["--unit", "MM"], ["--unit", "po"], ["--unit", "Pouces"], ["--paper", "a4"],
+    ["--slot", "0,6"], ["--width", "40,5"], ["--scale", "zarlino CHROMATIQUE"],
+    ["--correction", "98,5"],
 ]
 
 
@@ -319,6 +462,23 @@ def check_arguments(program, work):
               f"{path}: exit {done.returncode}: {done.stderr!r}")
     check(not [f for f in os.listdir(work) if f.startswith(".") or f.endswith(".svg") and
                not os.path.isdir(os.path.join(work, f))], "a partial file was left")
+    # A disk that fills after 4 kB: the old file stays whole, nothing is left beside it.
+    old = os.path.join(work, "old.svg")
+    with open(old, "w") as f:
+        f.write("<svg/>")
+
+    def full_disk():
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)  # a write beyond fails instead
+        resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
+
+    done = subprocess.run([program, "--export", old, "--scale", "Zarlino Chromatique",
+                           "--length", "650"], capture_output=True, text=True,
+                          preexec_fn=full_disk)
+    check(done.returncode == 1 and "n'a pas été écrit" in done.stderr,
+          f"a full disk: exit {done.returncode}: {done.stderr!r}")
+    check(open(old).read() == "<svg/>" and
+          not [f for f in os.listdir(work) if f.startswith("old.svg.")], "a full disk: old file")
+    os.remove(old)
     # No display at all: no X server, no Wayland, no platform named.
     bare = {k: v for k, v in os.environ.items()
             if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
@@ -329,9 +489,37 @@ def check_arguments(program, work):
     table = run(program, "--table", "--scale", "Zarlino Chromatique", "--length", "650", env=bare)
     check(table.returncode == 0 and table.stdout.split("\n")[0] == "Frette\tPosition\tNote" and
           len(table.stdout.strip().split("\n")) == 43, f"--table: {table.stdout[:80]!r}")
-    for flag in ("--help", "--version"):
+    for flag in ("--help", "--version", "-h", "-v"):
         done = run(program, flag)
         check(done.returncode == 0 and done.stdout, f"{flag}: exit {done.returncode}")
+    # The help names the modes by their notes, as --mode takes them.
+    check("Do, Ré, Mi, Fa, Sol, La, Si" in run(program, "--help").stdout, "--help: the modes")
+    # A mode by its number or its note, from the first, the major scale, to the last.
+    tables = {}
+    for mode in (None, "0", "Do", "do", "6", "Si"):
+        done = run(program, "--table", "--scale", "Pythagore Diatonique", "--length", "650",
+                   *(["--mode", mode] if mode else []))
+        check(done.returncode == 0, f"--mode {mode}: exit {done.returncode}: {done.stderr}")
+        tables[mode] = done.stdout
+    check(tables[None] == tables["0"] == tables["Do"] == tables["do"], "--mode 0 or Do")
+    check(tables["6"] == tables["Si"] and tables["Si"].split("\n")[1].endswith("\tDo #"),
+          f"--mode Si: {tables['Si'][:60]!r}")
+    for given in GOOD:
+        arguments = {"--scale": "Zarlino Chromatique", "--length": "650", "--paper": "A4"}
+        arguments.update(dict(zip(given[0::2], given[1::2])))
+        pdf = os.path.join(work, "good.pdf")
+        done = run(program, "--export", pdf, *[x for kv in arguments.items() for x in kv])
+        check(done.returncode == 0 and os.path.getsize(pdf) > 0, f"{given}: {done.stderr}")
+    # A table that cannot reach its reader is a failure, said.
+    with open("/dev/full", "w") as full:
+        done = subprocess.run([program, "--table", "--scale", "Zarlino Chromatique", "--length",
+                               "650"], stdout=full, stderr=subprocess.PIPE, text=True)
+    check(done.returncode == 1 and "sortie standard" in done.stderr,
+          f"--table > /dev/full: exit {done.returncode}: {done.stderr!r}")
+    # The window without a display: said in French, with the way to run it as it was started.
+    done = run(program, env=bare)
+    check(done.returncode == 1 and "aucun écran" in done.stderr and
+          f"xvfb-run -a {program}" in done.stderr, f"no display: {done.stderr!r}")
 
 
 def main():
@@ -345,8 +533,8 @@ def main():
         p = os.path.join(work, f)
         if os.path.isfile(p):
             os.remove(p)
-    {"svg": check_svg, "dxf": check_dxf, "pdf": check_pdf, "arguments": check_arguments}[what](
-        program, work)
+    {"svg": check_svg, "dxf": check_dxf, "pdf": check_pdf, "arguments": check_arguments,
+     "labels": check_labels}[what](program, work)
     print(f"{what}: {len(failures)} failures")
     sys.exit(1 if failures else 0)
 

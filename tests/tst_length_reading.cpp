@@ -102,6 +102,31 @@ private slots:
         QCOMPARE(int(length.state), status);
     }
 
+    void typedInAField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("scaled"); // -1 where the text is refused
+        QTest::newRow("0.6") << "0.6" << qint64(6000);
+        QTest::newRow("0,6") << "0,6" << qint64(6000);
+        QTest::newRow(" 0,60 ") << " 0,60 " << qint64(6000);
+        QTest::newRow("60") << "60" << qint64(600000);
+        QTest::newRow("1.000,5 has both") << "1.000,5" << qint64(-1);
+        QTest::newRow("0,6,1 has two commas") << "0,6,1" << qint64(-1);
+        QTest::newRow("0,6 mm") << "0,6 mm" << qint64(-1);
+        QTest::newRow("empty") << "" << qint64(-1);
+        QTest::newRow("a lone comma") << "," << qint64(-1);
+        QTest::newRow("1e15") << "1e15" << qint64(-1);
+    }
+    void typedInAField()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, scaled);
+        const StoredLength read = DecimalFromText(text.toStdString());
+        QCOMPARE(read.state == LengthState::Valid, scaled >= 0);
+        if (scaled >= 0)
+            QCOMPARE(read.value.scaled(), scaled);
+    }
+
     void linearInTheLength_data()
     {
         QTest::addColumn<QByteArray>("head");

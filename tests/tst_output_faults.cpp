@@ -73,21 +73,59 @@ class TestOutputFaults : public QObject
 private slots:
     void initTestCase() { setUpApplication(); }
 
-    void aFileThatCannotBeReplacedIsReported()
+    void proposedNamesHoldNoForbiddenCharacter_data()
     {
+        QTest::addColumn<QString>("length"); // as typed, with a character no file name holds
+        for (const char *c : {"/", "\\", ":", "*", "?", "\"", "<", ">", "|"})
+            QTest::addRow("650%s2", c) << QString("650") + QLatin1String(c) + "2";
+        QTest::newRow("a tab") << "650\t2";
+    }
+    void proposedNamesHoldNoForbiddenCharacter()
+    {
+        QFETCH(QString, length);
+        const QString name = sheet_output::proposedFileName("Gabarit Zarlino", length, "svg");
+        QCOMPARE(name, "Gabarit Zarlino 650_2.svg");
+        // A name in the folder itself, not in a folder that does not exist.
+        QCOMPARE(QFileInfo(QDir("/tmp").filePath(name)).absolutePath(), "/tmp");
+    }
+
+    void aFileThatCannotBeWrittenIsReported_data()
+    {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<QString>("reason");
         // In a folder open to all with the sticky bit, only its owner may replace a file.
+        QTest::newRow("another's file in a sticky folder")
+            << 01777 << 0666 << "le nouveau fichier n'a pas pu remplacer l'ancien";
+        QTest::newRow("another's file") << 0777 << 0644
+                                        << "vous n'avez pas le droit de remplacer "
+                                           "le fichier existant";
+        QTest::newRow("a read-only file") << 0777 << 0444
+                                          << "le fichier existant est en lecture "
+                                             "seule ; il est resté tel quel";
+        QTest::newRow("a read-only folder") << 0755 << 0644
+                                            << "vous n'avez pas le droit d'écrire "
+                                               "dans le dossier";
+    }
+    void aFileThatCannotBeWrittenIsReported()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(QString, reason);
         if (geteuid() != 0)
             QSKIP("needs root, to save as another user than the old file's owner");
         QTemporaryDir folder;
-        QVERIFY(chmod(QFile::encodeName(folder.path()).constData(), 01777) == 0);
         const QString target = folder.filePath("sheet.pdf");
         QFile old(target);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
         old.close();
-        QVERIFY(seteuid(65534) == 0); // nobody
+        QVERIFY(chmod(QFile::encodeName(target).constData(), mode_t(fileMode)) == 0);
+        QVERIFY(chmod(QFile::encodeName(folder.path()).constData(), mode_t(folderMode)) == 0);
+        // As nobody, really: the checks of access go by the real user.
+        QVERIFY(setresuid(65534, 65534, 0) == 0);
         const QString failure = sheet_output::writeFile(target, "new");
-        QVERIFY(seteuid(0) == 0);
-        QCOMPARE(failure, "le nouveau fichier n'a pas pu remplacer l'ancien");
+        QVERIFY(setresuid(0, 0, 0) == 0);
+        QVERIFY2(failure.startsWith(reason), qPrintable(failure));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), "old");
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),

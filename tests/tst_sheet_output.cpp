@@ -7,7 +7,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -98,26 +97,44 @@ private slots:
     void savesEverySheetAsPdf_data()
     {
         QTest::addColumn<QString>("scale");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("said"); // on the page besides the cells; empty for nothing
         QTest::newRow("Zarlino Diatonique") << "Zarlino Diatonique"
-                                            << "Zarlino Diatonique 650.pdf";
+                                            << "650"
+                                            << "Zarlino Diatonique 650.pdf"
+                                            << "";
         QTest::newRow("Tempérée Chromatique") << "Tempérée Chromatique"
-                                              << "Tempérée Chromatique 650.pdf";
+                                              << "650"
+                                              << "Tempérée Chromatique 650.pdf"
+                                              << "";
         QTest::newRow("Pythagore Chromatique") << "Pythagore Chromatique"
-                                               << "Pythagore Chromatique 650.pdf";
+                                               << "650"
+                                               << "Pythagore Chromatique 650.pdf"
+                                               << "";
         QTest::newRow("Zarlino Chromatique") << "Zarlino Chromatique"
-                                             << "Zarlino Chromatique 650.pdf";
+                                             << "650"
+                                             << "Zarlino Chromatique 650.pdf"
+                                             << "";
         QTest::newRow("no scale yet") << ""
-                                      << "Feuille vierge.pdf";
+                                      << "650"
+                                      << "Feuille vierge.pdf"
+                                      << "";
+        QTest::newRow("647,7, read in part") << "Zarlino Diatonique"
+                                             << "647,7"
+                                             << "Zarlino Diatonique 647.pdf"
+                                             << "« ,7 » est ignoré";
     }
     void savesEverySheetAsPdf()
     {
         QFETCH(QString, scale);
+        QFETCH(QString, typed);
         QFETCH(QString, proposed);
+        QFETCH(QString, said);
         QTemporaryDir folder;
         const QString pdf = folder.filePath("sheet.pdf");
         Base window;
-        typeLength(window, "650");
+        typeLength(window, typed);
         if (!scale.isEmpty())
             pickScale(window, scale);
         QString asked;
@@ -161,6 +178,8 @@ private slots:
         const QString text = output("pdftotext", {"-layout", pdf, "-"});
         QVERIFY2(text.contains(texts.scaleName), qPrintable(text));
         QVERIFY2(holdsWord(text, texts.length), qPrintable(text));
+        QVERIFY2(!text.contains(typed) || typed == texts.length, qPrintable(text));
+        QVERIFY2(text.simplified().contains(said), qPrintable(text));
         QVERIFY(holdsWord(text, "Sillet"));
         output("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf, folder.filePath("page")});
         const QImage page(folder.filePath("page.png"));
@@ -343,7 +362,7 @@ private slots:
                 QWidget *dialog = QApplication::activeModalWidget();
                 QCOMPARE(dialog->objectName(), "Gabarit");
                 dialog->findChild<QComboBox *>("Unite")->setCurrentIndex(1); // cm
-                width = dialog->findChild<QDoubleSpinBox *>("Largeur")->text();
+                width = dialog->findChild<QLineEdit *>("Largeur")->text();
                 dialog->findChild<QPushButton *>("ExporterSvg")->click();
                 dialog->close();
             });
@@ -352,7 +371,7 @@ private slots:
         QCOMPARE(warnings, QStringList());
         QCOMPARE(QFileInfo(proposed).fileName(),
                  "Gabarit Pythagore Diatonique, mode de Mi " + shown("700") + ".svg");
-        QCOMPARE(width, "6 cm");
+        QCOMPARE(width, "6");
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray contents = file.readAll();

@@ -243,21 +243,54 @@ private slots:
         QCOMPARE(seen.fonts["Label3"].pixelSize(), namePixels);
     }
 
+    void copiesTheTextsAsTheyStand_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("length");      // in the sheet's length cell
+        QTest::addColumn<QString>("explanation"); // under the cells; empty for none
+        QTest::addColumn<QString>("first");       // position of the first fret
+        QTest::newRow("\" 7 00\" read whole, copied as typed") << " 7 00"
+                                                               << " 7 00"
+                                                               << ""
+                                                               << "77,7778";
+        QTest::newRow("\"647,7\" read in part: the length read, and why")
+            << "647,7"
+            << "647"
+            << "Lu : 647 — « ,7 » est ignoré"
+            << "71,8889";
+        QTest::newRow("\"1e15\" out of range: 0, and why") << "1e15"
+                                                           << "0"
+                                                           << "hors limites"
+                                                           << "0";
+    }
     void copiesTheTextsAsTheyStand()
     {
+        QFETCH(QString, typed);
+        QFETCH(QString, length);
+        QFETCH(QString, explanation);
+        QFETCH(QString, first);
         Base window;
         typeLength(window, "650");
         pickScale(window, "Zarlino Diatonique");
-        typeLength(window, " 7 00,5"); // typed after the choice: the table follows, at 700
+        typeLength(window, typed); // typed after the choice: the table follows
         position(window, 3)->setText("à la main");
         auto *combo = control<QComboBox>(window, "Combo1");
         combo->setEditText("ma gamme"); // the sheet names the scale of its figures
         const Seen seen = openSheet(window);
-        QCOMPARE(seen.texts["Text2"], " 7 00,5");
-        QCOMPARE(seen.texts["Text1(0)"], shown("77,7778"));
+        QCOMPARE(seen.texts["Text2"], length);
+        QCOMPARE(seen.texts["Text1(0)"], shown(first));
         QCOMPARE(seen.texts["Text1(3)"], "à la main");
         QCOMPARE(seen.texts["Tex1(0)"], "Ré  ");
         QCOMPARE(seen.texts["Label3"], "Zarlino Diatonique");
+        QCOMPARE(seen.texts.contains("ExplicationLongueur"), !explanation.isEmpty());
+        QVERIFY2(seen.texts.value("ExplicationLongueur").contains(explanation),
+                 qPrintable(seen.texts.value("ExplicationLongueur")));
+        // The explanation stands within the sheet's frame, below its cells.
+        if (!explanation.isEmpty()) {
+            const QRect under = seen.places["ExplicationLongueur"];
+            QVERIFY(under.top() >= seen.places["Text1(17)"].bottom());
+            QVERIFY(under.bottom() < seen.size.height() - 1);
+        }
     }
 
     void afterTheResetEveryCellIsEmpty()

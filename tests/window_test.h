@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -19,8 +21,12 @@
 namespace window_test
 {
 
+// The application made ready as the program makes it; the stored preferences are the tests'
+// own (under ~/.qttest), emptied, never the user's.
 inline void setUpApplication()
 {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Dorvane"), QStringLiteral("dorvane")).clear();
     design::prepareApplication();
 }
 

@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the real program under a virtual display with a window manager:
 # types a length, picks a scale from the list with the keyboard, and saves the screen.
-#   tools/screenshot.sh OUT.png LENGTH ["SCALE NAME" [sheet|about]]
+#   tools/screenshot.sh OUT.png LENGTH ["SCALE NAME" [sheet|about|template]]
+# "template" opens the sheet, then its template dialog with Ctrl+G. SCREEN sets the virtual
+# screen (1000x540x24); with QT_SCALE_FACTOR=1.5 and SCREEN=1366x768x24 it is a laptop's.
 # Needs xvfb, openbox, xdotool and imagemagick (apt-get install xvfb openbox xdotool imagemagick).
 set -euo pipefail
 out=$1 length=$2 scale=${3:-} open=${4:-}
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1000x540x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 ${SCREEN:-1000x540x24}" "$0" "$@"
 fi
 
 source "$here/tools/x11_session.sh"
@@ -30,14 +32,24 @@ if [ -n "$scale" ]; then
     [ "$index" -ge 0 ] || { echo "unknown scale: $scale" >&2; exit 2; }
     pick_scale "$index"
 fi
+scale_factor=${QT_SCALE_FACTOR:-1}
+click() { # a place of the main window, in its design's pixels
+    xdotool mousemove --window "$window" $(awk "BEGIN { print int($1 * $scale_factor), \
+        int($2 * $scale_factor) }") click 1
+}
 case "$open" in
-sheet) xdotool mousemove --window "$window" 436 11 click 1 ;;  # the printer button
-about) xdotool mousemove --window "$window" 461 11 click 1 ;;  # the "?" button
+sheet | template) click 436 11 ;; # the printer button
+about) click 461 11 ;;            # the "?" button
 esac
 if [ -n "$open" ]; then
     sleep 0.8
     second=$(xdotool getactivewindow)
     xdotool windowmove --sync "$second" 330 60
+fi
+if [ "$open" = template ]; then
+    xdotool key ctrl+g
+    sleep 1
+    xdotool windowmove --sync "$(xdotool getactivewindow)" 0 0
 fi
 xdotool mousemove 0 0
 sleep 0.5

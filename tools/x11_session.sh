@@ -74,8 +74,10 @@ pick_scale() {
 start_dorvane() {
     local program=$1 log=$2
     shift 2
-    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 "$@" \
-        "$program" >"$log" 2>&1 &
+    # Preferences of its own, beside the log and empty at first: the program as first installed.
+    rm -rf "$(dirname "$log")/config"
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 \
+        XDG_CONFIG_HOME="$(dirname "$log")/config" "$@" "$program" >"$log" 2>&1 &
     dorvane_pid=$!
     if ! window=$(await_window '^Dorvane 2\.4$' 10 "$dorvane_pid"); then
         kill "$dorvane_pid" 2>/dev/null || true

@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The template dialog as a user meets it: numbers typed with a point or a comma, a length read
+// only in part, settings remembered, a long job asked about, slots that cannot fit, and a
+// dialog that fits a laptop's screen.
+#include "number_field.h"
+#include "sheet_test.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace window_test;
+using namespace sheet_test;
+
+namespace
+{
+
+// What a user finds in the dialog, and what came of it.
+struct Answers {
+    QString file;          // the save dialog's answer
+    QStringList said;      // warnings and questions
+    bool answerYes = true; // to a question
+};
+
+// Opens the sheet of the table shown, then its template dialog with Ctrl+G, and runs the action
+// on the dialog; the dialog's questions and file names come from `answers`.
+void withTemplateDialog(const Base &window, Answers &answers,
+                        const std::function<void(QDialog *)> &action)
+{
+    whileModalOpen(window, "Command4", [&](QWidget *sheet) {
+        activate(sheet);
+        qobject_cast<ResultSheet *>(sheet)->setDialogs(
+            {[&](QWidget *, const QString &) { return answers.file; },
+             [&](QWidget *, const QString &, const QString &message) { answers.said << message; },
+             [&](QWidget *, const QString &, const QString &question) {
+                 answers.said << question;
+                 return answers.answerYes;
+             }});
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != "Gabarit")
+                qFatal("no template dialog");
+            action(dialog);
+            dialog->close();
+        });
+        QTest::keyClick(sheet, Qt::Key_G, Qt::ControlModifier);
+    });
+}
+
+template <class Widget = QWidget> Widget *in(QDialog *dialog, const char *name)
+{
+    auto *widget = dialog->findChild<Widget *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no %s", name);
+    return widget;
+}
+
+// Replaces a field's text as a user does, and presses Enter.
+void typeInto(QDialog *dialog, const char *field, const QString &text)
+{
+    auto *box = in<QLineEdit>(dialog, field);
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+QString problemOf(QDialog *dialog)
+{
+    return in<QLabel>(dialog, "Probleme")->text();
+}
+
+bool commandsEnabled(QDialog *dialog)
+{
+    for (const char *name : {"Imprimer", "EnregistrerPdf", "ExporterSvg", "ExporterDxf"}) {
+        if (!in<QPushButton>(dialog, name)->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestTemplateDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpApplication(); }
+    void init() { QSettings(QStringLiteral("Dorvane"), QStringLiteral("dorvane")).clear(); }
+
+    void numbersWithAPointOrAComma_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // once left, with a comma standing for the regional
+        QTest::addColumn<bool>("read");
+        QTest::newRow("0.6") << "0.6"
+                             << "0,6" << true;
+        QTest::newRow("0,6") << "0,6"
+                             << "0,6" << true;
+        QTest::newRow(" 0,60 ") << " 0,60 "
+                                << "0,6" << true;
+        QTest::newRow("0.6.1 refused, kept as typed") << "0.6.1"
+                                                      << "0.6.1" << false;
+        QTest::newRow("0,6 mm refused, kept as typed") << "0,6 mm"
+                                                       << "0,6 mm" << false;
+        QTest::newRow("empty refused") << ""
+                                       << "" << false;
+    }
+    void numbersWithAPointOrAComma()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, read);
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        QString left, problem;
+        bool enabled = false;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            typeInto(dialog, "Fente", typed);
+            left = in<QLineEdit>(dialog, "Fente")->text();
+            problem = problemOf(dialog);
+            enabled = commandsEnabled(dialog);
+        });
+        QCOMPARE(left, read ? window_test::shown(shown) : shown);
+        QCOMPARE(enabled, read);
+        QCOMPARE(problem.contains("Largeur des fentes"), !read);
+    }
+
+    void aSlotOfTheCommaGoesToTheFile()
+    {
+        QTemporaryDir folder;
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        answers.file = folder.filePath("t.svg");
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            typeInto(dialog, "Fente", "0,6");
+            in<QPushButton>(dialog, "ExporterSvg")->click();
+        });
+        QCOMPARE(answers.said, QStringList());
+        QFile svg(answers.file);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<rect id=\"slot-1\" x=\"25.7\" y=\"-30\" width=\"0.6\""));
+    }
+
+    void aLengthReadInPartIsConfirmedFirst()
+    {
+        QTemporaryDir folder;
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        typeLength(window, "647,7");
+        Answers answers;
+        answers.file = folder.filePath("t.svg");
+        QString problem;
+        bool before = true, after = false, confirmShown = false;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            problem = problemOf(dialog);
+            before = commandsEnabled(dialog);
+            auto *confirm = in<QPushButton>(dialog, "ConfirmerLongueur");
+            confirmShown = confirm->isVisible();
+            QVERIFY(confirm->text().endsWith(": 647"));
+            confirm->click();
+            after = commandsEnabled(dialog);
+            in<QPushButton>(dialog, "ExporterSvg")->click();
+        });
+        QVERIFY2(problem.startsWith("Lu : 647 — « ,7 » est ignoré"), qPrintable(problem));
+        QVERIFY(!before);
+        QVERIFY(confirmShown);
+        QVERIFY(after);
+        QFile svg(answers.file);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<line id=\"bridge\" x1=\"647\""));
+    }
+
+    void aTemplateThatCannotBeWrittenWholeLeavesTheOldFile()
+    {
+        QTemporaryDir folder;
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        answers.file = folder.filePath("t.svg");
+        QFile old(answers.file);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("<svg/>") == 6);
+        old.close();
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            // The disk fills after 4 kB: a write beyond fails instead of ending the program.
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            const rlimit normal = limit;
+            std::signal(SIGXFSZ, SIG_IGN);
+            limit.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            in<QPushButton>(dialog, "ExporterSvg")->click();
+            setrlimit(RLIMIT_FSIZE, &normal);
+        });
+        QCOMPARE(answers.said.size(), 1);
+        QVERIFY2(answers.said[0].contains("n'a pas été enregistré") &&
+                     answers.said[0].contains("disque"),
+                 qPrintable(answers.said[0]));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), "<svg/>");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"t.svg"});
+    }
+
+    void settingsAreRemembered()
+    {
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            in<QComboBox>(dialog, "Unite")->setCurrentIndex(1); // cm
+            typeInto(dialog, "Largeur", "5,5");
+            typeInto(dialog, "Fente", "0.06");
+            in<QComboBox>(dialog, "Papier")->setCurrentIndex(1);
+            typeInto(dialog, "Regle", "98");
+        });
+        QStringList seen;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            seen = QStringList{in<QComboBox>(dialog, "Unite")->currentText(),
+                               in<QLineEdit>(dialog, "Largeur")->text(),
+                               in<QLineEdit>(dialog, "Fente")->text(),
+                               in<QComboBox>(dialog, "Papier")->currentText(),
+                               in<QLineEdit>(dialog, "Regle")->text()};
+        });
+        QCOMPARE(seen, (QStringList{"cm", shown("5,5"), shown("0,06"), "Letter", "98"}));
+    }
+
+    void theWidthsFollowTheUnitBothWays_data()
+    {
+        QTest::addColumn<QString>("strip");
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QStringList>("seen"); // strip and slot in cm, then in pouces, then mm
+        QTest::newRow("50 and 0,6 mm")
+            << "50"
+            << "0,6" << QStringList{"5", "0,06", "1,9685", "0,0236", "50", "0,6"};
+        QTest::newRow("the default 60 mm")
+            << "60"
+            << "0" << QStringList{"6", "0", "2,3622", "0", "60", "0"};
+        QTest::newRow("72,25 and 0,55 mm")
+            << "72,25"
+            << "0,55" << QStringList{"7,225", "0,055", "2,8445", "0,0217", "72,25", "0,55"};
+    }
+    void theWidthsFollowTheUnitBothWays()
+    {
+        QFETCH(QString, strip);
+        QFETCH(QString, slot);
+        QFETCH(QStringList, seen);
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        QStringList shownThere;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            typeInto(dialog, "Largeur", strip);
+            typeInto(dialog, "Fente", slot);
+            for (int unit : {1, 2, 0}) {
+                in<QComboBox>(dialog, "Unite")->setCurrentIndex(unit);
+                shownThere << in<QLineEdit>(dialog, "Largeur")->text()
+                           << in<QLineEdit>(dialog, "Fente")->text();
+            }
+        });
+        for (QString &text : seen)
+            text = shown(text);
+        QCOMPARE(shownThere, seen);
+    }
+
+    void aLongJobIsAskedAbout()
+    {
+        QTemporaryDir folder;
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Tempérée Chromatique");
+        Answers answers;
+        answers.file = folder.filePath("t.pdf");
+        answers.answerYes = false;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            in<QComboBox>(dialog, "Unite")->setCurrentIndex(2); // pouces
+            in<QPushButton>(dialog, "EnregistrerPdf")->click();
+        });
+        QCOMPARE(answers.said,
+                 QStringList{shown("650 pouces font 16,5 m : 64 pages. Continuer ?")});
+        QVERIFY(!QFile::exists(answers.file));
+    }
+
+    void slotsThatCannotFitAreRefused_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("problem"); // empty when the slot fits
+        QTest::newRow("1,4574 at 330 fits") << "1,4574"
+                                            << "";
+        QTest::newRow("1,4575 at 330, the gap after fret 40")
+            << "1,4575"
+            << "1,4575 entre les frettes 40 et 41";
+        QTest::newRow("as wide as the strip") << "60"
+                                              << "inférieure à celle de la bande";
+    }
+    void slotsThatCannotFitAreRefused()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QString, problem);
+        Base window;
+        typeLength(window, "330");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        QString said;
+        bool enabled = false;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            typeInto(dialog, "Fente", slot);
+            said = problemOf(dialog);
+            enabled = commandsEnabled(dialog);
+            // Pressed anyway, no command makes anything of settings refused.
+            for (auto *button : dialog->findChildren<QPushButton *>())
+                if (!problem.isEmpty() && button->objectName() != "Fermer")
+                    button->click();
+        });
+        QVERIFY2(said.contains(shown(problem)), qPrintable(said));
+        QCOMPARE(enabled, problem.isEmpty());
+    }
+
+    void refusedSettingsRecalledDisableEveryCommand()
+    {
+        QSettings stored(QStringLiteral("Dorvane"), QStringLiteral("dorvane"));
+        stored.setValue("Gabarit/largeurFentes", "60");
+        stored.sync();
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        QList<bool> enabled;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            for (auto *button : dialog->findChildren<QPushButton *>()) {
+                if (button->objectName() == "Fermer" || !button->isVisible())
+                    continue;
+                enabled << button->isEnabled();
+                button->click();
+            }
+        });
+        QVERIFY(!enabled.contains(true));
+        QCOMPARE(answers.said, QStringList());
+    }
+
+    void fitsALaptop()
+    {
+        // 1366 x 768 at 150 % leaves 910 x 512 logical pixels, less a title bar and a panel.
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        QSize least, size, screen;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            least = dialog->minimumSizeHint();
+            size = dialog->frameGeometry().size();
+            screen = dialog->screen()->availableGeometry().size();
+        });
+        QVERIFY2(least.width() <= 910 && least.height() <= 512 - 60,
+                 qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+        QVERIFY(size.width() <= screen.width() && size.height() <= screen.height());
+    }
+};
+
+QTEST_MAIN(TestTemplateDialog)
+#include "tst_template_dialog.moc"
