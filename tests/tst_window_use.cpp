@@ -3,6 +3,7 @@
 // figures it shows, the keyboard, and what the length box says of a text it cannot read whole.
 #include "sheet_test.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 using namespace window_test;
@@ -237,6 +238,17 @@ private slots:
         QCOMPARE(sharp.devicePixelRatio(), ratio);
         QCOMPARE(sharp.width(), qRound(plain.width() * ratio));
         QCOMPARE(sharp.height(), qRound(plain.height() * ratio));
+        // At 2 and 3, the drawing for that ratio itself, pixel for pixel, not another scaled.
+        if (ratio == 2.0 || ratio == 3.0) {
+            const QString drawn = QString(":/resources/%1@%2x.png")
+                                      .arg(QFileInfo(resource).completeBaseName())
+                                      .arg(int(ratio));
+            QImage expected(drawn);
+            QVERIFY2(!expected.isNull(), qPrintable(drawn));
+            expected.setDevicePixelRatio(ratio);
+            QCOMPARE(sharp.convertToFormat(QImage::Format_ARGB32),
+                     expected.convertToFormat(QImage::Format_ARGB32));
+        }
     }
 };
 
