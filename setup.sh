@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing on a Debian 12 machine, builds, then opens the program ("run") or
+# Installs what is missing on a Debian 12 machine, builds, then opens the program ("run"), or
 # runs the whole test suite ("test"): the tests, with the Debian package made, unpacked into a
 # staging folder and used on a real X server; a short run of the benchmark program; a bounded
-# run of the fuzz target of the numeric core; and the tests built with the address and
-# undefined-behaviour sanitizers.
+# run of the fuzz target of the numeric core; the tests built with the address and
+# undefined-behaviour sanitizers; and the program for Windows, checked under wine. "windows"
+# builds only the program for Windows, its zip and its installer, in build-windows/.
 # Run it as root, or with sudo available.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 action=${1:-run}
 case "$action" in
-run | test) ;;
+run | test | windows) ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|windows]" >&2
     exit 2
     ;;
 esac
@@ -25,6 +26,10 @@ if [ "$action" = test ]; then
         poppler-utils mupdf-tools cups printer-driver-cups-pdf python3-ezdxf
         dbus at-spi2-core python3-pyatspi lintian man-db)
 fi
+if [ "$action" != run ]; then
+    # The compiler for Windows, the installer's maker, and wine to run what they make.
+    packages+=(g++-mingw-w64-x86-64-posix nsis wine64 dpkg-dev xz-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,6 +40,24 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+fi
+
+# The program for 64-bit Windows against the toolkit built for it from Debian's source (built
+# once, then found in its cache), its zip and its installer.
+build_windows() {
+    local qt
+    qt=$(bash windows/qt.sh)
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/windows/mingw-toolchain.cmake" -DCMAKE_PREFIX_PATH="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DBUILD_TESTING=OFF -DDORVANE_SYSTEM_TESTS=OFF
+    cmake --build build-windows
+    bash windows/package.sh build-windows "$qt"
+}
+
+if [ "$action" = windows ]; then
+    build_windows
+    exit 0
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -71,3 +94,8 @@ cmake --build build-sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure
+
+# The same program for Windows, run under wine: the same figures and files as on Linux, its
+# window, and its installer.
+build_windows
+bash tests/wine.sh build-windows build/dorvane build/wine

@@ -4,33 +4,18 @@
 #include "base.h"
 #include "command_line.h"
 #include "design.h"
+#include "platform.h"
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
-
-namespace
-{
-
-// A desktop program needs a screen; say so plainly rather than let the toolkit abort.
-bool hasDisplay()
-{
-    const char *platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform)
-        return true;
-    const char *x11 = std::getenv("DISPLAY");
-    const char *wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 && *x11) || (wayland && *wayland);
-}
-
-} // namespace
 
 int startProgram(int argc, char *argv[])
 {
     // Any argument asks for the command line, which needs no display.
     if (argc > 1)
         return command_line::run(argc, argv);
-    if (!hasDisplay()) {
+    // A desktop program needs a screen; say so plainly rather than let the toolkit abort.
+    if (!platform::hasDisplay()) {
         // Named as it was started: "dorvane" once installed, "build/dorvane" from the sources.
         std::fprintf(stderr,
                      "dorvane : aucun écran n'a été trouvé (ni X11, ni Wayland). Sur une machine "

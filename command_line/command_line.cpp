@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "platform.h"
 #include "request.h"
 #include "sheet_output.h"
 #include "template_files.h"
@@ -68,7 +69,7 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
     // Pages need the toolkit's fonts: its GUI, on a platform that needs no display.
     std::unique_ptr<QGuiApplication> gui;
     if (format == template_files::Format::Pdf) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        platform::useNoScreen();
         qInstallMessageHandler(quietToolkit);
         gui = std::make_unique<QGuiApplication>(argc, argv);
     }
@@ -86,9 +87,8 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
 
 int run(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int k = 1; k < argc; ++k)
-        arguments << QString::fromUtf8(argv[k]);
+    platform::prepareStandardOutput();
+    const QStringList arguments = platform::arguments(argc, argv);
     Request request;
     try {
         request = readRequest(arguments);

@@ -62,6 +62,17 @@ QFont font(const char *family, double points)
 namespace
 {
 
+// Faces that come with the program, in a "fonts" folder beside it, as on Windows, whose own
+// faces may lack the design's; a program installed on Linux has its system's.
+void loadOwnFaces()
+{
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    if (!folder.exists())
+        return;
+    for (const QString &face : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(folder.filePath(face));
+}
+
 void installFontSubstitutes()
 {
     // Metric-compatible faces for the two families the system may lack. "MS Sans Serif" was a
@@ -102,6 +113,7 @@ void setFont(QWidget *widget, const QFont &font)
 
 void prepareApplication()
 {
+    loadOwnFaces();
     installToolkitTranslations();
     QApplication::setStyle(QStringLiteral("Fusion"));
     installFontSubstitutes();

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Draws the desktop icons of the program for the icon theme, at 16, 32, 48, 128 and 256 pixels.
+"""Draws the desktop icons of the program for the icon theme, at 16, 32, 48, 128 and 256 pixels,
+and the same as one .ico file for Windows.
 
 At 16 and 32 pixels the icon is the window's own 16-colour picture, so that the menu, the
 title bar and the taskbar show the same thing. The larger sizes are drawn for their size: the
@@ -139,9 +140,18 @@ def desktop_icon(size):
     return clipped.resize((size, size), Image.LANCZOS)
 
 
+def windows_icon():
+    """The icon of the Windows program and its installer: the drawings above, at 16, 32, 48 and
+    256 pixels, in one .ico file."""
+    sizes = (16, 32, 48, 256)
+    images = [Image.open(f"icons/{size}x{size}/dorvane.png").convert("RGBA") for size in sizes]
+    images[-1].save("icons/dorvane.ico", sizes=[(s, s) for s in sizes], append_images=images[:-1])
+
+
 if __name__ == "__main__":
     random.seed(48)
     pictures.icon(16).save("icons/16x16/dorvane.png")
     pictures.icon(32).save("icons/32x32/dorvane.png")
     for size in (48, 128, 256):
         desktop_icon(size).save(f"icons/{size}x{size}/dorvane.png")
+    windows_icon()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_dialogs.h"
 
+#include "platform.h"
 #include "sheet_output.h"
 
 #include <QCoreApplication>
@@ -59,14 +60,14 @@ QString documentsFolder()
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-// The name cut to `longest` bytes with "…" before its extension: a length of 300 digits gives
-// "Tempérée Chromatique 1234…pdf" of 248 bytes.
+// The name cut to `longest` bytes (on Windows, characters) with "…" before its extension: a length
+// of 300 digits gives "Tempérée Chromatique 1234…pdf" of 248 bytes.
 QString shortened(const QString &name, int longest)
 {
     const QString suffix = QLatin1Char('.') + QFileInfo(name).suffix();
     QString base = name.chopped(suffix.size());
     const QString cut = QStringLiteral("…");
-    while (!base.isEmpty() && QFile::encodeName(base + cut + suffix).size() > longest)
+    while (!base.isEmpty() && platform::nameLength(base + cut + suffix) > longest)
         base.chop(1);
     return base + cut + suffix;
 }
@@ -78,15 +79,16 @@ QString askFileName(const Dialogs &dialogs, QWidget *parent, const QString &prop
     const QString folder = QFileInfo(lastFolder).isDir() ? lastFolder : documentsFolder();
     QString name = proposedName;
     const int longest = longestFileName(folder);
-    if (const qsizetype bytes = QFile::encodeName(name).size(); bytes > longest) {
+    if (const int length = platform::nameLength(name); length > longest) {
         name = shortened(name, longest);
         dialogs.warning(parent, QStringLiteral("Nom de fichier trop long"),
-                        QStringLiteral("Le nom « %1 » compte %2 octets, quand le dossier en admet "
+                        QStringLiteral("Le nom « %1 » compte %2 %4, quand le dossier en admet "
                                        "%3 au plus : le nom proposé est raccourci, et vous pouvez "
                                        "le changer.")
                             .arg(proposedName.left(40) + QStringLiteral("…"))
-                            .arg(bytes)
-                            .arg(longest));
+                            .arg(length)
+                            .arg(longest)
+                            .arg(platform::nameLengthUnit()));
     }
     const QString chosen = dialogs.saveFileName(parent, QDir(folder).filePath(name));
     if (!chosen.isEmpty())

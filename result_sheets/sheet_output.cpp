@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet_output.h"
 
+#include "platform.h"
 #include "version.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QPointer>
 #include <QSaveFile>
 #include <algorithm>
-#include <unistd.h>
 #include <vector>
 
 namespace sheet_output
@@ -167,8 +167,7 @@ std::string decimalSeparator()
 int longestFileName(const QString &folder)
 {
     constexpr int TemporarySuffix = 7; // "." and six letters
-    const long limit = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return int(std::clamp(limit > 0 ? limit : 255L, 16L, 4096L)) - TemporarySuffix;
+    return platform::longestName(folder) - TemporarySuffix;
 }
 
 QString writeFile(const QString &fileName, const QByteArray &contents)
@@ -180,12 +179,13 @@ QString writeFile(const QString &fileName, const QByteArray &contents)
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("le dossier « %1 » n'existe pas")
             .arg(QDir::toNativeSeparators(folder));
-    const qsizetype nameBytes = QFile::encodeName(target.fileName()).size();
-    if (const int longest = longestFileName(folder); nameBytes > longest)
-        return QStringLiteral("le nom du fichier est trop long : %1 octets, quand ce dossier en "
+    const int nameLength = platform::nameLength(target.fileName());
+    if (const int longest = longestFileName(folder); nameLength > longest)
+        return QStringLiteral("le nom du fichier est trop long : %1 %3, quand ce dossier en "
                               "admet %2 au plus")
-            .arg(nameBytes)
-            .arg(longest);
+            .arg(nameLength)
+            .arg(longest)
+            .arg(platform::nameLengthUnit());
     // Unbuffered, so that a failing write is seen at once and not lost in a late flush; a file
     // not committed is removed and the target stays as it was.
     QSaveFile file(fileName);
