@@ -50,15 +50,15 @@ int printOut(const QString &text)
 }
 
 // "Frette	Position	Note", then one line a fret in the scale's order.
-QString tableText(const TableChoice &table)
+QString tableText(const FretTable &table)
 {
     const std::string separator = sheet_output::decimalSeparator();
     QString text = QStringLiteral("Frette\tPosition\tNote\n");
-    for (const Fret &fret : FretsOf(table)) {
+    for (const Fret &fret : table.frets) {
         text += QStringLiteral("%1\t%2\t%3\n")
                     .arg(fret.number)
                     .arg(QString::fromStdString(CurrencyText(fret.position, separator).str()),
-                         fromUtf8(TrimmedNote(fret.note)));
+                         QString::fromStdString(fret.note));
     }
     return text;
 }
@@ -74,7 +74,7 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
         gui = std::make_unique<QGuiApplication>(argc, argv);
     }
     const FretTemplate t =
-        MakeTemplate(request.table, request.settings, sheet_output::decimalSeparator());
+        MakeTemplate(TableOf(request.table), request.settings, sheet_output::decimalSeparator());
     const QString failure = template_files::save(t, request.pages, *format, request.file);
     if (failure.isEmpty())
         return 0;
@@ -102,7 +102,7 @@ int run(int argc, char *argv[])
     case Request::Action::Version:
         return printOut(QString::fromLatin1(ProgramName) + '\n');
     case Request::Action::Table:
-        return printOut(tableText(request.table));
+        return printOut(tableText(TableOf(request.table)));
     case Request::Action::Export:
         break;
     }

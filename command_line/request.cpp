@@ -195,7 +195,7 @@ void readTable(const QMap<QString, QString> &options, Request &request)
     if (options.contains("--mode"))
         request.table.mode = modeOf(*request.table.system, options["--mode"]);
     // A table refuses the lengths that a template refuses, in the same words.
-    if (const auto problem = ProblemOf(request.table, TemplateSettings()))
+    if (const auto problem = ProblemOf(TableOf(request.table), TemplateSettings()))
         throw BadArgument(QStringLiteral("%1 : %2").arg(
             quoted("--length " + options["--length"]), template_files::problemText(*problem, ".")));
 }
@@ -210,12 +210,12 @@ void checkTemplate(const QMap<QString, QString> &options, const Request &request
             quoted(QString::fromLatin1(option) + (given.isEmpty() ? QString() : ' ' + given)),
             why));
     };
-    if (const auto problem = ProblemOf(request.table, settings)) {
+    if (const auto problem = ProblemOf(TableOf(request.table), settings)) {
         static const char *const named[] = {"--scale", "--length", "--width", "--slot"};
         refuse(named[problem->field], template_files::problemText(*problem, "."));
     }
     if (template_files::formatOf(request.file) == template_files::Format::Pdf) {
-        const template_pages::Pages pages(MakeTemplate(request.table, settings, "."),
+        const template_pages::Pages pages(MakeTemplate(TableOf(request.table), settings, "."),
                                           request.pages);
         if (const QString problem = template_pages::paperProblem(pages); !problem.isEmpty())
             refuse("--length", problem + QStringLiteral(" ; un fichier SVG ou DXF n'a pas de "

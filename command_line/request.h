@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fret_template.h"
+#include "systems.h"
 #include "template_pages.h"
 
 #include <QString>

@@ -85,9 +85,8 @@ Currency labelFrets(FretTemplate &t, std::string_view separator)
         const double height = heights[i];
         const Currency x = fret.position + onPaper((Ascent - Descent) / 2 * height, t.unit);
         const bool above = fret.number % 2 == 1;
-        std::string text = std::to_string(fret.number) + "  " +
-                           std::string(TrimmedNote(fret.note)) + "  " +
-                           shown(fret.position, separator);
+        std::string text =
+            std::to_string(fret.number) + "  " + fret.note + "  " + shown(fret.position, separator);
         longest = std::max(longest, advanceOf(text) * height);
         t.texts.push_back({x, above ? Currency() - half - gap : half + gap, onPaper(height, t.unit),
                            true, above ? TemplateText::Start : TemplateText::End, std::move(text)});
@@ -112,9 +111,9 @@ const UnitInfo &InfoOf(Unit unit)
     return units[static_cast<std::size_t>(unit)];
 }
 
-std::string TemplateTitle(const TableChoice &table, Unit unit, std::string_view separator)
+std::string TemplateTitle(const FretTable &table, Unit unit, std::string_view separator)
 {
-    return TableName(table) + ", longueur " + shown(table.length, separator) + " " +
+    return table.title + ", longueur " + shown(table.length, separator) + " " +
            std::string(InfoOf(unit).shown);
 }
 
@@ -123,13 +122,13 @@ Currency DefaultStripWidth(Unit unit)
     return onPaper(60.0, unit);
 }
 
-std::optional<TemplateProblem> ProblemOf(const TableChoice &table, const TemplateSettings &settings)
+std::optional<TemplateProblem> ProblemOf(const FretTable &table, const TemplateSettings &settings)
 {
     using P = TemplateProblem;
     const auto outOfRange = [](Currency value) {
         return value <= Currency() || value > LargestLength;
     };
-    if (!table.system)
+    if (table.empty())
         return P{P::Table, P::NoTable, {}};
     if (outOfRange(table.length))
         return P{P::Length, P::OutOfRange, LargestLength};
@@ -138,7 +137,7 @@ std::optional<TemplateProblem> ProblemOf(const TableChoice &table, const Templat
     if (settings.slotWidth < Currency() || settings.slotWidth >= settings.stripWidth)
         return P{P::SlotWidth, P::SlotOverStrip, settings.stripWidth};
     if (settings.slotWidth > Currency()) {
-        const auto gap = SmallestGap(FretsOf(table));
+        const auto gap = SmallestGap(table.frets);
         if (gap && settings.slotWidth >= gap->width)
             return P{P::SlotWidth, P::SlotOverGap, gap->width, gap->after};
     }
@@ -156,7 +155,7 @@ std::optional<Gap> SmallestGap(const std::vector<Fret> &frets)
     return smallest;
 }
 
-FretTemplate MakeTemplate(const TableChoice &table, const TemplateSettings &settings,
+FretTemplate MakeTemplate(const FretTable &table, const TemplateSettings &settings,
                           std::string_view decimalSeparator)
 {
     FretTemplate t;
@@ -164,7 +163,7 @@ FretTemplate MakeTemplate(const TableChoice &table, const TemplateSettings &sett
     t.length = table.length;
     t.width = settings.stripWidth;
     t.slot = settings.slotWidth;
-    t.frets = FretsOf(table);
+    t.frets = table.frets;
     t.title = TemplateTitle(table, t.unit, decimalSeparator);
     const Currency half = Currency::fromScaled(t.width.scaled() / 2);
     nameEnds(t);

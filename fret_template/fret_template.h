@@ -4,7 +4,7 @@
 // pages, the SVG and the DXF file are all drawn from this geometry.
 #pragma once
 
-#include "systems.h"
+#include "fret_table.h"
 
 #include <optional>
 #include <string>
@@ -78,8 +78,7 @@ inline constexpr Currency LargestLength = Currency::fromScaled(100000LL * 10000)
 // table must hold a scale, the length and the strip be positive, the slot narrower than the
 // strip and than the smallest gap between two frets ("--width 0" gives StripWidth; a slot of
 // 1.5 at 330 in "Zarlino Chromatique" gives SlotOverGap, 1.4582 after fret 39).
-std::optional<TemplateProblem> ProblemOf(const TableChoice &table,
-                                         const TemplateSettings &settings);
+std::optional<TemplateProblem> ProblemOf(const FretTable &table, const TemplateSettings &settings);
 
 // The smallest distance between two consecutive frets, and the fret before it; none with fewer
 // than two frets.
@@ -90,10 +89,10 @@ struct Gap {
 std::optional<Gap> SmallestGap(const std::vector<Fret> &frets);
 
 // "Pythagore Diatonique, mode de Ré, longueur 650 mm": what a template shows of its table.
-std::string TemplateTitle(const TableChoice &table, Unit unit, std::string_view separator);
+std::string TemplateTitle(const FretTable &table, Unit unit, std::string_view separator);
 
 // The template of a table; texts write positions with the separator given ("36,4817").
-FretTemplate MakeTemplate(const TableChoice &table, const TemplateSettings &settings,
+FretTemplate MakeTemplate(const FretTable &table, const TemplateSettings &settings,
                           std::string_view decimalSeparator);
 
 // An edge of the strip or of a slot: a centre plus or minus half a width, which may fall

@@ -77,7 +77,7 @@ QString figure(double value, int decimals)
 
 } // namespace
 
-TemplateDialog::TemplateDialog(const TableChoice &table, const QString &lengthText,
+TemplateDialog::TemplateDialog(const FretTable &table, const QString &lengthText,
                                const QString &lengthProblem, sheet_output::Dialogs dialogs,
                                QWidget *parent)
     : QDialog(parent), table(table), lengthText(lengthText), lengthProblem(lengthProblem),
@@ -266,7 +266,7 @@ void TemplateDialog::saveAs(template_files::Format format)
         !worthMaking(template_pages::Pages(pages->fretTemplate(), saved)))
         return;
     const QString name = sheet_output::proposedFileName(
-        QStringLiteral("Gabarit ") + QString::fromStdString(dorvane::TableName(table)), lengthText,
+        QStringLiteral("Gabarit ") + QString::fromStdString(table.title), lengthText,
         template_files::suffixOf(format));
     const QString fileName = sheet_output::askFileName(dialogs, this, name);
     if (fileName.isEmpty())

@@ -24,7 +24,7 @@ public:
     // `lengthProblem` is what the length box said of a text it could not read whole ("Lu : 647
     // — « ,7 » est ignoré…"); empty when the length was typed as it was read. While it stands,
     // nothing is printed or saved until the user confirms the length read.
-    TemplateDialog(const dorvane::TableChoice &table, const QString &lengthText,
+    TemplateDialog(const dorvane::FretTable &table, const QString &lengthText,
                    const QString &lengthProblem, sheet_output::Dialogs dialogs, QWidget *parent);
     ~TemplateDialog() override;
 
@@ -42,7 +42,7 @@ private:
     void fitScreen();
     bool worthMaking(const template_pages::Pages &job);
 
-    dorvane::TableChoice table;
+    dorvane::FretTable table;
     QString lengthText;
     QString lengthProblem; // empty once the length read is confirmed
     sheet_output::Dialogs dialogs;

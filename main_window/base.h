@@ -4,14 +4,15 @@
 // which exists only as the texts and visibility of its position boxes Text1(i) and name boxes
 // Sol1(i). Picking a scale clears the table and fills it again; typing a length stores it, and
 // a table shown follows it at once.
-// Every number comes from the scales library: this window forwards lengths and table rows to
-// it and writes what it returns into the boxes, doing no arithmetic of its own.
+// Every number comes from the scales library: this window forwards lengths and choices to it
+// and writes the table of frets it returns into the boxes, doing no arithmetic of its own.
 #pragma once
 
 #include "currency.h"
 #include "length_reading.h"
-#include "sheet_source.h"
+#include "sheet_contents.h"
 #include "systems.h"
+#include "table_rows.h"
 
 #include <QImage>
 #include <QWidget>
@@ -28,7 +29,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
-class Base : public QWidget, private dorvane::RowWriter, private SheetSource
+class Base : public QWidget
 {
     Q_OBJECT
 
@@ -38,7 +39,7 @@ public:
     explicit Base(QWidget *parent = nullptr);
     ~Base() override;
 
-    static constexpr int RowCount = dorvane::RowCount;
+    static constexpr int RowCount = design::RowCount;
 
     // Read-only views of the state, for the result sheets and for checks.
     dorvane::Currency storedLength() const { return vibratingLength; }
@@ -68,11 +69,11 @@ private:
     // The steps of a choice, each as the table of systems gives it for the chosen one: the
     // design's ShowDiatonicRows and the other three are showRows of a row set, its
     // ComputeTemperedDiatonic and the other five are computePositions of a system, its
-    // LabelDiatonicNotes and LabelChromaticNotes the names of a row set.
+    // LabelDiatonicNotes and LabelChromaticNotes the names of the table computed.
     void ClearTable();
-    void showRows(dorvane::RowSet rows);
-    void computePositions(const dorvane::ScaleSystem &system);
-    void labelNotes(std::span<const dorvane::NoteRow> names);
+    void showRows(design::RowSet rows);
+    void computePositions(const dorvane::TableChoice &choice);
+    void labelNotes();
     // The two steps that the first mode runs again.
     void ComputeDiatonic();
     void LabelDiatonicNotes();
@@ -82,19 +83,16 @@ private:
     void showLengthState(LengthState state);
     void followLength();
 
-    void writePosition(int row, dorvane::Currency position) override;
-    void writeNote(int row, std::string_view note) override;
-
-    QString positionText(int row) const override;
-    QString noteText(int row) const override;
-    QString lengthText() const override;
-    QString lengthExplanation() const override;
-    QString scaleText() const override;
-    dorvane::TableChoice tableChoice() const override { return tableShown; }
+    // What a result sheet is given: the boxes as they stand and the table shown.
+    SheetContents sheetContents() const;
+    QString lengthText() const;
+    QString scaleText() const;
 
     dorvane::Currency vibratingLength;
     dorvane::ScaleKind scaleKind = dorvane::ScaleKind::NoScale;
-    dorvane::TableChoice tableShown; // what the table was last computed from
+    dorvane::TableChoice tableShown;   // what the table was last computed from
+    dorvane::FretTable computed;       // the last table computed, which the boxes are written from
+    dorvane::TableChoice computedFrom; // its system, whose rows it fills, and its mode
     LengthState lengthStateShown = LengthState::Valid;
     std::string decimalSeparator;
     QImage background; // at one pixel to a pixel, drawn from the program's memory, never copied

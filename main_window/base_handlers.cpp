@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the main window does: its handlers, the steps of a choice and the writing of the table.
+// What the main window does: its handlers.
 #include "base.h"
 
 #include "design.h"
@@ -34,10 +34,10 @@ void Base::Combo1_Click()
         ClearTable();
         if (system->hasModes)
             HScroll1->setValue(0); // may run HScroll1_Change at once
-        showRows(system->rows);
+        showRows(design::rowsOf(system->sheet));
         scaleKind = system->kind; // before the positions: ComputeDiatonic reads it
-        computePositions(*system);
-        labelNotes(system->notes);
+        computePositions({system, 0, vibratingLength});
+        labelNotes();
         tableShown = {system, 0, vibratingLength};
     }
     showModeControls(scaleKind == ScaleKind::PythagoreanDiatonic);
@@ -76,7 +76,8 @@ void Base::Longvib_Change()
 void Base::followLength()
 {
     tableShown.length = vibratingLength;
-    WriteTable(tableShown, *this);
+    computePositions(tableShown);
+    labelNotes();
 }
 
 void Base::showLengthState(LengthState state)
@@ -113,7 +114,7 @@ void Base::Command4_Click()
     auto &resultSheet = resultSheets[static_cast<std::size_t>(sheet)];
     if (!resultSheet)
         resultSheet = std::make_unique<ResultSheet>(sheets::designOf(sheet));
-    resultSheet->showFilledFrom(*this);
+    resultSheet->showFilled(sheetContents());
 }
 
 // The pattern and the name of a mode, the name also for screen readers: "Mode de : Ré".
@@ -138,7 +139,8 @@ void Base::HScroll1_Change()
         LabelDiatonicNotes();
         return;
     }
-    WriteTable({}, scales::Modes[mode].rows, vibratingLength, *this);
+    computePositions({FindSystem(ScaleKind::PythagoreanDiatonic), mode, vibratingLength});
+    labelNotes();
 }
 
 void Base::ClearTable()
@@ -153,86 +155,4 @@ void Base::ClearTable()
     }
     tableShown = {};
     showModeControls(false);
-}
-
-// The rows of a set in its order, which is the order of its frets from the nut.
-void Base::showRows(RowSet rows)
-{
-    int fret = 0;
-    for (const RowRange &range : rows) {
-        for (int i = range.first; i <= range.last; ++i) {
-            Text1[i]->show();
-            Sol1[i]->show();
-            design::nameFretBoxes(Text1[i], Sol1[i], ++fret);
-        }
-    }
-}
-
-void Base::computePositions(const ScaleSystem &system)
-{
-    WriteTable(system, vibratingLength, *this);
-}
-
-void Base::labelNotes(std::span<const NoteRow> names)
-{
-    WriteNotes(names, *this);
-}
-
-// The rows that Zarlino and Pythagoras share, then the third, sixth and seventh of the kind
-// chosen last when it is one of the two diatonic systems; for another kind, the shared rows.
-void Base::ComputeDiatonic()
-{
-    const ScaleSystem &pythagorean = *FindSystem(ScaleKind::PythagoreanDiatonic);
-    const ScaleSystem *chosen = FindSystem(scaleKind);
-    const bool diatonic = chosen && chosen->shared.data() == pythagorean.shared.data();
-    WriteTable(pythagorean.shared, diatonic ? chosen->own : Scale{}, vibratingLength, *this);
-}
-
-void Base::LabelDiatonicNotes()
-{
-    labelNotes(FindSystem(ScaleKind::PythagoreanDiatonic)->notes);
-}
-
-void Base::writePosition(int row, Currency position)
-{
-    const ShortText text = CurrencyText(position, decimalSeparator);
-    design::setBoxText(Text1[row], fromUtf8(text.view()));
-}
-
-void Base::writeNote(int row, std::string_view note)
-{
-    design::setBoxText(Sol1[row], fromUtf8(note));
-}
-
-QString Base::positionText(int row) const
-{
-    return Text1[row]->text();
-}
-
-QString Base::noteText(int row) const
-{
-    return Sol1[row]->text();
-}
-
-// The text as typed, or the length the table is computed for when the text was not read whole:
-// a sheet never shows "647,7" above the figures for 647.
-QString Base::lengthText() const
-{
-    if (lengthStateShown == LengthState::Valid)
-        return Longvib->text();
-    const ShortText read = CurrencyText(vibratingLength, decimalSeparator);
-    return fromUtf8(read.view());
-}
-
-QString Base::lengthExplanation() const
-{
-    return lengthStateShown == LengthState::Valid ? QString() : lengthHint->text();
-}
-
-// The scale whose table is shown, with its mode; the list's text while the table is empty.
-QString Base::scaleText() const
-{
-    if (!tableShown.system)
-        return Combo1->currentText();
-    return QString::fromStdString(TableName(tableShown));
 }

@@ -65,13 +65,13 @@ void ResultSheet::setDialogs(Dialogs replacement)
     dialogs = std::move(replacement);
 }
 
-void ResultSheet::showFilledFrom(const SheetSource &mainWindow)
+void ResultSheet::showFilled(const SheetContents &contents)
 {
-    lengthExplanation = mainWindow.lengthExplanation();
+    lengthExplanation = contents.lengthExplanation;
     setFixedSize(design::pixels(sheetDesign.clientWidth),
                  design::pixels(sheetDesign.clientHeight) + explanationHeight());
     load();
-    Form_Load(mainWindow);
+    Form_Load(contents);
     showExplanation();
     exec();
 }
@@ -135,17 +135,16 @@ void ResultSheet::unload()
 }
 
 // Copies the texts of the main window as they stand, character for character.
-void ResultSheet::Form_Load(const SheetSource &mainWindow)
+void ResultSheet::Form_Load(const SheetContents &contents)
 {
-    for (const dorvane::RowRange &range : sheetDesign.rows) {
-        for (int i = range.first; i <= range.last; ++i) {
-            design::setBoxText(cells.positions[i], mainWindow.positionText(i));
-            design::setBoxText(cells.notes[i], mainWindow.noteText(i));
-        }
-    }
-    design::setBoxText(cells.length, mainWindow.lengthText()); // as read, when read in part
-    cells.scaleName->setText(mainWindow.scaleText());
-    table = mainWindow.tableChoice();
+    design::forEachRow(sheetDesign.rows, [&](int, int row) {
+        const auto i = static_cast<std::size_t>(row);
+        design::setBoxText(cells.positions[i], contents.positions[i]);
+        design::setBoxText(cells.notes[i], contents.notes[i]);
+    });
+    design::setBoxText(cells.length, contents.length); // as read, when read in part
+    cells.scaleName->setText(contents.scaleName);
+    table = contents.table;
 }
 
 QString ResultSheet::scaleName() const
@@ -162,7 +161,7 @@ QString ResultSheet::lengthText() const
 // empty is "Feuille vierge".
 QString ResultSheet::documentTitle() const
 {
-    if (!table.system)
+    if (table.empty())
         return QStringLiteral("Feuille vierge");
     return (scaleName().simplified() + QLatin1Char(' ') + lengthText().simplified()).trimmed();
 }

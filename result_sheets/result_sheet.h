@@ -4,9 +4,9 @@
 #pragma once
 
 #include "output_dialogs.h"
+#include "sheet_contents.h"
 #include "sheet_designs.h"
 #include "sheet_layout.h"
-#include "sheet_source.h"
 
 #include <QDialog>
 #include <functional>
@@ -23,8 +23,9 @@ class ResultSheet : public QDialog
 public:
     explicit ResultSheet(const SheetDesign &design);
 
-    // Loads the sheet from its design, fills it from the main window and shows it modally.
-    void showFilledFrom(const SheetSource &mainWindow);
+    // Loads the sheet from its design, fills it with what the main window gives and shows it
+    // modally.
+    void showFilled(const SheetContents &contents);
 
     // The dialogs through which the commands ask for a file name and tell of a failure.
     using Dialogs = sheet_output::Dialogs;
@@ -45,7 +46,7 @@ private slots:
 private:
     void load();
     void unload();
-    void Form_Load(const SheetSource &mainWindow);
+    void Form_Load(const SheetContents &contents);
     void showExplanation();
     int explanationHeight() const;
 
@@ -56,7 +57,7 @@ private:
     const SheetDesign &sheetDesign;
     QWidget *controls = nullptr; // everything loaded from the design; gone when closed
     SheetCells cells;            // the controls within it
-    dorvane::TableChoice table;  // what the main window's table was computed from
+    dorvane::FretTable table;    // the main window's table, for the outputs at full size
     QString lengthExplanation;   // why the length shown is not the text typed; usually empty
     QList<QAction *> commands;   // print, save as PDF, copy the table, template
     Dialogs dialogs;

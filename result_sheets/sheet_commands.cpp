@@ -41,13 +41,10 @@ void ResultSheet::saveAsPdf()
 void ResultSheet::copyTable()
 {
     QList<sheet_output::Cell> rows;
-    for (const dorvane::RowRange &range : sheetDesign.rows) {
-        for (int i = range.first; i <= range.last; ++i) {
-            if (cells.positions[i] && cells.notes[i])
-                rows.append(
-                    {int(rows.size()) + 1, cells.positions[i]->text(), cells.notes[i]->text()});
-        }
-    }
+    design::forEachRow(sheetDesign.rows, [&](int fret, int i) {
+        if (cells.positions[i] && cells.notes[i])
+            rows.append({fret + 1, cells.positions[i]->text(), cells.notes[i]->text()});
+    });
     const sheet_output::TableText table = sheet_output::tableText(scaleName(), lengthText(), rows);
     auto *data = new QMimeData;
     data->setText(table.plain);
@@ -58,7 +55,7 @@ void ResultSheet::copyTable()
 // The template of the table the main window computed, at the length it was computed with.
 void ResultSheet::makeTemplate()
 {
-    if (!table.system) {
+    if (table.empty()) {
         dialogs.warning(this, QStringLiteral("Gabarit 1:1"),
                         QStringLiteral("Le tableau est vide : choisissez une gamme dans la fenêtre "
                                        "principale, puis rouvrez la feuille."));

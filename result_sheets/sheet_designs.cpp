@@ -4,10 +4,10 @@
 namespace sheets
 {
 
-using namespace dorvane::scales;
+using dorvane::Sheet;
 
 const SheetDesign Capture14 = {.name = "Capture14",
-                               .rows = DiatonicRows,
+                               .rows = design::rowsOf(Sheet::Rows14),
                                .cellsPerColumn = {6, 8, 0, 0},
                                .clientWidth = 4695,
                                .clientHeight = 4335,
@@ -21,7 +21,7 @@ const SheetDesign Capture14 = {.name = "Capture14",
                                .lineNames = {"Line1", "Line2", "Line4", "Line3", "Line5"}};
 
 const SheetDesign Capture24 = {.name = "Capture24",
-                               .rows = ChromaticRows,
+                               .rows = design::rowsOf(Sheet::Rows24),
                                .cellsPerColumn = {11, 13, 0, 0},
                                .clientWidth = 4695,
                                .clientHeight = 6735,
@@ -35,7 +35,7 @@ const SheetDesign Capture24 = {.name = "Capture24",
                                .lineNames = {"Line1", "Line2", "Line3", "Line4", "Line5"}};
 
 const SheetDesign Capture34 = {.name = "Capture34",
-                               .rows = PythagoreanChromaticRows,
+                               .rows = design::rowsOf(Sheet::Rows34),
                                .cellsPerColumn = {10, 12, 12, 0},
                                .clientWidth = 6975,
                                .clientHeight = 6255,
@@ -49,7 +49,7 @@ const SheetDesign Capture34 = {.name = "Capture34",
                                .lineNames = {"Line5", "Line2", "Line1", "Line4", "Line9"}};
 
 const SheetDesign Capture42 = {.name = "Capture42",
-                               .rows = ZarlinoChromaticRows,
+                               .rows = design::rowsOf(Sheet::Rows42),
                                .cellsPerColumn = {9, 11, 11, 11},
                                .clientWidth = 9255,
                                .clientHeight = 5775,

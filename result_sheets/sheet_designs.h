@@ -2,13 +2,13 @@
 // The four result sheets as data: one design per row set, which one class lays out.
 #pragma once
 
-#include "systems.h"
+#include "table_rows.h"
 
 #include <array>
 
 struct SheetDesign {
     const char *name;                  // "Capture24"
-    dorvane::RowSet rows;              // the row indices of its cells
+    design::RowSet rows;               // the row indices of its cells
     std::array<int, 4> cellsPerColumn; // 0 past the last column
     int clientWidth;                   // twips
     int clientHeight;                  // twips

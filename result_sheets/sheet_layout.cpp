@@ -85,7 +85,7 @@ QLineEdit *layOutCells(const SheetDesign &d, QWidget *controls, SheetCells &cell
     int column = 0;
     int inColumn = 0;
     int fret = 0; // the cells follow the frets from the nut
-    for (const dorvane::RowRange &range : d.rows) {
+    for (const design::RowRange &range : d.rows) {
         for (int i = range.first; i <= range.last; ++i) {
             if (inColumn == d.cellsPerColumn[column]) {
                 ++column;

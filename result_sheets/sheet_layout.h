@@ -14,10 +14,10 @@ class QWidget;
 
 // The controls a sheet fills and reads; a cell of a row outside the sheet's set is null.
 struct SheetCells {
-    QLabel *scaleName = nullptr;                            // Label3
-    QLineEdit *length = nullptr;                            // Text2 or Text43
-    std::array<QLineEdit *, dorvane::RowCount> positions{}; // Text1(i)
-    std::array<QLineEdit *, dorvane::RowCount> notes{};     // Tex1(i)
+    QLabel *scaleName = nullptr;                           // Label3
+    QLineEdit *length = nullptr;                           // Text2 or Text43
+    std::array<QLineEdit *, design::RowCount> positions{}; // Text1(i)
+    std::array<QLineEdit *, design::RowCount> notes{};     // Tex1(i)
 };
 
 // Makes the controls of the design in `controls`, which has the size of the sheet, gives the

@@ -38,8 +38,9 @@ std::string decimalSeparator();
 // when the file could not be written; an empty text on success.
 QString writeFile(const QString &fileName, const QByteArray &contents);
 
-// The longest file name, in bytes (on Windows, characters), that writeFile can give a file in this folder: the file
-// system's limit less what its temporary file adds ("….pdf.Ab3xYz"); 248 on most systems.
+// The longest file name, in bytes (on Windows, characters), that writeFile can give a file in this
+// folder: the file system's limit less what its temporary file adds ("….pdf.Ab3xYz"); 248 on most
+// systems.
 int longestFileName(const QString &folder);
 
 // A PDF document made in memory at 1200 dpi, its pages painted by `paint`; empty when it

@@ -23,33 +23,4 @@ Currency PositionOf(const Position &position, Currency length, Currency halfLeng
     return Currency{};
 }
 
-void WritePositions(Scale scale, Currency length, Currency halfLength, RowWriter &writer)
-{
-    for (const ScaleRow &row : scale)
-        writer.writePosition(row.row, PositionOf(row.position, length, halfLength));
-}
-
-void WriteNotes(Scale scale, RowWriter &writer)
-{
-    for (const ScaleRow &row : scale) {
-        if (!row.note.empty())
-            writer.writeNote(row.row, row.note);
-    }
-}
-
-void WriteNotes(std::span<const NoteRow> notes, RowWriter &writer)
-{
-    for (const NoteRow &row : notes)
-        writer.writeNote(row.row, row.note);
-}
-
-void WriteTable(Scale shared, Scale own, Currency length, RowWriter &writer)
-{
-    const Currency half = HalfLength(length);
-    WritePositions(shared, length, half, writer);
-    WritePositions(own, length, half, writer);
-    WriteNotes(shared, writer);
-    WriteNotes(own, writer);
-}
-
 } // namespace dorvane

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every scale as data: for each row of the table, the note it names and how its position is
-// found. One walker turns a table into positions; the main window only forwards them.
+// Every scale as data: for each fret, counted from the nut, the note it sounds and how its
+// position is found. One walker turns a scale into a table of frets (fret_table.h).
 #pragma once
 
 #include "currency.h"
@@ -33,7 +33,7 @@ enum class Form : std::uint8_t {
     DoubleOctave,  // L - L / 4
 };
 
-// How one row's position is found. a and b are whole numbers, divided only when used.
+// How one fret's position is found. a and b are whole numbers, divided only when used.
 struct Position {
     Form form;
     int semitones = 0;
@@ -57,75 +57,43 @@ inline constexpr Position HalfShown{Form::HalfShown};
 inline constexpr Position Difference{Form::Difference};
 inline constexpr Position DoubleOctave{Form::DoubleOctave};
 
-// A row of a scale; the note is empty where the row set's names are written instead.
+// A fret of a scale, by its index from the nut (0 for the first fret); the note is empty where
+// the names of the scale's frets are given for all its frets at once.
 struct ScaleRow {
-    int row;
+    int fret;
     std::string_view note;
     Position position;
 };
 using Scale = std::span<const ScaleRow>;
 
-// A row of a list of note names.
-struct NoteRow {
-    int row;
+// A fret's name, without the blanks that pad it in a box: "Ré", "Sol #".
+struct NoteName {
+    int fret;
     std::string_view note;
 };
+using NoteNames = std::span<const NoteName>;
 
-// A run of consecutive rows, both ends included.
-struct RowRange {
-    int first;
-    int last;
-};
-using RowSet = std::span<const RowRange>;
-
-inline constexpr int RowCount = 43;
-
-// Where the table's rows go: positions as numbers, names as UTF-8 text.
-class RowWriter
-{
-public:
-    virtual ~RowWriter() = default;
-    virtual void writePosition(int row, Currency position) = 0;
-    virtual void writeNote(int row, std::string_view note) = 0;
-};
-
-// One row's position from the length L and the half length H: 9/8 on the length 650 gives
+// One fret's position from the length L and the half length H: 9/8 on the length 650 gives
 // 72.2222, on the half length 325 gives 361.1111; HalfShown with H 325 gives 325.
 Currency PositionOf(const Position &position, Currency length, Currency halfLength);
-
-// Writes the positions of the rows, in the order of the table.
-void WritePositions(Scale scale, Currency length, Currency halfLength, RowWriter &writer);
-
-// Writes the names of the rows that carry one, in the order of the table.
-void WriteNotes(Scale scale, RowWriter &writer);
-void WriteNotes(std::span<const NoteRow> notes, RowWriter &writer);
-
-// The positions of shared then own rows, all from one half length, then the names the rows
-// carry: for 650, Zarlino's shared and own diatonic rows give 72.2222 in row 0 and 130 in row 1.
-void WriteTable(Scale shared, Scale own, Currency length, RowWriter &writer);
 
 namespace scales
 {
 
-// Row sets: which rows each kind of table shows.
-extern const RowSet DiatonicRows;             // 0-6, 11-17
-extern const RowSet ChromaticRows;            // 0-5, 11-16, 26-31, 37-42
-extern const RowSet PythagoreanChromaticRows; // 0-8, 11-18, 21-29, 32-39
-extern const RowSet ZarlinoChromaticRows;     // 0-41
-
-// Names of the diatonic and the 24-row chromatic sets.
-extern const std::span<const NoteRow> DiatonicNotes;
-extern const std::span<const NoteRow> ChromaticNotes;
+// The names of the diatonic and of the simplified chromatic scales, shared by the three of
+// each kind.
+extern const NoteNames DiatonicNotes;
+extern const NoteNames ChromaticNotes;
 
 extern const Scale TemperedDiatonic;
 extern const Scale TemperedChromatic;
 
-// The diatonic rows shared by Zarlino and Pythagoras, then the rows of each.
+// The diatonic frets shared by Zarlino and Pythagoras, then the frets of each.
 extern const Scale DiatonicShared;
 extern const Scale ZarlinoDiatonicOwn;
 extern const Scale PythagoreanDiatonicOwn;
 
-// The simplified chromatic rows shared by both, then the rows of each.
+// The simplified chromatic frets shared by both, then the frets of each.
 extern const Scale SimplifiedShared;
 extern const Scale ZarlinoSimplifiedOwn;
 extern const Scale PythagoreanSimplifiedOwn;
@@ -133,7 +101,7 @@ extern const Scale PythagoreanSimplifiedOwn;
 extern const Scale PythagoreanChromatic;
 extern const Scale ZarlinoChromatic;
 
-// The seven modes of the Pythagorean diatonic scale; mode 0 (Do) has no rows of its own.
+// The seven modes of the Pythagorean diatonic scale; mode 0 (Do) has no frets of its own.
 struct Mode {
     std::string_view name; // the degree it begins on: "Ré"
     std::string_view pattern;

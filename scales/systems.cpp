@@ -2,7 +2,7 @@
 #include "systems.h"
 
 #include <algorithm>
-#include <array>
+#include <numeric>
 
 namespace dorvane
 {
@@ -27,32 +27,6 @@ Sheet SheetFor(ScaleKind kind)
     return system ? system->sheet : Sheet::Rows14;
 }
 
-void WriteTable(const ScaleSystem &system, Currency length, RowWriter &writer)
-{
-    WriteTable(system.shared, system.own, length, writer);
-}
-
-namespace
-{
-
-// A table's rows as a window's boxes would hold them.
-struct RowTable : RowWriter {
-    std::array<Currency, RowCount> positions{};
-    std::array<std::string_view, RowCount> notes{};
-    void writePosition(int row, Currency position) override { positions[row] = position; }
-    void writeNote(int row, std::string_view note) override { notes[row] = note; }
-};
-
-} // namespace
-
-void WriteTable(const TableChoice &table, RowWriter &writer)
-{
-    if (table.system->hasModes && table.mode > 0 && table.mode < scales::ModeCount)
-        WriteTable({}, scales::Modes[table.mode].rows, table.length, writer);
-    else
-        WriteTable(*table.system, table.length, writer);
-}
-
 std::string TableName(const TableChoice &table)
 {
     if (!table.system)
@@ -65,26 +39,84 @@ std::string TableName(const TableChoice &table)
     return name;
 }
 
-std::string_view TrimmedNote(std::string_view note)
+Interval Ratio(std::uint64_t numerator, std::uint64_t denominator)
 {
-    while (!note.empty() && note.back() == ' ')
-        note.remove_suffix(1);
-    return note;
+    const std::uint64_t common = std::gcd(numerator, denominator);
+    return {numerator / common, denominator / common};
 }
 
-std::vector<Fret> FretsOf(const TableChoice &table)
+Interval Steps(int steps, int division)
 {
-    std::vector<Fret> frets;
-    if (!table.system)
-        return frets;
-    RowTable rows;
-    WriteNotes(table.system->notes, rows);
-    WriteTable(table, rows);
-    for (const RowRange &range : table.system->rows) {
-        for (int i = range.first; i <= range.last; ++i)
-            frets.push_back({int(frets.size()) + 1, i, rows.notes[i], rows.positions[i]});
+    return {1, 1, steps, division};
+}
+
+Interval IntervalOf(const Position &position)
+{
+    const auto whole = [](double n) { return static_cast<std::uint64_t>(n); };
+    switch (position.form) {
+    case Form::Tempered:
+        return Steps(position.semitones, 12);
+    case Form::RatioOnLength:
+        return Ratio(whole(position.a), whole(position.b));
+    case Form::RatioOnHalf:
+        return Ratio(2 * whole(position.a), whole(position.b));
+    case Form::HalfShown:
+    case Form::Difference:
+        return Ratio(2, 1);
+    case Form::DoubleOctave:
+        break;
     }
-    return frets;
+    return Ratio(4, 1);
+}
+
+namespace
+{
+
+// Writes the frets a part of a scale holds, by their index: positions from one half length,
+// and the names the frets carry.
+void fill(FretTable &table, Scale part, Currency half)
+{
+    for (const ScaleRow &row : part) {
+        Fret &fret = table.frets[static_cast<std::size_t>(row.fret)];
+        fret.position = PositionOf(row.position, table.length, half);
+        fret.interval = IntervalOf(row.position);
+        if (!row.note.empty())
+            fret.note = row.note;
+    }
+}
+
+int fretCount(const ScaleSystem &system)
+{
+    int count = 0;
+    for (Scale part : {system.shared, system.own}) {
+        for (const ScaleRow &row : part)
+            count = std::max(count, row.fret + 1);
+    }
+    return count;
+}
+
+} // namespace
+
+FretTable TableOf(const TableChoice &choice)
+{
+    FretTable table;
+    if (!choice.system)
+        return table;
+    const ScaleSystem &system = *choice.system;
+    table.title = TableName(choice);
+    table.length = choice.length;
+    const int count = fretCount(system);
+    table.frets.resize(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k)
+        table.frets[static_cast<std::size_t>(k)].number = k + 1;
+    for (const NoteName &name : system.notes)
+        table.frets[static_cast<std::size_t>(name.fret)].note = name.note;
+    const Currency half = HalfLength(choice.length);
+    fill(table, system.shared, half);
+    fill(table, system.own, half);
+    if (system.hasModes && choice.mode > 0 && choice.mode < scales::ModeCount)
+        fill(table, scales::Modes[choice.mode].rows, half);
+    return table;
 }
 
 } // namespace dorvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The template's geometry, free of the toolkit: what it refuses, and where its texts stand.
 #include "fret_template.h"
+#include "systems.h"
 
 #include <QTest>
 
@@ -73,7 +74,8 @@ private slots:
         QFETCH(int, reason);
         QFETCH(QString, limit);
         QFETCH(int, fret);
-        const TableChoice table{FindSystem(scale.toStdString()), 0, mm(qPrintable(length))};
+        const FretTable table =
+            TableOf({FindSystem(scale.toStdString()), 0, mm(qPrintable(length))});
         TemplateSettings settings;
         settings.stripWidth = mm(qPrintable(strip));
         settings.slotWidth = mm(qPrintable(slot));

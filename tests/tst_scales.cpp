@@ -12,54 +12,51 @@ using namespace dorvane;
 namespace
 {
 
-// Collects what a walk writes, row by row.
-struct Table : RowWriter {
+// What a table of frets holds, fret by fret from 0.
+struct Table {
     std::map<int, Currency> positions;
     std::map<int, std::string> notes;
-    std::vector<int> order;
-    void writePosition(int row, Currency position) override
-    {
-        positions[row] = position;
-        order.push_back(row);
-    }
-    void writeNote(int row, std::string_view note) override { notes[row] = std::string(note); }
 };
 
-Table walk(const std::vector<Scale> &parts, Currency length)
+Table tableOf(const TableChoice &choice)
 {
     Table table;
-    const Currency half = HalfLength(length);
-    for (Scale part : parts) {
-        WritePositions(part, length, half, table);
-        WriteNotes(part, table);
+    for (const Fret &fret : TableOf(choice).frets) {
+        table.positions[fret.number - 1] = fret.position;
+        table.notes[fret.number - 1] = fret.note;
     }
     return table;
 }
 
+const ScaleSystem &systemOf(ScaleKind kind)
+{
+    return *FindSystem(kind);
+}
+
 struct NamedScale {
-    const char *name;
-    std::vector<Scale> parts;
-    RowSet rows;
+    std::string name;
+    TableChoice choice;
+    int frets; // as many as the rows of its sheet
 };
 
-std::vector<NamedScale> everyTable()
+int rowsOf(Sheet sheet)
+{
+    return sheet == Sheet::Rows14   ? 14
+           : sheet == Sheet::Rows24 ? 24
+           : sheet == Sheet::Rows34 ? 34
+                                    : 42;
+}
+
+std::vector<NamedScale> everyTable(Currency length)
 {
     std::vector<NamedScale> tables;
     for (const ScaleSystem &system : scales::Systems)
-        tables.push_back({system.name.data(), {system.shared, system.own}, system.rows});
+        tables.push_back({std::string(system.name), {&system, 0, length}, rowsOf(system.sheet)});
     for (int mode = 1; mode < scales::ModeCount; ++mode)
-        tables.push_back({"mode", {scales::Modes[mode].rows}, scales::DiatonicRows});
+        tables.push_back({"mode " + std::to_string(mode),
+                          {&systemOf(ScaleKind::PythagoreanDiatonic), mode, length},
+                          14});
     return tables;
-}
-
-std::vector<int> rowsOf(RowSet set)
-{
-    std::vector<int> rows;
-    for (const RowRange &range : set) {
-        for (int i = range.first; i <= range.last; ++i)
-            rows.push_back(i);
-    }
-    return rows;
 }
 
 const qint64 lengths[] = {1,       10000,     75000,      1000000,       3333333,    6500000,
@@ -75,28 +72,38 @@ class TestScales : public QObject
 private slots:
     void everyTableFillsExactlyItsRowSet()
     {
-        for (const NamedScale &scale : everyTable()) {
-            const Table table = walk(scale.parts, Currency::fromScaled(6500000));
-            std::vector<int> written;
-            for (const auto &[row, position] : table.positions)
-                written.push_back(row);
-            QCOMPARE(written, rowsOf(scale.rows));
-            // No row is written twice by one walk.
-            QCOMPARE(table.order.size(), written.size());
+        for (const NamedScale &scale : everyTable(Currency::fromScaled(6500000))) {
+            const FretTable table = TableOf(scale.choice);
+            QCOMPARE(int(table.frets.size()), scale.frets);
+            for (const Fret &fret : table.frets)
+                QVERIFY2(!fret.note.empty() && fret.note.back() != ' ', scale.name.c_str());
+        }
+        // No fret is given twice by the parts of a system.
+        for (const ScaleSystem &system : scales::Systems) {
+            std::vector<int> given;
+            for (Scale part : {system.shared, system.own}) {
+                for (const ScaleRow &row : part)
+                    given.push_back(row.fret);
+            }
+            std::sort(given.begin(), given.end());
+            QVERIFY(std::adjacent_find(given.begin(), given.end()) == given.end());
+            QCOMPARE(int(given.size()), rowsOf(system.sheet));
         }
     }
 
     void positionsGrowDownTheRows()
     {
-        for (const NamedScale &scale : everyTable()) {
+        for (const NamedScale &named : everyTable({})) {
             for (qint64 scaled : lengths) {
-                const Table table = walk(scale.parts, Currency::fromScaled(scaled));
+                NamedScale scale = named;
+                scale.choice.length = Currency::fromScaled(scaled);
+                const Table table = tableOf(scale.choice);
                 if (scaled < 10000)
                     continue; // below 1 the first frets round to the same ten-thousandth
                 Currency previous;
                 for (const auto &[row, position] : table.positions) {
                     QVERIFY2(position > previous, qPrintable(QStringLiteral("%1 at %2, row %3")
-                                                                 .arg(scale.name)
+                                                                 .arg(scale.name.c_str())
                                                                  .arg(scaled)
                                                                  .arg(row)));
                     previous = position;
@@ -108,10 +115,13 @@ private slots:
 
     void negativeLengthsMirrorPositiveOnes()
     {
-        for (const NamedScale &scale : everyTable()) {
+        for (const NamedScale &scale : everyTable({})) {
             for (qint64 scaled : lengths) {
-                const Table up = walk(scale.parts, Currency::fromScaled(scaled));
-                const Table down = walk(scale.parts, Currency::fromScaled(-scaled));
+                TableChoice choice = scale.choice;
+                choice.length = Currency::fromScaled(scaled);
+                const Table up = tableOf(choice);
+                choice.length = Currency::fromScaled(-scaled);
+                const Table down = tableOf(choice);
                 for (const auto &[row, position] : up.positions) {
                     const std::string text = CurrencyText(position, ",").str();
                     QCOMPARE(CurrencyText(down.positions.at(row), ",").str(),
@@ -123,8 +133,8 @@ private slots:
 
     void zeroLengthGivesZeroEverywhere()
     {
-        for (const NamedScale &scale : everyTable()) {
-            for (const auto &[row, position] : walk(scale.parts, Currency{}).positions)
+        for (const NamedScale &scale : everyTable({})) {
+            for (const auto &[row, position] : tableOf(scale.choice).positions)
                 QCOMPARE(position, Currency{});
         }
     }
@@ -137,22 +147,31 @@ private slots:
     }
     void simplifiedNotesMatchTheFullChromaticScales()
     {
-        // A note that both scales have shows the same position, octave for octave.
+        // A note that both scales have shows the same position, octave for octave: the second
+        // octave begins after the first Do.
         QFETCH(bool, zarlino);
-        const Scale own = zarlino ? scales::ZarlinoSimplifiedOwn : scales::PythagoreanSimplifiedOwn;
-        const Scale full = zarlino ? scales::ZarlinoChromatic : scales::PythagoreanChromatic;
-        const int fullSecondOctave = 21;
+        const ScaleSystem &simplifiedSystem =
+            systemOf(zarlino ? ScaleKind::ZarlinoSimplifiedChromatic
+                             : ScaleKind::PythagoreanSimplifiedChromatic);
+        const ScaleSystem &fullSystem =
+            systemOf(zarlino ? ScaleKind::ZarlinoChromatic : ScaleKind::PythagoreanChromatic);
+        const auto secondOctave = [](const Table &table, int fret) {
+            for (const auto &[f, note] : table.notes) {
+                if (note == "Do")
+                    return fret > f;
+            }
+            return false;
+        };
         for (qint64 scaled : lengths) {
             const Currency length = Currency::fromScaled(scaled);
-            Table simplified = walk({scales::SimplifiedShared, own}, length);
-            WriteNotes(scales::ChromaticNotes, simplified);
-            const Table whole = walk({full}, length);
+            const Table simplified = tableOf({&simplifiedSystem, 0, length});
+            const Table whole = tableOf({&fullSystem, 0, length});
             int matched = 0;
-            for (const auto &[row, note] : simplified.notes) {
-                const bool secondOctave = row >= 26;
-                for (const auto &[fullRow, fullNote] : whole.notes) {
-                    if (fullNote == note && (fullRow >= fullSecondOctave) == secondOctave) {
-                        QCOMPARE(simplified.positions.at(row), whole.positions.at(fullRow));
+            for (const auto &[fret, note] : simplified.notes) {
+                for (const auto &[fullFret, fullNote] : whole.notes) {
+                    if (fullNote == note &&
+                        secondOctave(whole, fullFret) == secondOctave(simplified, fret)) {
+                        QCOMPARE(simplified.positions.at(fret), whole.positions.at(fullFret));
                         ++matched;
                     }
                 }
@@ -165,33 +184,34 @@ private slots:
     {
         for (qint64 scaled : lengths) {
             const Currency length = Currency::fromScaled(scaled);
-            const Table major =
-                walk({scales::DiatonicShared, scales::PythagoreanDiatonicOwn}, length);
+            const ScaleSystem &pythagoras = systemOf(ScaleKind::PythagoreanDiatonic);
+            const Table major = tableOf({&pythagoras, 0, length});
             for (int mode = 1; mode < scales::ModeCount; ++mode) {
-                const Table table = walk({scales::Modes[mode].rows}, length);
+                const Table table = tableOf({&pythagoras, mode, length});
                 QCOMPARE(table.positions.at(6), major.positions.at(6));
-                QCOMPARE(table.positions.at(17), major.positions.at(17));
-                QVERIFY(!table.notes.contains(6) && !table.notes.contains(17));
+                QCOMPARE(table.positions.at(13), major.positions.at(13));
+                for (const ScaleRow &row : scales::Modes[mode].rows)
+                    QVERIFY(row.note.empty() == (row.fret == 6 || row.fret == 13));
             }
         }
     }
 
     void secondOctaveRepeatsTheFirstOnTheHalfLength()
     {
-        // The same ratio on H in row r + 11 (diatonic) or r + 21 (chromatic with sharps and flats).
+        // The same ratio on H 7 frets on (diatonic), 17 (Pythagoras' chromatic) or 21 (Zarlino's).
         struct Octaves {
             Scale scale;
             int offset;
         };
-        const Octaves scalesWithOctaves[] = {{scales::PythagoreanChromatic, 21},
+        const Octaves scalesWithOctaves[] = {{scales::PythagoreanChromatic, 17},
                                              {scales::ZarlinoChromatic, 21},
-                                             {scales::Modes[3].rows, 11}};
+                                             {scales::Modes[3].rows, 7}};
         for (const Octaves &o : scalesWithOctaves) {
             for (const ScaleRow &row : o.scale) {
                 if (row.position.form != Form::RatioOnLength)
                     continue;
                 const auto second = std::find_if(o.scale.begin(), o.scale.end(), [&](auto &r) {
-                    return r.row == row.row + o.offset;
+                    return r.fret == row.fret + o.offset;
                 });
                 QVERIFY(second != o.scale.end());
                 QCOMPARE(second->position.form, Form::RatioOnHalf);
@@ -207,7 +227,7 @@ private slots:
         // 10^9: positions still to the ten-thousandth; the octave of equal temperament is the
         // half length itself only up to the factor's excess over 2^(-1/12).
         const Currency length = Currency::fromScaled(10000000000000);
-        const Table zarlino = walk({scales::ZarlinoChromatic}, length);
+        const Table zarlino = tableOf({&systemOf(ScaleKind::ZarlinoChromatic), 0, length});
         QCOMPARE(CurrencyText(zarlino.positions.at(20), ",").str(), "500000000");
         QCOMPARE(CurrencyText(zarlino.positions.at(41), ",").str(), "750000000");
         QCOMPARE(CurrencyText(zarlino.positions.at(0), ",").str(), "40000000");
