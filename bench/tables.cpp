@@ -14,26 +14,20 @@ using namespace dorvane;
 namespace
 {
 
-// The texts of a table, as the window would write them.
-struct TextTable : RowWriter {
-    std::array<ShortText, RowCount> positions;
-    std::array<std::string_view, RowCount> notes;
-    void writePosition(int row, Currency position) override
-    {
-        // Made in its place: copying a text just written byte by byte costs more than making it.
-        ::new (static_cast<void *>(&positions[row])) ShortText(CurrencyText(position, ","));
-    }
-    void writeNote(int row, std::string_view note) override { notes[row] = note; }
-};
-
+// The table of frets of a system, and the texts of its positions as the window writes them.
 void computeTable(benchmark::State &state, const ScaleSystem &system, std::int64_t scaledLength)
 {
-    TextTable texts;
+    std::array<ShortText, 43> texts;
     const Currency length = Currency::fromScaled(scaledLength);
     for (auto _ : state) {
-        WriteTable(system, length, texts);
-        WriteNotes(system.notes, texts);
+        const FretTable table = TableOf({&system, 0, length});
+        for (std::size_t k = 0; k < table.frets.size(); ++k) {
+            // Made in its place: copying a text just written costs more than making it.
+            ::new (static_cast<void *>(&texts[k]))
+                ShortText(CurrencyText(table.frets[k].position, ","));
+        }
         benchmark::DoNotOptimize(texts);
+        benchmark::DoNotOptimize(table);
     }
 }
 
@@ -47,10 +41,7 @@ void readLongLength(benchmark::State &state)
 
 std::size_t rowCount(const ScaleSystem &system)
 {
-    std::size_t rows = 0;
-    for (const RowRange &range : system.rows)
-        rows += static_cast<std::size_t>(range.last - range.first + 1);
-    return rows;
+    return TableOf({&system, 0, {}}).frets.size();
 }
 
 } // namespace

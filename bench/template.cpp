@@ -26,14 +26,14 @@ using namespace dorvane;
 namespace
 {
 
-TableChoice widestAt650()
+FretTable widestAt650()
 {
     const ScaleSystem *widest = &scales::Systems[0];
     for (const ScaleSystem &system : scales::Systems) {
         if (system.sheet == Sheet::Rows42)
             widest = &system;
     }
-    return {widest, 0, Currency::fromScaled(6500000)};
+    return TableOf({widest, 0, Currency::fromScaled(6500000)});
 }
 
 FretTemplate widestTemplate()
@@ -59,7 +59,7 @@ void pdfWritten(benchmark::State &state)
 {
     for (auto _ : state) {
         const template_pages::Pages pages(widestTemplate(), {template_pages::Paper::A4});
-        benchmark::DoNotOptimize(template_pages::pdfDocument(pages, QStringLiteral("gabarit")));
+        benchmark::DoNotOptimize(*template_pages::pdfDocument(pages, QStringLiteral("gabarit")));
     }
 }
 
@@ -76,9 +76,9 @@ void dialogOpened(benchmark::State &state)
     stored.setValue(QStringLiteral("papier"), QStringLiteral("A4"));
     stored.setValue(QStringLiteral("regle"), QStringLiteral("98"));
     stored.sync();
+    output::FileDialogs dialogs;
     for (auto _ : state) {
-        TemplateDialog dialog(widestAt650(), QStringLiteral("650"), QString(),
-                              sheet_output::systemDialogs(), nullptr);
+        TemplateDialog dialog(widestAt650(), QStringLiteral("650"), QString(), dialogs, nullptr);
         dialog.show();
         QApplication::processEvents();
         state.PauseTiming();
@@ -133,7 +133,7 @@ void registerTemplate()
     benchmark::RegisterBenchmark("template/PDF", pdfWritten)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("template dialog opened, corrected and remembered", dialogOpened)
         ->Unit(benchmark::kMillisecond);
-    const std::string scale(widestAt650().system->name);
+    const std::string scale(widestAt650().title);
     const std::string svg = QDir::temp().filePath("dorvane-bench.svg").toStdString();
     benchmark::RegisterBenchmark(
         "command line/--table", commandLine,

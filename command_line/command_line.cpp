@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "failures.h"
 #include "platform.h"
+#include "regional.h"
 #include "request.h"
-#include "sheet_output.h"
 #include "template_files.h"
 #include "version.h"
 
@@ -33,6 +34,13 @@ void print(std::FILE *stream, const QString &text)
     std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
 }
 
+// "dorvane : « --slot 60 » : la largeur des fentes…", then the exit code.
+int refuse(const Failure &failure, int code)
+{
+    print(stderr, QStringLiteral("dorvane : %1.\n").arg(output::describe(failure, ".")));
+    return code;
+}
+
 // Writes to the standard output, whole: 0, or 1 with a message when it could not be written
 // (a full disk, a closed pipe).
 int printOut(const QString &text)
@@ -41,18 +49,16 @@ int printOut(const QString &text)
     errno = 0;
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
-    const QString why = errno == ENOSPC  ? QStringLiteral("le disque est plein")
-                        : errno == EPIPE ? QStringLiteral("elle a été fermée")
-                                         : QStringLiteral("l'écriture a échoué");
-    print(stderr,
-          QStringLiteral("dorvane : la sortie standard n'a pas pu être écrite : %1.\n").arg(why));
-    return 1;
+    const char *why = errno == ENOSPC  ? "le disque est plein"
+                      : errno == EPIPE ? "elle a été fermée"
+                                       : "l'écriture a échoué";
+    return refuse(Failure{Failure::Reason::OutputNotWritten, why}, 1);
 }
 
 // "Frette	Position	Note", then one line a fret in the scale's order.
 QString tableText(const FretTable &table)
 {
-    const std::string separator = sheet_output::decimalSeparator();
+    const std::string separator = output::decimalSeparator();
     QString text = QStringLiteral("Frette\tPosition\tNote\n");
     for (const Fret &fret : table.frets) {
         text += QStringLiteral("%1\t%2\t%3\n")
@@ -63,6 +69,24 @@ QString tableText(const FretTable &table)
     return text;
 }
 
+// A setting a template refuses, named by its option as given: "« --slot 60 » : …".
+Failure named(Failure failure, const Request &request)
+{
+    static const QMap<std::string, QString> options = {{TableSetting, "scale"},
+                                                       {LengthSetting, "length"},
+                                                       {StripSetting, "width"},
+                                                       {SlotSetting, "slot"}};
+    const QString option = failure.reason == Failure::Reason::TooManyPages
+                               ? QStringLiteral("length")
+                               : options.value(failure.setting);
+    const QString given = request.given.value(option);
+    failure.subject =
+        (QStringLiteral("--") + option + (given.isEmpty() ? QString() : ' ' + given)).toStdString();
+    return failure;
+}
+
+// The template laid out once, then written; a template that its settings or the paper refuse
+// is a bad argument, a file that cannot be written a failure of its own.
 int exportTemplate(const Request &request, int &argc, char *argv[])
 {
     const auto format = template_files::formatOf(request.file);
@@ -73,13 +97,20 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
         qInstallMessageHandler(quietToolkit);
         gui = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const FretTemplate t =
-        MakeTemplate(TableOf(request.table), request.settings, sheet_output::decimalSeparator());
-    const QString failure = template_files::save(t, request.pages, *format, request.file);
-    if (failure.isEmpty())
+    const Result<FretTemplate> made = template_files::makeTemplate(
+        TableOf(request.table), request.settings, output::decimalSeparator());
+    if (!made)
+        return refuse(named(made.failure(), request), 2);
+    const Done written = template_files::save(*made, request.pages, *format, request.file);
+    if (written)
         return 0;
+    if (written.failure().reason == Failure::Reason::TooManyPages) {
+        print(stderr, QStringLiteral("dorvane : %1 ; un fichier SVG ou DXF n'a pas de pages.\n")
+                          .arg(output::describe(named(written.failure(), request), ".")));
+        return 2;
+    }
     print(stderr, QStringLiteral("dorvane : le fichier « %1 » n'a pas été écrit : %2.\n")
-                      .arg(request.file, failure));
+                      .arg(request.file, output::describe(written.failure())));
     return 1;
 }
 
@@ -88,25 +119,20 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
 int run(int argc, char *argv[])
 {
     platform::prepareStandardOutput();
-    const QStringList arguments = platform::arguments(argc, argv);
-    Request request;
-    try {
-        request = readRequest(arguments);
-    } catch (const BadArgument &bad) {
-        print(stderr, QStringLiteral("dorvane : %1.\n").arg(QString::fromStdString(bad.what())));
-        return 2;
-    }
-    switch (request.action) {
+    const Result<Request> request = readRequest(platform::arguments(argc, argv));
+    if (!request)
+        return refuse(request.failure(), 2);
+    switch (request->action) {
     case Request::Action::Help:
         return printOut(helpText());
     case Request::Action::Version:
         return printOut(QString::fromLatin1(ProgramName) + '\n');
     case Request::Action::Table:
-        return printOut(tableText(TableOf(request.table)));
+        return printOut(tableText(TableOf(request->table)));
     case Request::Action::Export:
         break;
     }
-    return exportTemplate(request, argc, argv);
+    return exportTemplate(*request, argc, argv);
 }
 
 } // namespace command_line

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line's help, in French.
+// The command line's options, declared once with their French descriptions, and the help that
+// is made of them.
 #include "request.h"
 
 using namespace dorvane;
@@ -7,52 +8,119 @@ using namespace dorvane;
 namespace command_line
 {
 
-QString helpText()
+namespace
 {
-    QString names, withModes;
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The list's entries, one a line, and the system with modes with its notes.
+QString scaleLines()
+{
+    QString lines;
+    for (const ScaleSystem &system : scales::Systems)
+        lines += QStringLiteral("\n« %1 »").arg(fromUtf8(system.name));
+    return lines;
+}
+
+QString modesLine()
+{
+    QString withModes;
     for (const ScaleSystem &system : scales::Systems) {
-        names += QStringLiteral("                   « %1 »\n").arg(fromUtf8(system.name));
         if (system.hasModes)
             withModes = QStringLiteral("« %1 »").arg(fromUtf8(system.name));
     }
     QStringList notes;
     for (const scales::Mode &mode : scales::Modes)
         notes << fromUtf8(mode.name);
-    return QString::fromUtf8(R"(Usage :
-  dorvane                          ouvre la fenêtre
-  dorvane --table --scale GAMME --length LONGUEUR [--mode MODE]
-  dorvane --export FICHIER --scale GAMME --length LONGUEUR [--mode MODE]
-          [--unit mm|cm|in] [--width LARGEUR] [--slot FENTE]
-          [--paper A4|Letter] [--correction POURCENTAGE]
+    return QStringLiteral("pour %1 : de 0 à 6, ou sa note,\n%2 (0 par défaut)")
+        .arg(withModes, notes.join(QStringLiteral(", ")));
+}
 
-  --table          écrit le tableau des frettes : une ligne « Frette », « Position »,
-                   « Note », puis une ligne par frette depuis le sillet, en colonnes
-                   séparées par des tabulations
-  --export FICHIER écrit le gabarit 1:1 ; l'extension choisit le format : .pdf (les
-                   pages à imprimer à 100 %), .svg ou .dxf (pour les machines)
-  --scale GAMME    la gamme, écrite comme la liste l'écrit (majuscules ou non) :
-%1  --length LONGUEUR
-                   la longueur vibrante, lue comme dans la fenêtre : le point « . »
-                   sépare les décimales (647.7) ; un texte lu en partie est refusé
-  --mode MODE      pour %2 : de 0 à 6, ou sa note,
-                   %3 (0 par défaut)
-  --unit UNITÉ     l'unité de la longueur : mm (par défaut), cm ou in (po, pouces)
-  --width LARGEUR  la largeur de la bande, dans l'unité (60 mm par défaut) ; le point
-                   ou la virgule sépare les décimales (0.6 ou 0,6), ici et ci-dessous
-  --slot FENTE     la largeur des fentes, dans l'unité ; 0 (par défaut) trace des traits
-  --paper PAPIER   A4 ou Letter, pour un PDF (selon les réglages régionaux par défaut)
-  --correction POURCENTAGE
-                   pour un PDF : ce que mesure la règle de 100 mm quand l'imprimante
-                   imprime à 100 % (de 90 à 110) ; le gabarit est étiré d'autant le
-                   long de la bande, et chaque page le dit (100 par défaut)
-  -h, --help       cette aide
-  -v, --version    la version
+QCommandLineOption option(const QStringList &names, const QString &description,
+                          const QString &value = QString())
+{
+    return QCommandLineOption(names, description, value);
+}
 
-Les valeurs des options se lisent sans égard aux majuscules.
-Codes de retour : 0 fait ; 1 le fichier ou la sortie n'a pas pu être écrit, et il
-n'en reste rien ; 2 argument refusé, et aucun fichier n'est écrit.
-)")
-        .arg(names, withModes, notes.join(QStringLiteral(", ")));
+// "  --scale GAMME    la gamme…", the description's further lines under its first.
+QString optionLines(const QCommandLineOption &option)
+{
+    constexpr int Column = 17;
+    QStringList names;
+    for (const QString &name : option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString label = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        label += QLatin1Char(' ') + option.valueName();
+    const QString indent(Column + 2, QLatin1Char(' '));
+    QString text = QStringLiteral("  ") + label;
+    text += label.size() < Column ? QString(Column - label.size(), QLatin1Char(' '))
+                                  : QLatin1Char('\n') + indent;
+    return text + option.description().replace(QLatin1Char('\n'), QLatin1Char('\n') + indent) +
+           QLatin1Char('\n');
+}
+
+} // namespace
+
+const QList<QCommandLineOption> &options()
+{
+    static const QList<QCommandLineOption> declared = {
+        option({"table"}, "écrit le tableau des frettes : une ligne « Frette », « Position »,\n"
+                          "« Note », puis une ligne par frette depuis le sillet, en colonnes\n"
+                          "séparées par des tabulations"),
+        option({"export"},
+               "écrit le gabarit 1:1 ; l'extension choisit le format : .pdf (les\n"
+               "pages à imprimer à 100 %), .svg ou .dxf (pour les machines)",
+               "FICHIER"),
+        option({"scale"},
+               QStringLiteral("la gamme, écrite comme la liste l'écrit (majuscules ou non) :") +
+                   scaleLines(),
+               "GAMME"),
+        option({"length"},
+               "la longueur vibrante, lue comme dans la fenêtre : le point « . »\n"
+               "sépare les décimales (647.7) ; un texte lu en partie est refusé",
+               "LONGUEUR"),
+        option({"mode"}, modesLine(), "MODE"),
+        option({"unit"}, "l'unité de la longueur : mm (par défaut), cm ou in (po, pouces)",
+               "UNITÉ"),
+        option({"width"},
+               "la largeur de la bande, dans l'unité (60 mm par défaut) ; le point\n"
+               "ou la virgule sépare les décimales (0.6 ou 0,6), ici et ci-dessous",
+               "LARGEUR"),
+        option({"slot"}, "la largeur des fentes, dans l'unité ; 0 (par défaut) trace des traits",
+               "FENTE"),
+        option({"paper"}, "A4 ou Letter, pour un PDF (selon les réglages régionaux par défaut)",
+               "PAPIER"),
+        option({"correction"},
+               "pour un PDF : ce que mesure la règle de 100 mm quand l'imprimante\n"
+               "imprime à 100 % (de 90 à 110) ; le gabarit est étiré d'autant le\n"
+               "long de la bande, et chaque page le dit (100 par défaut)",
+               "POURCENTAGE"),
+        option({"h", "help"}, "cette aide"),
+        option({"v", "version"}, "la version"),
+    };
+    return declared;
+}
+
+QString helpText()
+{
+    QString text =
+        QStringLiteral("Usage :\n"
+                       "  dorvane                          ouvre la fenêtre\n"
+                       "  dorvane --table --scale GAMME --length LONGUEUR [--mode MODE]\n"
+                       "  dorvane --export FICHIER --scale GAMME --length LONGUEUR [--mode MODE]\n"
+                       "          [--unit mm|cm|in] [--width LARGEUR] [--slot FENTE]\n"
+                       "          [--paper A4|Letter] [--correction POURCENTAGE]\n\n");
+    for (const QCommandLineOption &option : options())
+        text += optionLines(option);
+    return text +
+           QStringLiteral("\nLes valeurs des options se lisent sans égard aux majuscules.\n"
+                          "Codes de retour : 0 fait ; 1 le fichier ou la sortie n'a pas pu être "
+                          "écrit, et il\n"
+                          "n'en reste rien ; 2 argument refusé, et aucun fichier n'est écrit.\n");
 }
 
 } // namespace command_line

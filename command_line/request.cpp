@@ -4,9 +4,10 @@
 #include "length_reading.h"
 #include "template_files.h"
 
-#include <QMap>
+#include <QCommandLineParser>
 
 using namespace dorvane;
+using R = Failure::Reason;
 
 namespace command_line
 {
@@ -14,131 +15,109 @@ namespace command_line
 namespace
 {
 
-// Made when the command line runs, not at every start of the program.
-const QStringList &valued()
+QString fromUtf8(std::string_view text)
 {
-    static const QStringList options = {"--export", "--scale", "--length", "--mode",      "--unit",
-                                        "--width",  "--slot",  "--paper",  "--correction"};
-    return options;
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-const QStringList &flags()
+Failure refused(R reason, const QString &subject, const std::string &setting = {})
 {
-    static const QStringList options = {"--table", "--help", "--version"};
-    return options;
+    return Failure{reason, subject.toStdString(), {}, 0, 0, setting};
 }
 
-QString quoted(const QString &text)
+// The option an argument names, as typed before any "=": "--scale=X" names "--scale".
+QString nameIn(const QString &argument)
 {
-    return QStringLiteral("« %1 »").arg(text);
+    return argument.section(QLatin1Char('='), 0, 0);
 }
 
-QString scaleNames()
+bool isOption(const QString &argument)
 {
-    QStringList names;
-    for (const ScaleSystem &system : scales::Systems)
-        names << quoted(fromUtf8(system.name));
-    return names.join(QStringLiteral(", "));
+    return argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
 }
 
-// The options given, by name: "--scale X" and "--scale=X" alike, "-h" as "--help" and "-v" as
-// "--version"; flags have empty values.
-QMap<QString, QString> optionsOf(const QStringList &arguments)
+const QCommandLineOption *declared(const QString &typed)
 {
-    QMap<QString, QString> options;
-    for (qsizetype k = 0; k < arguments.size(); ++k) {
-        QString name = arguments[k];
-        if (name == QLatin1String("-h"))
-            name = QStringLiteral("--help");
-        else if (name == QLatin1String("-v"))
-            name = QStringLiteral("--version");
-        QString value;
-        const bool joined = name.startsWith(QLatin1String("--")) && name.contains('=');
-        if (joined) {
-            value = name.section('=', 1);
-            name = name.section('=', 0, 0);
-        }
-        if (!valued().contains(name) && !flags().contains(name))
-            throw BadArgument(
-                QStringLiteral("%1 : option inconnue ; « dorvane --help » donne les options")
-                    .arg(quoted(name)));
-        if (options.contains(name))
-            throw BadArgument(QStringLiteral("%1 est donnée deux fois").arg(quoted(name)));
-        if (valued().contains(name) && !joined) {
-            if (k + 1 == arguments.size())
-                throw BadArgument(QStringLiteral("%1 demande une valeur").arg(quoted(name)));
-            value = arguments[++k];
-        } else if (flags().contains(name) && joined) {
-            throw BadArgument(QStringLiteral("%1 ne prend pas de valeur").arg(quoted(name)));
-        }
-        options.insert(name, value);
+    const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
+    for (const QCommandLineOption &option : options()) {
+        if (option.names().contains(name))
+            return &option;
     }
-    return options;
+    return nullptr;
+}
+
+// What the toolkit's parser refuses, in the program's words: an unknown option, one without
+// its value or a flag given one, one given twice, or a word that is no option.
+std::optional<Failure> refusedArgument(const QStringList &arguments, const QCommandLineParser &p)
+{
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
+        const QString &argument = arguments[k];
+        if (!isOption(argument))
+            return refused(R::UnknownOption, argument);
+        const QCommandLineOption *option = declared(nameIn(argument));
+        if (!option)
+            return refused(R::UnknownOption, nameIn(argument));
+        const bool valued = !option->valueName().isEmpty();
+        if (!valued && argument.contains(QLatin1Char('=')))
+            return refused(R::TakesNoValue, nameIn(argument));
+        if (valued && !argument.contains(QLatin1Char('=')) && ++k == arguments.size())
+            return refused(R::MissingValue, argument);
+    }
+    for (const QCommandLineOption &option : options()) {
+        const qsizetype given = option.valueName().isEmpty()
+                                    ? arguments.count(QStringLiteral("--") + option.names().last())
+                                    : p.values(option).size();
+        if (given > 1)
+            return refused(R::GivenTwice, QStringLiteral("--") + option.names().last());
+    }
+    return std::nullopt;
 }
 
 // A list entry's text, in any case: "zarlino chromatique" is "Zarlino Chromatique".
-const ScaleSystem &scaleOf(const QString &name)
+Result<const ScaleSystem *> scaleOf(const QString &name)
 {
     for (const ScaleSystem &system : scales::Systems) {
         if (name.compare(fromUtf8(system.name), Qt::CaseInsensitive) == 0)
-            return system;
+            return &system;
     }
-    throw BadArgument(QStringLiteral("%1 : gamme inconnue ; les gammes sont %2")
-                          .arg(quoted("--scale " + name), scaleNames()));
+    return refused(R::UnknownScale, QStringLiteral("--scale ") + name);
 }
 
 // The length, read by the length box's rule, and only when the whole text is read.
-Currency lengthOf(const QString &text)
+Result<Currency> lengthOf(const QString &text)
 {
     const StoredLength read = LengthFromText(text.toStdString());
     if (read.state == LengthState::Valid)
         return read.value;
-    const QString why = read.state == LengthState::OutOfRange
-                            ? QStringLiteral("hors limites")
-                            : QStringLiteral("le texte n'est lu qu'en partie");
-    throw BadArgument(QStringLiteral("%1 : %2 ; une longueur s'écrit en chiffres, le point « . » "
-                                     "séparant les décimales, par exemple 650 ou 647.7")
-                          .arg(quoted("--length " + text), why));
+    return refused(read.state == LengthState::OutOfRange ? R::LengthTooLarge : R::LengthNotRead,
+                   QStringLiteral("--length ") + text);
 }
 
 // A width or a correction: the point or the comma before the decimals, "0.6" or "0,6".
-Currency numberOf(const QString &option, const QString &text)
+Result<Currency> numberOf(const QString &option, const QString &text)
 {
     const StoredLength read = DecimalFromText(text.toStdString());
     if (read.state == LengthState::Valid)
         return read.value;
-    const QString why = read.state == LengthState::OutOfRange ? QStringLiteral("hors limites")
-                                                              : QStringLiteral("pas un nombre");
-    throw BadArgument(QStringLiteral("%1 : %2 ; un nombre s'écrit en chiffres, par exemple 0.6 "
-                                     "ou 0,6")
-                          .arg(quoted(option + ' ' + text), why));
+    return refused(read.state == LengthState::OutOfRange ? R::NumberTooLarge : R::NotANumber,
+                   QStringLiteral("--%1 %2").arg(option, text));
 }
 
-int modeOf(const ScaleSystem &system, const QString &text)
+Result<int> modeOf(const ScaleSystem &system, const QString &text)
 {
-    if (!system.hasModes) {
-        QStringList withModes;
-        for (const ScaleSystem &s : scales::Systems) {
-            if (s.hasModes)
-                withModes << quoted(fromUtf8(s.name));
-        }
-        throw BadArgument(QStringLiteral("%1 ne s'emploie qu'avec la gamme %2")
-                              .arg(quoted(QStringLiteral("--mode")), withModes.join(", ")));
-    }
-    QStringList notes;
+    if (!system.hasModes)
+        return refused(R::ModeWithoutModes, QStringLiteral("--mode"));
     for (int mode = 0; mode < scales::ModeCount; ++mode) {
-        const QString note = fromUtf8(scales::Modes[mode].name);
-        if (text == QString::number(mode) || text.compare(note, Qt::CaseInsensitive) == 0)
+        if (text == QString::number(mode) ||
+            text.compare(fromUtf8(scales::Modes[mode].name), Qt::CaseInsensitive) == 0)
             return mode;
-        notes << note;
     }
-    throw BadArgument(QStringLiteral("%1 : un mode est un nombre de 0 à 6 ou sa note : %2")
-                          .arg(quoted("--mode " + text), notes.join(QStringLiteral(", "))));
+    return refused(R::UnknownMode, QStringLiteral("--mode ") + text);
 }
 
 // "mm", "cm", "in", and for inches also "po" and "pouces", as the program writes them; in any
 // case.
-Unit unitOf(const QString &text)
+Result<Unit> unitOf(const QString &text)
 {
     for (Unit unit : {Unit::Millimetre, Unit::Centimetre, Unit::Inch}) {
         if (text.compare(fromUtf8(InfoOf(unit).code), Qt::CaseInsensitive) == 0 ||
@@ -147,137 +126,151 @@ Unit unitOf(const QString &text)
     }
     if (text.compare(QLatin1String("pouces"), Qt::CaseInsensitive) == 0)
         return Unit::Inch;
-    throw BadArgument(QStringLiteral("%1 : les unités sont mm, cm et in (ou po, pouces)")
-                          .arg(quoted("--unit " + text)));
+    return refused(R::UnknownUnit, QStringLiteral("--unit ") + text);
 }
 
-template_pages::Paper paperOf(const QString &text)
+Result<template_pages::Paper> paperOf(const QString &text)
 {
     if (text.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
         return template_pages::Paper::A4;
     if (text.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         return template_pages::Paper::Letter;
-    throw BadArgument(
-        QStringLiteral("%1 : les papiers sont A4 et Letter").arg(quoted("--paper " + text)));
-}
-
-// What --table or --export asks for: the action, and the options each takes.
-Request::Action actionOf(const QMap<QString, QString> &options)
-{
-    if (options.contains("--help"))
-        return Request::Action::Help;
-    if (options.contains("--version"))
-        return Request::Action::Version;
-    if (options.contains("--table") == options.contains("--export"))
-        throw BadArgument(QStringLiteral("il faut soit --table, soit --export FICHIER ; "
-                                         "« dorvane --help » donne les options"));
-    if (options.contains("--table")) {
-        for (const char *option : {"--unit", "--width", "--slot", "--paper", "--correction"}) {
-            if (options.contains(option))
-                throw BadArgument(
-                    QStringLiteral("%1 ne s'emploie qu'avec --export").arg(quoted(option)));
-        }
-        return Request::Action::Table;
-    }
-    return Request::Action::Export;
-}
-
-void readTable(const QMap<QString, QString> &options, Request &request)
-{
-    if (!options.contains("--scale"))
-        throw BadArgument(QStringLiteral("%1 manque : la gamme, parmi %2")
-                              .arg(quoted(QStringLiteral("--scale")), scaleNames()));
-    if (!options.contains("--length"))
-        throw BadArgument(QStringLiteral("%1 manque : la longueur vibrante, par exemple 650")
-                              .arg(quoted(QStringLiteral("--length"))));
-    request.table.system = &scaleOf(options["--scale"]);
-    request.table.length = lengthOf(options["--length"]);
-    if (options.contains("--mode"))
-        request.table.mode = modeOf(*request.table.system, options["--mode"]);
-    // A table refuses the lengths that a template refuses, in the same words.
-    if (const auto problem = ProblemOf(TableOf(request.table), TemplateSettings()))
-        throw BadArgument(QStringLiteral("%1 : %2").arg(
-            quoted("--length " + options["--length"]), template_files::problemText(*problem, ".")));
-}
-
-// Each setting that the template cannot take, named with its option.
-void checkTemplate(const QMap<QString, QString> &options, const Request &request)
-{
-    const TemplateSettings &settings = request.settings;
-    const auto refuse = [&](const char *option, const QString &why) {
-        const QString given = options.value(option);
-        throw BadArgument(QStringLiteral("%1 : %2").arg(
-            quoted(QString::fromLatin1(option) + (given.isEmpty() ? QString() : ' ' + given)),
-            why));
-    };
-    if (const auto problem = ProblemOf(TableOf(request.table), settings)) {
-        static const char *const named[] = {"--scale", "--length", "--width", "--slot"};
-        refuse(named[problem->field], template_files::problemText(*problem, "."));
-    }
-    if (template_files::formatOf(request.file) == template_files::Format::Pdf) {
-        const template_pages::Pages pages(MakeTemplate(TableOf(request.table), settings, "."),
-                                          request.pages);
-        if (const QString problem = template_pages::paperProblem(pages); !problem.isEmpty())
-            refuse("--length", problem + QStringLiteral(" ; un fichier SVG ou DXF n'a pas de "
-                                                        "pages"));
-    }
+    return refused(R::UnknownPaper, QStringLiteral("--paper ") + text);
 }
 
 // What the 100 mm ruler measured on the printer that will print the PDF: from 90 to 110.
-Currency rulerOf(const QString &text)
+Result<Currency> rulerOf(const QString &text)
 {
     using template_pages::PageSettings;
-    const Currency ruler = numberOf(QStringLiteral("--correction"), text);
-    if (ruler < PageSettings::LeastRuler || ruler > PageSettings::MostRuler)
-        throw BadArgument(QStringLiteral("%1 : le pourcentage auquel l'imprimante imprime, ce "
-                                         "que mesure sa règle de 100 mm, va de 90 à 110")
-                              .arg(quoted("--correction " + text)));
+    const Result<Currency> ruler = numberOf(QStringLiteral("correction"), text);
+    if (ruler && (*ruler < PageSettings::LeastRuler || *ruler > PageSettings::MostRuler))
+        return refused(R::RulerOutOfRange, QStringLiteral("--correction ") + text);
     return ruler;
 }
 
-void readTemplate(const QMap<QString, QString> &options, Request &request)
+// The scale, its mode and the length, for --table and --export alike; a table refuses the
+// lengths that a template refuses, in the same words.
+std::optional<Failure> readTable(Request &request)
 {
-    request.file = options["--export"];
+    const QMap<QString, QString> &given = request.given;
+    if (!given.contains(QStringLiteral("scale")))
+        return refused(R::MissingScale, QStringLiteral("--scale"));
+    if (!given.contains(QStringLiteral("length")))
+        return refused(R::MissingLength, QStringLiteral("--length"));
+    const Result<const ScaleSystem *> system = scaleOf(given["scale"]);
+    if (!system)
+        return system.failure();
+    const Result<Currency> length = lengthOf(given["length"]);
+    if (!length)
+        return length.failure();
+    request.table = {*system, 0, *length};
+    if (given.contains(QStringLiteral("mode"))) {
+        const Result<int> mode = modeOf(**system, given["mode"]);
+        if (!mode)
+            return mode.failure();
+        request.table.mode = *mode;
+    }
+    if (Done possible = CheckTemplate(TableOf(request.table), TemplateSettings()); !possible) {
+        Failure why = possible.failure();
+        why.subject = ("--length " + given["length"]).toStdString();
+        return why;
+    }
+    return std::nullopt;
+}
+
+// The file and the settings of a template; an option that does not apply to the file's format
+// is refused.
+std::optional<Failure> readTemplate(Request &request)
+{
+    const QMap<QString, QString> &given = request.given;
+    request.file = given["export"];
     const auto format = template_files::formatOf(request.file);
     if (!format)
-        throw BadArgument(QStringLiteral("%1 : l'extension du fichier choisit le format, .pdf, "
-                                         ".svg ou .dxf")
-                              .arg(quoted("--export " + request.file)));
-    if (*format != template_files::Format::Pdf) {
-        for (const char *option : {"--paper", "--correction"}) {
-            if (options.contains(option))
-                throw BadArgument(QStringLiteral("%1 ne s'emploie qu'avec un fichier .pdf : un "
-                                                 "fichier .%2 n'a pas de pages")
-                                      .arg(quoted(option), template_files::suffixOf(*format)));
-        }
+        return refused(R::UnknownFormat, QStringLiteral("--export ") + request.file);
+    for (const char *option : {"paper", "correction"}) {
+        if (*format != template_files::Format::Pdf && given.contains(QLatin1String(option)))
+            return refused(R::OnlyWithPdf, QStringLiteral("--") + QLatin1String(option),
+                           template_files::suffixOf(*format).toStdString());
     }
     TemplateSettings &settings = request.settings;
-    if (options.contains("--unit"))
-        settings.unit = unitOf(options["--unit"]);
-    settings.stripWidth = options.contains("--width") ? numberOf("--width", options["--width"])
-                                                      : DefaultStripWidth(settings.unit);
-    if (options.contains("--slot"))
-        settings.slotWidth = numberOf("--slot", options["--slot"]);
-    if (options.contains("--paper"))
-        request.pages.paper = paperOf(options["--paper"]);
-    if (options.contains("--correction"))
-        request.pages.ruler = rulerOf(options["--correction"]);
-    checkTemplate(options, request);
+    if (given.contains(QStringLiteral("unit"))) {
+        const Result<Unit> unit = unitOf(given["unit"]);
+        if (!unit)
+            return unit.failure();
+        settings.unit = *unit;
+    }
+    settings.stripWidth = DefaultStripWidth(settings.unit);
+    for (auto [option, width] :
+         {std::pair{"width", &settings.stripWidth}, std::pair{"slot", &settings.slotWidth}}) {
+        if (!given.contains(QLatin1String(option)))
+            continue;
+        const Result<Currency> read = numberOf(QLatin1String(option), given[option]);
+        if (!read)
+            return read.failure();
+        *width = *read;
+    }
+    if (given.contains(QStringLiteral("paper"))) {
+        const Result<template_pages::Paper> paper = paperOf(given["paper"]);
+        if (!paper)
+            return paper.failure();
+        request.pages.paper = *paper;
+    }
+    if (given.contains(QStringLiteral("correction"))) {
+        const Result<Currency> ruler = rulerOf(given["correction"]);
+        if (!ruler)
+            return ruler.failure();
+        request.pages.ruler = *ruler;
+    }
+    return std::nullopt;
+}
+
+// What --table or --export asks for, and the rest of the request for it.
+Result<Request> readAction(Request request)
+{
+    const QMap<QString, QString> &given = request.given;
+    if (given.contains(QStringLiteral("help")))
+        return request;
+    if (given.contains(QStringLiteral("version"))) {
+        request.action = Request::Action::Version;
+        return request;
+    }
+    const bool table = given.contains(QStringLiteral("table"));
+    if (table == given.contains(QStringLiteral("export")))
+        return refused(R::TableOrExport, {});
+    if (table) {
+        for (const char *option : {"unit", "width", "slot", "paper", "correction"}) {
+            if (given.contains(QLatin1String(option)))
+                return refused(R::OnlyWithExport, QStringLiteral("--") + QLatin1String(option));
+        }
+    }
+    request.action = table ? Request::Action::Table : Request::Action::Export;
+    if (auto bad = readTable(request))
+        return *bad;
+    if (!table) {
+        if (auto bad = readTemplate(request))
+            return *bad;
+    }
+    return request;
 }
 
 } // namespace
 
-Request readRequest(const QStringList &arguments)
+// Reads what each option gives into the request: the scale first, then the length and the
+// mode, then the template's settings; the first refusal ends the reading.
+Result<Request> readRequest(const QStringList &arguments)
 {
-    const QMap<QString, QString> options = optionsOf(arguments);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options());
+    parser.parse(QStringList{QStringLiteral("dorvane")} + arguments);
+    if (const auto bad = refusedArgument(arguments, parser))
+        return *bad;
     Request request;
-    request.action = actionOf(options);
-    if (request.action == Request::Action::Help || request.action == Request::Action::Version)
-        return request;
-    readTable(options, request);
-    if (request.action == Request::Action::Export)
-        readTemplate(options, request);
-    return request;
+    for (const QCommandLineOption &option : options()) {
+        if (parser.isSet(option))
+            request.given.insert(option.names().last(), parser.value(option));
+    }
+    return readAction(request);
 }
 
 } // namespace command_line

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a command line asks for, read from its arguments and checked before anything is done.
+// What a command line asks for, read from its arguments and checked before anything is done,
+// and its options, declared once: the reading, the help and the messages all come from them.
 #pragma once
 
 #include "fret_template.h"
 #include "systems.h"
 #include "template_pages.h"
 
+#include <QCommandLineOption>
+#include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
-#include <string_view>
 
 namespace command_line
 {
@@ -20,23 +22,16 @@ struct Request {
     dorvane::TableChoice table;
     dorvane::TemplateSettings settings;
     template_pages::PageSettings pages{template_pages::defaultPaper()};
+    QMap<QString, QString> given; // each option's value as given, by its long name: "slot"
 };
 
-// A bad argument: the message names it and says what is accepted, in French.
-struct BadArgument : std::runtime_error {
-    explicit BadArgument(const QString &message) : std::runtime_error(message.toStdString()) {}
-};
+// The options, with their French descriptions, in the order the help gives them.
+const QList<QCommandLineOption> &options();
 
-// Reads the arguments, without the program's name; throws BadArgument.
-Request readRequest(const QStringList &arguments);
+// Reads the arguments, without the program's name; the failure names the argument at fault.
+dorvane::Result<Request> readRequest(const QStringList &arguments);
 
-// The help, in French.
+// The help, in French, made of the options' declarations.
 QString helpText();
-
-// A text of the tables, which are UTF-8: "Ré".
-inline QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 } // namespace command_line

@@ -122,26 +122,26 @@ Currency DefaultStripWidth(Unit unit)
     return onPaper(60.0, unit);
 }
 
-std::optional<TemplateProblem> ProblemOf(const FretTable &table, const TemplateSettings &settings)
+Done CheckTemplate(const FretTable &table, const TemplateSettings &settings)
 {
-    using P = TemplateProblem;
+    using R = Failure::Reason;
     const auto outOfRange = [](Currency value) {
         return value <= Currency() || value > LargestLength;
     };
     if (table.empty())
-        return P{P::Table, P::NoTable, {}};
+        return Failure{R::NoTable, {}, {}, 0, 0, TableSetting};
     if (outOfRange(table.length))
-        return P{P::Length, P::OutOfRange, LargestLength};
+        return Failure{R::OutOfRange, {}, LargestLength, 0, 0, LengthSetting};
     if (outOfRange(settings.stripWidth))
-        return P{P::StripWidth, P::OutOfRange, LargestLength};
+        return Failure{R::OutOfRange, {}, LargestLength, 0, 0, StripSetting};
     if (settings.slotWidth < Currency() || settings.slotWidth >= settings.stripWidth)
-        return P{P::SlotWidth, P::SlotOverStrip, settings.stripWidth};
+        return Failure{R::SlotOverStrip, {}, settings.stripWidth, 0, 0, SlotSetting};
     if (settings.slotWidth > Currency()) {
         const auto gap = SmallestGap(table.frets);
         if (gap && settings.slotWidth >= gap->width)
-            return P{P::SlotWidth, P::SlotOverGap, gap->width, gap->after};
+            return Failure{R::SlotOverGap, {}, gap->width, gap->after, 0, SlotSetting};
     }
-    return std::nullopt;
+    return Succeeded();
 }
 
 std::optional<Gap> SmallestGap(const std::vector<Fret> &frets)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "fret_table.h"
+#include "result.h"
 
 #include <optional>
 #include <string>
@@ -58,27 +59,14 @@ struct FretTemplate {
 // Millimetres beyond the labels, above and below, kept free for the marks that join pages.
 inline constexpr double MarkRoomMm = 9;
 
-// What a template cannot be made of: the setting at fault, why, and the facts that say so.
-struct TemplateProblem {
-    enum Field : std::uint8_t { Table, Length, StripWidth, SlotWidth } field;
-    enum Reason : std::uint8_t {
-        NoTable,       // no scale chosen
-        OutOfRange,    // the length or a width not positive, or over LargestLength
-        SlotOverStrip, // a slot as wide as the strip
-        SlotOverGap,   // a slot as wide as the gap between two frets: `limit`, after `fret`
-    } reason;
-    Currency limit;
-    int fret = 0;
-};
-
 // A hundred metres in millimetres, far beyond any instrument: every edge stays in range.
 inline constexpr Currency LargestLength = Currency::fromScaled(100000LL * 10000);
 
-// The first problem of a table and settings for a template, none when it can be made: the
-// table must hold a scale, the length and the strip be positive, the slot narrower than the
-// strip and than the smallest gap between two frets ("--width 0" gives StripWidth; a slot of
-// 1.5 at 330 in "Zarlino Chromatique" gives SlotOverGap, 1.4582 after fret 39).
-std::optional<TemplateProblem> ProblemOf(const FretTable &table, const TemplateSettings &settings);
+// Whether a template can be made of a table with its settings: the table must hold a scale,
+// the length and the strip be positive, the slot narrower than the strip and than the smallest
+// gap between two frets ("--width 0" is OutOfRange for the strip; a slot of 1.5 at 330 in
+// "Zarlino Chromatique" is SlotOverGap, 1.4575 after fret 40).
+Done CheckTemplate(const FretTable &table, const TemplateSettings &settings);
 
 // The smallest distance between two consecutive frets, and the fret before it; none with fewer
 // than two frets.

@@ -2,8 +2,10 @@
 #include "template_dialog.h"
 
 #include "design.h"
-#include "printing.h"
-#include "sheet_output.h"
+#include "failures.h"
+#include "files.h"
+#include "printing_module.h"
+#include "regional.h"
 #include "template_form.h"
 
 #include <QDialogButtonBox>
@@ -72,16 +74,16 @@ QString figure(double value, int decimals)
         if (text.endsWith(QLatin1Char('.')))
             text.chop(1);
     }
-    return text.replace(QLatin1Char('.'), QString::fromStdString(sheet_output::decimalSeparator()));
+    return text.replace(QLatin1Char('.'), QString::fromStdString(output::decimalSeparator()));
 }
 
 } // namespace
 
 TemplateDialog::TemplateDialog(const FretTable &table, const QString &lengthText,
-                               const QString &lengthProblem, sheet_output::Dialogs dialogs,
+                               const QString &lengthProblem, output::FileDialogs &dialogs,
                                QWidget *parent)
     : QDialog(parent), table(table), lengthText(lengthText), lengthProblem(lengthProblem),
-      dialogs(std::move(dialogs))
+      dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Gabarit"));
     setWindowTitle(QStringLiteral("Gabarit 1:1"));
@@ -118,7 +120,7 @@ void TemplateDialog::createPreview()
     ConfirmerLongueur->setText(
         QStringLiteral("Utiliser la lon&gueur lue : %1")
             .arg(QString::fromStdString(
-                CurrencyText(table.length, sheet_output::decimalSeparator()).str())));
+                CurrencyText(table.length, output::decimalSeparator()).str())));
     ConfirmerLongueur->setAutoDefault(false);
     design::pressOnEnter(ConfirmerLongueur);
     connect(ConfirmerLongueur, &QPushButton::clicked, this,
@@ -177,7 +179,7 @@ void TemplateDialog::done(int result)
 // long for paper can still go to a machine; nothing is made of a length not confirmed.
 void TemplateDialog::settingsChanged()
 {
-    const std::string separator = sheet_output::decimalSeparator();
+    const std::string separator = output::decimalSeparator();
     Titre->setText(QString::fromStdString(TemplateTitle(table, form->unit(), separator)));
     pages.reset();
     const TemplateForm::Reading read = form->reading();
@@ -185,14 +187,12 @@ void TemplateDialog::settingsChanged()
     QString why = read.problem;
     if (!why.isEmpty()) {
         why += QLatin1Char('.');
-    } else if (const auto problem = ProblemOf(table, read.settings)) {
-        why = QStringLiteral("Impossible : %1.")
-                  .arg(template_files::problemText(*problem, separator));
+    } else if (auto made = template_files::makeTemplate(table, read.settings, separator); !made) {
+        why = QStringLiteral("Impossible : %1.").arg(output::describe(made.failure(), separator));
     } else {
-        pages = std::make_unique<template_pages::Pages>(
-            MakeTemplate(table, read.settings, separator), read.printed);
-        if (const QString paper = template_pages::paperProblem(*pages); !paper.isEmpty())
-            why = QStringLiteral("Impossible : %1.").arg(paper);
+        pages = std::make_unique<template_pages::Pages>(std::move(*made), read.printed);
+        if (const dorvane::Done onPaper = template_pages::checkPages(*pages); !onPaper)
+            why = QStringLiteral("Impossible : %1.").arg(output::describe(onPaper.failure()));
     }
     QStringList said;
     if (!lengthProblem.isEmpty())
@@ -249,13 +249,17 @@ void TemplateDialog::Imprimer_Click()
 {
     if (!pages || !worthMaking(*pages))
         return;
-    QString failure;
-    const auto printTemplate = reinterpret_cast<printing::PrintTemplate>(
-        sheet_output::printingEntry(printing::TemplateEntryPoint, &failure));
-    const QString title = QString::fromStdString(pages->fretTemplate().title);
-    if (printTemplate && printTemplate(this, *pages, title, &failure) != printing::Outcome::Failed)
+    const dorvane::Result<void *> entry = output::printingEntry(printing::TemplateEntryPoint);
+    if (!entry) {
+        dialogs.warning(this, QStringLiteral("Imprimer"),
+                        output::describe(entry.failure()) + QLatin1Char('.'));
         return;
-    dialogs.warning(this, QStringLiteral("Imprimer"), failure);
+    }
+    const auto printTemplate = reinterpret_cast<printing::PrintTemplate>(*entry);
+    const QString title = QString::fromStdString(pages->fretTemplate().title);
+    if (const auto printed = printTemplate(this, *pages, title); !printed)
+        dialogs.warning(this, QStringLiteral("Imprimer"),
+                        output::describe(printed.failure()) + QLatin1Char('.'));
 }
 
 void TemplateDialog::saveAs(template_files::Format format)
@@ -265,15 +269,17 @@ void TemplateDialog::saveAs(template_files::Format format)
     if (format == template_files::Format::Pdf &&
         !worthMaking(template_pages::Pages(pages->fretTemplate(), saved)))
         return;
-    const QString name = sheet_output::proposedFileName(
-        QStringLiteral("Gabarit ") + QString::fromStdString(table.title), lengthText,
-        template_files::suffixOf(format));
-    const QString fileName = sheet_output::askFileName(dialogs, this, name);
+    const QString name =
+        output::proposedFileName(QStringLiteral("Gabarit ") + QString::fromStdString(table.title),
+                                 lengthText, template_files::suffixOf(format));
+    const QString fileName = dialogs.askFileName(this, name);
     if (fileName.isEmpty())
         return; // cancelled
-    const QString failure = template_files::save(pages->fretTemplate(), saved, format, fileName);
-    if (!failure.isEmpty())
-        dialogs.warning(this, QStringLiteral("Exporter le gabarit"),
-                        QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
-                            .arg(QDir::toNativeSeparators(fileName), failure));
+    if (const dorvane::Done written =
+            template_files::save(pages->fretTemplate(), saved, format, fileName);
+        !written)
+        dialogs.warning(
+            this, QStringLiteral("Exporter le gabarit"),
+            QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
+                .arg(QDir::toNativeSeparators(fileName), output::describe(written.failure())));
 }

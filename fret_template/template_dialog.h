@@ -4,7 +4,7 @@
 // and the commands that print it, save it as a PDF or export it for a machine.
 #pragma once
 
-#include "output_dialogs.h"
+#include "file_dialogs.h"
 #include "template_files.h"
 
 #include <QDialog>
@@ -25,7 +25,7 @@ public:
     // — « ,7 » est ignoré…"); empty when the length was typed as it was read. While it stands,
     // nothing is printed or saved until the user confirms the length read.
     TemplateDialog(const dorvane::FretTable &table, const QString &lengthText,
-                   const QString &lengthProblem, sheet_output::Dialogs dialogs, QWidget *parent);
+                   const QString &lengthProblem, output::FileDialogs &dialogs, QWidget *parent);
     ~TemplateDialog() override;
 
     void done(int result) override;
@@ -45,7 +45,7 @@ private:
     dorvane::FretTable table;
     QString lengthText;
     QString lengthProblem; // empty once the length read is confirmed
-    sheet_output::Dialogs dialogs;
+    output::FileDialogs &dialogs;
     std::unique_ptr<template_pages::Pages> pages; // as printed: what the preview shows
     template_pages::PageSettings saved;           // the pages of a PDF
     int pagesAccepted = 0; // a job this long was accepted when the dialog asked

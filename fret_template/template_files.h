@@ -18,14 +18,17 @@ std::optional<Format> formatOf(const QString &fileName);
 // "pdf", "svg" or "dxf".
 QString suffixOf(Format format);
 
-// Writes the template; the reason, in French, when it could not be written, empty on success.
-// A PDF needs the toolkit's fonts, so an application of the toolkit's GUI must exist.
-QString save(const dorvane::FretTemplate &t, const template_pages::PageSettings &pages,
-             Format format, const QString &fileName);
+// The template of a table with its settings, checked, then laid out once, its texts written
+// with the separator given; or why it cannot be made. The dialog and the command line both
+// make their templates so.
+dorvane::Result<dorvane::FretTemplate> makeTemplate(const dorvane::FretTable &table,
+                                                    const dorvane::TemplateSettings &settings,
+                                                    const std::string &separator);
 
-// Why a template cannot be made, in French, its figures with the separator given: "la largeur
-// des fentes doit être inférieure au plus petit écart entre deux frettes, 1,4582 entre les
-// frettes 39 et 40".
-QString problemText(const dorvane::TemplateProblem &problem, const std::string &separator);
+// Writes the template, whole or not at all; a PDF's pages are laid out on the paper given, and
+// refused beyond the most pages paper takes (TooManyPages). A PDF needs the toolkit's fonts, so
+// an application of the toolkit's GUI must exist.
+dorvane::Done save(const dorvane::FretTemplate &t, const template_pages::PageSettings &pages,
+                   Format format, const QString &fileName);
 
 } // namespace template_files

@@ -3,7 +3,7 @@
 
 #include "length_reading.h"
 #include "number_field.h"
-#include "sheet_output.h"
+#include "regional.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,7 +74,7 @@ TemplateForm::TemplateForm(QWidget *parent) : QWidget(parent)
     Papier = new QComboBox(this);
     Papier->setObjectName(QStringLiteral("Papier"));
     Papier->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
-    Regle = new NumberField(QStringLiteral("Regle"), sheet_output::decimalSeparator(), this);
+    Regle = new NumberField(QStringLiteral("Regle"), output::decimalSeparator(), this);
     Regle->setAccessibleName(QStringLiteral("La règle de 100 mm mesure, en mm"));
     Regle->setToolTip(QStringLiteral("Imprimez une page à 100 % et mesurez sa règle de 100 mm : "
                                      "l'impression sera corrigée d'autant le long de la bande"));
@@ -130,8 +130,7 @@ void TemplateForm::layOut()
 
 NumberField *TemplateForm::widthField(const char *name, const QString &accessibleName)
 {
-    auto *field =
-        new NumberField(QString::fromLatin1(name), sheet_output::decimalSeparator(), this);
+    auto *field = new NumberField(QString::fromLatin1(name), output::decimalSeparator(), this);
     field->setAccessibleName(accessibleName);
     return field;
 }

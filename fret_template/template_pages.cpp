@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "template_pages.h"
 
-#include "sheet_output.h"
+#include "pdf.h"
+#include "regional.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -173,7 +174,7 @@ QString Pages::heading(int index) const
         const double percent = DoubleFromCurrency(settings.ruler);
         const bool tenths = std::nearbyint(percent * 10) == percent * 10;
         QString shown = QString::number(percent, 'f', tenths ? 1 : 2);
-        shown.replace(QLatin1Char('.'), QString::fromStdString(sheet_output::decimalSeparator()));
+        shown.replace(QLatin1Char('.'), QString::fromStdString(output::decimalSeparator()));
         heading += QStringLiteral(" · corrigé pour une impression à %1 %").arg(shown);
     }
     return heading;
@@ -258,9 +259,9 @@ void Pages::paintMarks(QPainter &painter, int column, int row) const
     }
 }
 
-QByteArray pdfDocument(const Pages &pages, const QString &title)
+dorvane::Result<QByteArray> pdfDocument(const Pages &pages, const QString &title)
 {
-    return sheet_output::pdfDocument(title, pages.layout(), [&pages](QPdfWriter &pdf) {
+    return output::pdfDocument(title, pages.layout(), [&pages](QPdfWriter &pdf) {
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
@@ -273,11 +274,11 @@ QByteArray pdfDocument(const Pages &pages, const QString &title)
     });
 }
 
-QString paperProblem(const Pages &pages)
+dorvane::Done checkPages(const Pages &pages)
 {
     if (pages.count() <= MostPages)
-        return {};
-    return QStringLiteral("le gabarit demanderait plus de %1 pages").arg(MostPages);
+        return dorvane::Succeeded();
+    return dorvane::Failure{dorvane::Failure::Reason::TooManyPages, {}, {}, MostPages};
 }
 
 } // namespace template_pages

@@ -69,11 +69,10 @@ private:
     int rows = 1;
 };
 
-// The pages as a PDF document, its lines vector lines and its fonts embedded; an empty array
-// when a page could not be drawn.
-QByteArray pdfDocument(const Pages &pages, const QString &title);
+// The pages as a PDF document, its lines vector lines and its fonts embedded.
+dorvane::Result<QByteArray> pdfDocument(const Pages &pages, const QString &title);
 
-// Why the template cannot go on paper, in French; empty when it can.
-QString paperProblem(const Pages &pages);
+// Whether the template can go on paper: TooManyPages beyond MostPages.
+dorvane::Done checkPages(const Pages &pages);
 
 } // namespace template_pages

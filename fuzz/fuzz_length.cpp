@@ -21,27 +21,22 @@ namespace
     std::abort();
 }
 
-// Checks every row as the window would write it.
-struct CheckedRows : RowWriter {
-    Currency length;
-    void writePosition(int row, Currency position) override
-    {
-        if (row < 0 || row >= RowCount)
-            fail("row outside the table", length);
-        const Currency zero;
-        const bool between = length >= zero ? (position >= zero && position <= length)
-                                            : (position <= zero && position >= length);
+// Checks every fret of a table as the window would write it.
+void check(const FretTable &table)
+{
+    const Currency zero;
+    const Currency length = table.length;
+    for (const Fret &fret : table.frets) {
+        const bool between = length >= zero ? (fret.position >= zero && fret.position <= length)
+                                            : (fret.position <= zero && fret.position >= length);
         if (!between)
             fail("position outside 0 to the length", length);
-        if (CurrencyText(position, ",").str().empty())
+        if (CurrencyText(fret.position, ",").str().empty())
             fail("empty text", length);
-    }
-    void writeNote(int row, std::string_view note) override
-    {
-        if (row < 0 || row >= RowCount || note.empty())
+        if (fret.note.empty())
             fail("bad note", length);
     }
-};
+}
 
 } // namespace
 
@@ -53,14 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (stored.state == LengthState::OutOfRange && length != Currency{})
         fail("out of range but not stored as 0", length);
 
-    CheckedRows rows;
-    rows.length = length;
     for (const ScaleSystem &system : scales::Systems) {
-        WriteTable(system, length, rows);
-        WriteNotes(system.notes, rows);
+        for (int mode = 0; mode < (system.hasModes ? scales::ModeCount : 1); ++mode)
+            check(TableOf({&system, mode, length}));
     }
-    for (const scales::Mode &mode : scales::Modes)
-        WriteTable({}, mode.rows, length, rows);
 
     // Up to 10^9 in magnitude, the text of the length reads back as the same length.
     constexpr std::int64_t Billion = 10'000'000'000'000;

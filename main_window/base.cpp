@@ -2,11 +2,12 @@
 #include "base.h"
 
 #include "design.h"
+#include "file_dialogs.h"
 #include "info.h"
 #include "length_hint.h"
 #include "length_reading.h"
+#include "regional.h"
 #include "result_sheet.h"
-#include "sheet_output.h"
 #include "version.h"
 
 #include <QComboBox>
@@ -112,7 +113,8 @@ Base::Base(QWidget *parent)
     setFixedSize(design::pixels(7110), design::pixels(5730));
     setWindowIcon(design::windowIcon());
 
-    decimalSeparator = sheet_output::decimalSeparator();
+    decimalSeparator = output::decimalSeparator();
+    fileDialogs = std::make_shared<output::FileDialogs>();
 
     createControls();
     createTable();

@@ -20,6 +20,11 @@
 #include <memory>
 #include <string>
 
+namespace output
+{
+class FileDialogs;
+}
+
 class Info;
 class LengthHint;
 class QComboBox;
@@ -99,6 +104,8 @@ private:
     // Each secondary window exists at most once: made on the first request, reused after.
     std::unique_ptr<Info> info;
     std::array<std::unique_ptr<ResultSheet>, 4> resultSheets;
+    // The file dialogs and the folder last chosen, which the sheets and their templates share.
+    std::shared_ptr<output::FileDialogs> fileDialogs;
 
     QLabel *Label2;
     QLineEdit *Longvib;

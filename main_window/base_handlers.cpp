@@ -6,6 +6,7 @@
 #include "info.h"
 #include "length_hint.h"
 #include "result_sheet.h"
+#include "template_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,6 +24,14 @@ const QColor partlyReadColour(255, 225, 140);
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Ctrl+G on a sheet: the template dialog of its table.
+void openTemplate(QWidget *sheet, const FretTable &table, const QString &lengthText,
+                  const QString &lengthExplanation, output::FileDialogs &dialogs)
+{
+    TemplateDialog dialog(table, lengthText, lengthExplanation, dialogs, sheet);
+    dialog.exec();
 }
 
 } // namespace
@@ -113,7 +122,8 @@ void Base::Command4_Click()
     const Sheet sheet = SheetFor(scaleKind);
     auto &resultSheet = resultSheets[static_cast<std::size_t>(sheet)];
     if (!resultSheet)
-        resultSheet = std::make_unique<ResultSheet>(sheets::designOf(sheet));
+        resultSheet =
+            std::make_unique<ResultSheet>(sheets::designOf(sheet), fileDialogs, openTemplate);
     resultSheet->showFilled(sheetContents());
 }
 

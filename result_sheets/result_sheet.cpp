@@ -12,10 +12,11 @@
 #include <QPalette>
 #include <memory>
 
-ResultSheet::ResultSheet(const SheetDesign &design)
+ResultSheet::ResultSheet(const SheetDesign &design, std::shared_ptr<output::FileDialogs> dialogs,
+                         TemplateMaker makeTemplate)
     : QDialog(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      sheetDesign(design)
+      sheetDesign(design), dialogs(std::move(dialogs)), templateMaker(std::move(makeTemplate))
 {
     setObjectName(QString::fromLatin1(design.name));
     setWindowIcon(design::windowIcon());
@@ -46,7 +47,6 @@ ResultSheet::ResultSheet(const SheetDesign &design)
                 &ResultSheet::copyTable),
         command("Gabarit 1:1…", QKeySequence(Qt::CTRL | Qt::Key_G), &ResultSheet::makeTemplate)};
     addActions(commands); // their keys work wherever the focus is on the sheet
-    dialogs = sheet_output::systemDialogs();
 }
 
 // Shown, a dialog gives its first box the focus as the Tab key would, which selects the box's
@@ -62,7 +62,7 @@ void ResultSheet::setVisible(bool visible)
 
 void ResultSheet::setDialogs(Dialogs replacement)
 {
-    dialogs = std::move(replacement);
+    dialogs->replace(std::move(replacement));
 }
 
 void ResultSheet::showFilled(const SheetContents &contents)

@@ -3,13 +3,14 @@
 // per row set. The four sheets share this class; what differs between them is data.
 #pragma once
 
-#include "output_dialogs.h"
+#include "file_dialogs.h"
 #include "sheet_contents.h"
 #include "sheet_designs.h"
 #include "sheet_layout.h"
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 
 class QAction;
 
@@ -21,14 +22,23 @@ class ResultSheet : public QDialog
     Q_OBJECT
 
 public:
-    explicit ResultSheet(const SheetDesign &design);
+    // What Ctrl+G opens: the template dialog of a table, which the main program gives the sheet,
+    // with the length as the sheet shows it and, for a length read in part, why.
+    using TemplateMaker = std::function<void(
+        QWidget *sheet, const dorvane::FretTable &table, const QString &lengthText,
+        const QString &lengthExplanation, output::FileDialogs &dialogs)>;
+
+    // The sheet of a design, asking for files and telling of failures through the dialogs that
+    // the windows share.
+    ResultSheet(const SheetDesign &design, std::shared_ptr<output::FileDialogs> dialogs,
+                TemplateMaker makeTemplate);
 
     // Loads the sheet from its design, fills it with what the main window gives and shows it
     // modally.
     void showFilled(const SheetContents &contents);
 
     // The dialogs through which the commands ask for a file name and tell of a failure.
-    using Dialogs = sheet_output::Dialogs;
+    using Dialogs = output::Dialogs;
     void setDialogs(Dialogs replacement);
 
     void setVisible(bool visible) override;
@@ -60,5 +70,6 @@ private:
     dorvane::FretTable table;    // the main window's table, for the outputs at full size
     QString lengthExplanation;   // why the length shown is not the text typed; usually empty
     QList<QAction *> commands;   // print, save as PDF, copy the table, template
-    Dialogs dialogs;
+    std::shared_ptr<output::FileDialogs> dialogs;
+    TemplateMaker templateMaker;
 };

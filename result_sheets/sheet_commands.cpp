@@ -3,9 +3,11 @@
 // on first use, a PDF file and the table on the clipboard.
 #include "result_sheet.h"
 
-#include "printing.h"
+#include "failures.h"
+#include "files.h"
+#include "printing_module.h"
+#include "regional.h"
 #include "sheet_output.h"
-#include "template_dialog.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -16,25 +18,29 @@
 
 void ResultSheet::print()
 {
-    QString failure;
-    const auto printSheet = reinterpret_cast<printing::PrintSheet>(
-        sheet_output::printingEntry(printing::EntryPoint, &failure));
-    if (printSheet && printSheet(this, documentTitle(), &failure) != printing::Outcome::Failed)
+    const dorvane::Result<void *> entry = output::printingEntry(printing::EntryPoint);
+    if (!entry) {
+        dialogs->warning(this, QStringLiteral("Imprimer"),
+                         output::describe(entry.failure()) + QLatin1Char('.'));
         return;
-    dialogs.warning(this, QStringLiteral("Imprimer"), failure);
+    }
+    const auto printSheet = reinterpret_cast<printing::PrintSheet>(*entry);
+    if (const auto printed = printSheet(this, documentTitle()); !printed)
+        dialogs->warning(this, QStringLiteral("Imprimer"),
+                         output::describe(printed.failure()) + QLatin1Char('.'));
 }
 
 void ResultSheet::saveAsPdf()
 {
-    const QString proposed = sheet_output::proposedFileName(documentTitle(), QString());
-    const QString fileName = sheet_output::askFileName(dialogs, this, proposed);
+    const QString proposed = output::proposedFileName(documentTitle(), QString());
+    const QString fileName = dialogs->askFileName(this, proposed);
     if (fileName.isEmpty())
         return; // cancelled
-    const QString failure = sheet_output::savePdf(*this, fileName, documentTitle());
-    if (!failure.isEmpty())
-        dialogs.warning(this, QStringLiteral("Enregistrer en PDF"),
-                        QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
-                            .arg(QDir::toNativeSeparators(fileName), failure));
+    if (const dorvane::Done saved = sheet_output::savePdf(*this, fileName, documentTitle()); !saved)
+        dialogs->warning(
+            this, QStringLiteral("Enregistrer en PDF"),
+            QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
+                .arg(QDir::toNativeSeparators(fileName), output::describe(saved.failure())));
 }
 
 // The sheet's rows in their order, each cell as it stands, the user's typing included.
@@ -56,14 +62,14 @@ void ResultSheet::copyTable()
 void ResultSheet::makeTemplate()
 {
     if (table.empty()) {
-        dialogs.warning(this, QStringLiteral("Gabarit 1:1"),
-                        QStringLiteral("Le tableau est vide : choisissez une gamme dans la fenêtre "
-                                       "principale, puis rouvrez la feuille."));
+        dialogs->warning(this, QStringLiteral("Gabarit 1:1"),
+                         QStringLiteral("Le tableau est vide : choisissez une gamme dans la "
+                                        "fenêtre principale, puis rouvrez la feuille."));
         return;
     }
     const dorvane::ShortText length =
-        dorvane::CurrencyText(table.length, sheet_output::decimalSeparator());
-    TemplateDialog dialog(table, QString::fromStdString(length.str()), lengthExplanation, dialogs,
-                          this);
-    dialog.exec();
+        dorvane::CurrencyText(table.length, output::decimalSeparator());
+    if (templateMaker)
+        templateMaker(this, table, QString::fromStdString(length.str()), lengthExplanation,
+                      *dialogs);
 }

@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet_output.h"
 
-#include "platform.h"
-#include "version.h"
+#include "files.h"
+#include "pdf.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
 #include <QPointer>
-#include <QSaveFile>
 #include <algorithm>
 #include <vector>
 
@@ -92,37 +87,6 @@ double fillingScale(QSizeF sheet, QSizeF area)
     return std::min(area.width() / sheet.width(), area.height() / sheet.height());
 }
 
-// Why a file could not be opened for writing, in the user's words: nothing was written.
-QString openFailure(const QFileInfo &target, const QString &folder)
-{
-    if (!QFileInfo(folder).isWritable())
-        return QStringLiteral("vous n'avez pas le droit d'écrire dans le dossier « %1 »")
-            .arg(QDir::toNativeSeparators(folder));
-    if (target.exists() && !target.isWritable()) {
-        const bool readOnly = !(target.permissions() & (QFile::WriteOwner | QFile::WriteUser |
-                                                        QFile::WriteGroup | QFile::WriteOther));
-        return readOnly ? QStringLiteral("le fichier existant est en lecture seule ; il est resté "
-                                         "tel quel")
-                        : QStringLiteral("vous n'avez pas le droit de remplacer le fichier "
-                                         "existant ; il est resté tel quel");
-    }
-    return QStringLiteral("le fichier n'a pas pu être créé dans le dossier « %1 »")
-        .arg(QDir::toNativeSeparators(folder));
-}
-
-// Why a file opened could not be written whole, or put in place.
-QString writeFailure(const QSaveFile &file)
-{
-    switch (file.error()) {
-    case QFileDevice::ResourceError:
-        return QStringLiteral("le disque est plein");
-    case QFileDevice::RenameError:
-        return QStringLiteral("le nouveau fichier n'a pas pu remplacer l'ancien");
-    default:
-        return QStringLiteral("l'écriture a été interrompue (le disque est peut-être plein)");
-    }
-}
-
 } // namespace
 
 QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page)
@@ -158,97 +122,17 @@ bool paintSheet(QWidget &sheet, QPagedPaintDevice &page)
     return painter.end();
 }
 
-std::string decimalSeparator()
-{
-    const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? std::string(".") : point.toStdString();
-}
-
-int longestFileName(const QString &folder)
-{
-    constexpr int TemporarySuffix = 7; // "." and six letters
-    return platform::longestName(folder) - TemporarySuffix;
-}
-
-QString writeFile(const QString &fileName, const QByteArray &contents)
-{
-    const QFileInfo target(fileName);
-    const QString folder = target.absolutePath();
-    if (target.isDir())
-        return QStringLiteral("ce nom est celui d'un dossier");
-    if (!QFileInfo(folder).isDir())
-        return QStringLiteral("le dossier « %1 » n'existe pas")
-            .arg(QDir::toNativeSeparators(folder));
-    const int nameLength = platform::nameLength(target.fileName());
-    if (const int longest = longestFileName(folder); nameLength > longest)
-        return QStringLiteral("le nom du fichier est trop long : %1 %3, quand ce dossier en "
-                              "admet %2 au plus")
-            .arg(nameLength)
-            .arg(longest)
-            .arg(platform::nameLengthUnit());
-    // Unbuffered, so that a failing write is seen at once and not lost in a late flush; a file
-    // not committed is removed and the target stays as it was.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return openFailure(target, folder);
-    if (file.write(contents) != contents.size()) {
-        const QString failure = writeFailure(file);
-        file.cancelWriting();
-        return failure;
-    }
-    if (!file.commit())
-        return writeFailure(file);
-    return QString();
-}
-
-QByteArray pdfDocument(const QString &title, const QPageLayout &layout,
-                       const std::function<bool(QPdfWriter &)> &paint)
-{
-    QByteArray document;
-    QBuffer buffer(&document);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(title);
-        pdf.setCreator(QString::fromLatin1(dorvane::ProgramName));
-        pdf.setResolution(1200);
-        pdf.setPageLayout(layout);
-        if (!paint(pdf))
-            return {};
-    }
-    return document;
-}
-
-QString savePdf(QWidget &sheet, const QString &fileName, const QString &title)
+dorvane::Done savePdf(QWidget &sheet, const QString &fileName, const QString &title)
 {
     // The whole document is made in memory first, then written in one piece.
     QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PaperMargins,
                        QPageLayout::Millimeter);
     layout.setOrientation(bestOrientation(sheet.size(), layout));
-    const QByteArray document =
-        pdfDocument(title, layout, [&sheet](QPdfWriter &pdf) { return paintSheet(sheet, pdf); });
-    if (document.isEmpty())
-        return QStringLiteral("la page n'a pas pu être dessinée");
-    return writeFile(fileName, document);
-}
-
-QString proposedFileName(const QString &scaleName, const QString &lengthText, const QString &suffix)
-{
-    const auto cleaned = [](QString part) {
-        for (QChar &c : part) {
-            if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c))
-                c = QLatin1Char('_');
-        }
-        return part.simplified();
-    };
-    QStringList parts;
-    for (const QString &part : {cleaned(scaleName), cleaned(lengthText)}) {
-        if (!part.isEmpty())
-            parts << part;
-    }
-    if (parts.isEmpty())
-        parts << QStringLiteral("Dorvane");
-    return parts.join(QLatin1Char(' ')) + QLatin1Char('.') + suffix;
+    const dorvane::Result<QByteArray> document = output::pdfDocument(
+        title, layout, [&sheet](QPdfWriter &pdf) { return paintSheet(sheet, pdf); });
+    if (!document)
+        return document.failure();
+    return output::writeFile(fileName, *document);
 }
 
 TableText tableText(const QString &title, const QString &lengthText, const QList<Cell> &cells)

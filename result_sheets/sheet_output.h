@@ -3,15 +3,13 @@
 // or a PDF file, and its table as text for the clipboard.
 #pragma once
 
+#include "result.h"
+
 #include <QList>
 #include <QPageLayout>
 #include <QString>
-#include <functional>
-#include <string>
-#include <utility>
 
 class QPagedPaintDevice;
-class QPdfWriter;
 class QWidget;
 
 namespace sheet_output
@@ -29,35 +27,8 @@ QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page);
 // selection or focus frame is drawn. Returns false when the page could not be painted.
 bool paintSheet(QWidget &sheet, QPagedPaintDevice &page);
 
-// The decimal separator of the regional settings, as the table writes positions: "," in
-// France; "." where the settings give none.
-std::string decimalSeparator();
-
-// Writes a whole file to a temporary file beside the target that replaces it only once
-// complete: an existing file is replaced whole or left as it was. Returns the reason, in French,
-// when the file could not be written; an empty text on success.
-QString writeFile(const QString &fileName, const QByteArray &contents);
-
-// The longest file name, in bytes (on Windows, characters), that writeFile can give a file in this
-// folder: the file system's limit less what its temporary file adds ("….pdf.Ab3xYz"); 248 on most
-// systems.
-int longestFileName(const QString &folder);
-
-// A PDF document made in memory at 1200 dpi, its pages painted by `paint`; empty when it
-// could not paint them.
-QByteArray pdfDocument(const QString &title, const QPageLayout &layout,
-                       const std::function<bool(QPdfWriter &)> &paint);
-
-// Writes the sheet as a one-page PDF, to a temporary file beside the target that replaces it
-// only once complete: an existing file is replaced whole or left as it was. Returns the
-// reason, in French, when the file could not be written; an empty text on success.
-QString savePdf(QWidget &sheet, const QString &fileName, const QString &title);
-
-// "Zarlino Chromatique 650.pdf": the scale name and the length text, each character that a
-// file name cannot hold on a usual system replaced by "_" ("Gamme :" gives "Gamme _"), and the
-// extension.
-QString proposedFileName(const QString &scaleName, const QString &lengthText,
-                         const QString &suffix = QStringLiteral("pdf"));
+// Writes the sheet as a one-page PDF, whole or not at all, as output::writeFile writes files.
+dorvane::Done savePdf(QWidget &sheet, const QString &fileName, const QString &title);
 
 // The table as a spreadsheet takes it, its cells separated by tabs: the title, "Longueur" and
 // the length text, a header "Frette", "Position", "Note", then one line per fret, its number,

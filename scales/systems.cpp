@@ -52,14 +52,17 @@ Interval Steps(int steps, int division)
 
 Interval IntervalOf(const Position &position)
 {
-    const auto whole = [](double n) { return static_cast<std::uint64_t>(n); };
+    // The tables' ratios are in lowest terms (a test holds them to it): only the octave above
+    // one on the half length may halve its denominator.
+    const auto a = static_cast<std::uint64_t>(position.a);
+    const auto b = static_cast<std::uint64_t>(position.b);
     switch (position.form) {
     case Form::Tempered:
         return Steps(position.semitones, 12);
     case Form::RatioOnLength:
-        return Ratio(whole(position.a), whole(position.b));
+        return {a, b};
     case Form::RatioOnHalf:
-        return Ratio(2 * whole(position.a), whole(position.b));
+        return b % 2 == 0 ? Interval{a, b / 2} : Interval{2 * a, b};
     case Form::HalfShown:
     case Form::Difference:
         return Ratio(2, 1);

@@ -3,8 +3,10 @@
 // in the wrong orientation or with a text cursor on it, sheet cells named after the wrong fret,
 // an HTML copy not escaped, and a printing module that cannot be found or is not looked for
 // where it is installed.
-#include "output_dialogs.h"
-#include "printing.h"
+#include "failures.h"
+#include "file_dialogs.h"
+#include "files.h"
+#include "printing_module.h"
 #include "result_sheet.h"
 #include "sheet_output.h"
 #include "sheet_test.h"
@@ -83,7 +85,7 @@ private slots:
     void proposedNamesHoldNoForbiddenCharacter()
     {
         QFETCH(QString, length);
-        const QString name = sheet_output::proposedFileName("Gabarit Zarlino", length, "svg");
+        const QString name = output::proposedFileName("Gabarit Zarlino", length, "svg");
         QCOMPARE(name, "Gabarit Zarlino 650_2.svg");
         // A name in the folder itself, not in a folder that does not exist.
         QCOMPARE(QFileInfo(QDir("/tmp").filePath(name)).absolutePath(), "/tmp");
@@ -123,7 +125,8 @@ private slots:
         QVERIFY(chmod(QFile::encodeName(folder.path()).constData(), mode_t(folderMode)) == 0);
         // As nobody, really: the checks of access go by the real user.
         QVERIFY(setresuid(65534, 65534, 0) == 0);
-        const QString failure = sheet_output::writeFile(target, "new");
+        const dorvane::Done written = output::writeFile(target, "new");
+        const QString failure = written ? QString() : output::describe(written.failure());
         QVERIFY(setresuid(0, 0, 0) == 0);
         QVERIFY2(failure.startsWith(reason), qPrintable(failure));
         QVERIFY(old.open(QIODevice::ReadOnly));
@@ -215,7 +218,7 @@ private slots:
     void aMissingPrintingModuleIsSaid()
     {
         for (const QString &path :
-             sheet_output::printingModulePaths(QCoreApplication::applicationDirPath()))
+             output::printingModulePaths(QCoreApplication::applicationDirPath()))
             QVERIFY2(!QFile::exists(path), qPrintable(path)); // none beside this test
         Base window;
         pickScale(window, "Zarlino Diatonique");
@@ -236,7 +239,7 @@ private slots:
         QVERIFY(QFile::copy(module, QDir(modules).filePath(QFileInfo(module).fileName())));
         QString found;
         for (const QString &path :
-             sheet_output::printingModulePaths(root.filePath(QStringLiteral(INSTALLED_PROGRAM))))
+             output::printingModulePaths(root.filePath(QStringLiteral(INSTALLED_PROGRAM))))
             found = found.isEmpty() && QFile::exists(path) ? path : found;
         QVERIFY(!found.isEmpty());
         QLibrary loaded(found);

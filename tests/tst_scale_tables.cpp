@@ -16,6 +16,40 @@ class TestScaleTables : public QObject
 private slots:
     void initTestCase() { setUpApplication(); }
 
+    void theCoresTableIsWhatTheWindowShows_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<int>("mode");
+        for (const dorvane::ScaleSystem &system : dorvane::scales::Systems) {
+            const QString name = QString::fromUtf8(system.name.data(), system.name.size());
+            for (int mode = 0; mode < (system.hasModes ? dorvane::scales::ModeCount : 1); ++mode)
+                QTest::addRow("%s, mode %d, at 650", qPrintable(name), mode) << name << mode;
+        }
+    }
+    void theCoresTableIsWhatTheWindowShows()
+    {
+        // The table every output is made of: its frets, in order, are the rows the window shows,
+        // with the same figures and the same names but for the blanks that pad them.
+        QFETCH(QString, scale);
+        QFETCH(int, mode);
+        Base window;
+        typeLength(window, "650");
+        pickScale(window, scale);
+        modeBar(window)->setValue(mode);
+        const dorvane::FretTable table =
+            dorvane::TableOf({dorvane::FindSystem(scale.toStdString()), mode,
+                              dorvane::Currency::fromScaled(6500000)});
+        const QList<int> rows = visibleRows(window);
+        QCOMPARE(qsizetype(table.frets.size()), rows.size());
+        for (qsizetype k = 0; k < rows.size(); ++k) {
+            const dorvane::Fret &fret = table.frets[std::size_t(k)];
+            QCOMPARE(fret.number, int(k) + 1);
+            QCOMPARE(shown(QString::fromStdString(dorvane::CurrencyText(fret.position, ",").str())),
+                     position(window, rows[k])->text());
+            QCOMPARE(QString::fromStdString(fret.note), note(window, rows[k])->text().trimmed());
+        }
+    }
+
     void figures_data()
     {
         QTest::addColumn<QString>("scale");

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <algorithm>
 #include <map>
+#include <numeric>
 #include <vector>
 
 using namespace dorvane;
@@ -220,6 +221,51 @@ private slots:
                 QCOMPARE(second->note, row.note);
             }
         }
+    }
+
+    void ratiosAreInLowestTerms()
+    {
+        // The intervals that the outputs show are taken from the tables' ratios as they stand.
+        const auto lowest = [](const ScaleRow &row) {
+            return (row.position.form != Form::RatioOnLength &&
+                    row.position.form != Form::RatioOnHalf) ||
+                   std::gcd(std::uint64_t(row.position.a), std::uint64_t(row.position.b)) == 1;
+        };
+        for (const ScaleSystem &system : scales::Systems) {
+            for (Scale part : {system.shared, system.own})
+                QVERIFY(std::all_of(part.begin(), part.end(), lowest));
+        }
+        for (const scales::Mode &mode : scales::Modes)
+            QVERIFY(std::all_of(mode.rows.begin(), mode.rows.end(), lowest));
+    }
+
+    void intervals_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("fret");
+        QTest::addColumn<QString>("interval"); // a/b, or n\\12
+        QTest::newRow("9/8 on the length") << int(ScaleKind::ZarlinoDiatonic) << 1 << "9/8";
+        QTest::newRow("9/8 on the half length is 9/4")
+            << int(ScaleKind::ZarlinoDiatonic) << 8 << "9/4";
+        QTest::newRow("5/3 on the half length is 10/3")
+            << int(ScaleKind::ZarlinoDiatonic) << 12 << "10/3";
+        QTest::newRow("the half length shown is 2/1")
+            << int(ScaleKind::ZarlinoDiatonic) << 7 << "2/1";
+        QTest::newRow("the difference is 2/1") << int(ScaleKind::ZarlinoChromatic) << 21 << "2/1";
+        QTest::newRow("the double octave is 4/1")
+            << int(ScaleKind::ZarlinoChromatic) << 42 << "4/1";
+        QTest::newRow("7 tempered semitones") << int(ScaleKind::TemperedChromatic) << 7 << "7\\12";
+    }
+    void intervals()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, fret);
+        QFETCH(QString, interval);
+        const FretTable table = TableOf({FindSystem(ScaleKind(kind)), 0, Currency()});
+        const Interval i = table.frets[std::size_t(fret - 1)].interval;
+        QCOMPARE(i.tempered() ? QString("%1\\%2").arg(i.steps).arg(i.division)
+                              : QString("%1/%2").arg(i.numerator).arg(i.denominator),
+                 interval);
     }
 
     void largeLengthsStayExact()

@@ -30,7 +30,7 @@ namespace
 {
 
 // The standard output of a program that must succeed.
-QString output(const QString &program, const QStringList &arguments)
+QString programOutput(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
@@ -161,9 +161,9 @@ private slots:
         QCOMPARE(QFileInfo(asked).fileName(), proposed);
         QCOMPARE(filesIn(folder.path()), QStringList{"sheet.pdf"});
 
-        QVERIFY(output("pdfinfo", {pdf}).contains(QRegularExpression("\nPages: +1\n")));
+        QVERIFY(programOutput("pdfinfo", {pdf}).contains(QRegularExpression("\nPages: +1\n")));
         // Every font is embedded: the last columns of pdffonts read emb, sub, uni, object.
-        const QStringList fonts = output("pdffonts", {pdf}).split('\n').mid(2);
+        const QStringList fonts = programOutput("pdffonts", {pdf}).split('\n').mid(2);
         int embedded = 0;
         for (const QString &font : fonts) {
             const QRegularExpressionMatch match =
@@ -175,13 +175,14 @@ private slots:
             ++embedded;
         }
         QVERIFY(embedded > 0);
-        const QString text = output("pdftotext", {"-layout", pdf, "-"});
+        const QString text = programOutput("pdftotext", {"-layout", pdf, "-"});
         QVERIFY2(text.contains(texts.scaleName), qPrintable(text));
         QVERIFY2(holdsWord(text, texts.length), qPrintable(text));
         QVERIFY2(!text.contains(typed) || typed == texts.length, qPrintable(text));
         QVERIFY2(text.simplified().contains(said), qPrintable(text));
         QVERIFY(holdsWord(text, "Sillet"));
-        output("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf, folder.filePath("page")});
+        programOutput("pdftoppm",
+                      {"-r", "50", "-png", "-singlefile", pdf, folder.filePath("page")});
         const QImage page(folder.filePath("page.png"));
         const QColor highlight = QApplication::palette().color(QPalette::Highlight);
         int highlighted = 0;
@@ -219,7 +220,7 @@ private slots:
             QTest::keyClick(sheet->focusWidget(), Qt::Key_S, Qt::ControlModifier);
         });
         QCOMPARE(warnings, QStringList());
-        const QString text = output("pdftotext", {pdf, "-"});
+        const QString text = programOutput("pdftotext", {pdf, "-"});
         QVERIFY(text.contains("Zarlino Diatonique"));
         QVERIFY2(!text.contains("Boîte de dialogue"), qPrintable(text));
     }
@@ -238,9 +239,9 @@ private slots:
             printer.setOutputFileName(pdf);
             QVERIFY(sheet_output::paintSheet(*sheet, printer));
         });
-        QVERIFY(output("pdftotext", {pdf, "-"}).contains("Pythagore Chromatique"));
+        QVERIFY(programOutput("pdftotext", {pdf, "-"}).contains("Pythagore Chromatique"));
         const QStringList images =
-            output("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+            programOutput("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(images.size(), 2); // the two lines of the heading, no image
     }
 
@@ -304,7 +305,7 @@ private slots:
             QFile saved(path);
             QVERIFY(saved.open(QIODevice::ReadOnly));
             QVERIFY(saved.readAll().startsWith("%PDF-"));
-            QVERIFY(output("pdfinfo", {path}).contains(QRegularExpression("\nPages: +1\n")));
+            QVERIFY(programOutput("pdfinfo", {path}).contains(QRegularExpression("\nPages: +1\n")));
             return;
         }
         QCOMPARE(warnings.size(), 1);

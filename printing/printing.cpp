@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "printing.h"
+#include "printing_module.h"
 
 #include "sheet_output.h"
 #include "template_pages.h"
@@ -12,8 +12,29 @@
 #include <QString>
 #include <algorithm>
 
-extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintSheet(QWidget *sheet, const QString &title,
-                                                             QString *failure)
+using dorvane::Failure;
+using dorvane::Result;
+using printing::Outcome;
+
+namespace
+{
+
+// A job that could not be sent, to a printer or into a file, of a sheet or of a template.
+Failure printFailure(const QPrinter &printer, bool ofTemplate)
+{
+    const bool toFile = !printer.outputFileName().isEmpty();
+    Failure failure{Failure::Reason::PrintFailed,
+                    (toFile ? QDir::toNativeSeparators(printer.outputFileName())
+                            : printer.printerName())
+                        .toStdString()};
+    failure.setting = toFile ? "file" : "printer";
+    failure.limit = ofTemplate ? 1 : 0;
+    return failure;
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintSheet(QWidget *sheet, const QString &title)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
@@ -22,17 +43,11 @@ extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintSheet(QWidget *sheet, con
     printer.setPageOrientation(sheet_output::bestOrientation(sheet->size(), printer.pageLayout()));
     QPrintDialog dialog(&printer, sheet);
     if (dialog.exec() != QDialog::Accepted)
-        return printing::Outcome::Cancelled;
+        return Outcome::Cancelled;
     printer.setPageMargins(sheet_output::PaperMargins, QPageLayout::Millimeter);
     if (sheet_output::paintSheet(*sheet, printer) && printer.printerState() != QPrinter::Error)
-        return printing::Outcome::Printed;
-    const QString where = printer.outputFileName().isEmpty()
-                              ? QStringLiteral("l'imprimante « %1 »").arg(printer.printerName())
-                              : QStringLiteral("le fichier « %1 »")
-                                    .arg(QDir::toNativeSeparators(printer.outputFileName()));
-    *failure = QStringLiteral("L'impression sur %1 a échoué : le travail n'a pas pu être envoyé.")
-                   .arg(where);
-    return printing::Outcome::Failed;
+        return Outcome::Printed;
+    return printFailure(printer, false);
 }
 
 namespace
@@ -52,10 +67,9 @@ void printAtTrueSize(QPrinter &printer)
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintTemplate(QWidget *parent,
-                                                                const template_pages::Pages &pages,
-                                                                const QString &title,
-                                                                QString *failure)
+extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintTemplate(QWidget *parent,
+                                                              const template_pages::Pages &pages,
+                                                              const QString &title)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
@@ -65,7 +79,7 @@ extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintTemplate(QWidget *parent,
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, pages.count());
     if (dialog.exec() != QDialog::Accepted)
-        return printing::Outcome::Cancelled;
+        return Outcome::Cancelled;
     printAtTrueSize(printer);
     const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
     const int last =
@@ -80,9 +94,6 @@ extern "C" Q_DECL_EXPORT printing::Outcome dorvanePrintTemplate(QWidget *parent,
     }
     painted = painter.isActive() && painter.end() && painted;
     if (painted && printer.printerState() != QPrinter::Error)
-        return printing::Outcome::Printed;
-    *failure = QStringLiteral("L'impression du gabarit sur l'imprimante « %1 » a échoué : le "
-                              "travail n'a pas pu être envoyé.")
-                   .arg(printer.printerName());
-    return printing::Outcome::Failed;
+        return Outcome::Printed;
+    return printFailure(printer, true);
 }

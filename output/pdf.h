@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A PDF document made in memory, its pages painted by whoever asks for it.
+#pragma once
+
+#include "result.h"
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <QString>
+#include <functional>
+
+class QPdfWriter;
+
+namespace output
+{
+
+// A PDF at 1200 dpi, its pages painted by `paint`, which returns false when it could not;
+// PagesNotDrawn then.
+dorvane::Result<QByteArray> pdfDocument(const QString &title, const QPageLayout &layout,
+                                        const std::function<bool(QPdfWriter &)> &paint);
+
+} // namespace output
