@@ -70,6 +70,8 @@ void timeBudgets(const Results &results, BudgetTable &table)
                               {"template/DXF", 2e-3},
                               {"template/PDF", 50e-3},
                               {"template dialog opened", 1.0 / 60},
+                              {"tuning window opened", 1.0 / 60},
+                              {"Scala file written", 1e-3},
                               {"command line/", 60e-3}};
     for (const auto &[name, result] : results) {
         for (const Budget &budget : budgets) {

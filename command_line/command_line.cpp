@@ -2,12 +2,16 @@
 #include "command_line.h"
 
 #include "failures.h"
+#include "files.h"
 #include "platform.h"
 #include "regional.h"
 #include "request.h"
+#include "scala.h"
 #include "template_files.h"
+#include "tuning_rows.h"
 #include "version.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
@@ -69,6 +73,35 @@ QString tableText(const FretTable &table)
     return text;
 }
 
+// The tuning's columns, tab-separated, under their titles.
+QString detailsText(const FretTable &table)
+{
+    QString text;
+    const auto line = [&text](const TuningRow &row) {
+        QStringList cells;
+        for (const std::string &cell : row)
+            cells << QString::fromStdString(cell);
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    };
+    line(TuningTitles());
+    for (const TuningRow &row : TuningRows(table, output::decimalSeparator()))
+        line(row);
+    return text;
+}
+
+// The tuning as a Scala file, written whole.
+int exportScala(const Request &request)
+{
+    const std::string contents =
+        ScalaFile(TableOf(request.table), QFileInfo(request.file).fileName().toStdString());
+    const Done written = output::writeFile(request.file, QByteArray::fromStdString(contents));
+    if (written)
+        return 0;
+    print(stderr, QStringLiteral("dorvane : le fichier « %1 » n'a pas été écrit : %2.\n")
+                      .arg(request.file, output::describe(written.failure())));
+    return 1;
+}
+
 // A setting a template refuses, named by its option as given: "« --slot 60 » : …".
 Failure named(Failure failure, const Request &request)
 {
@@ -127,8 +160,12 @@ int run(int argc, char *argv[])
         return printOut(helpText());
     case Request::Action::Version:
         return printOut(QString::fromLatin1(ProgramName) + '\n');
-    case Request::Action::Table:
-        return printOut(tableText(TableOf(request->table)));
+    case Request::Action::Table: {
+        const FretTable table = TableOf(request->table);
+        return printOut(request->details ? detailsText(table) : tableText(table));
+    }
+    case Request::Action::ExportScala:
+        return exportScala(*request);
     case Request::Action::Export:
         break;
     }

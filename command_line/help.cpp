@@ -71,9 +71,13 @@ const QList<QCommandLineOption> &options()
         option({"table"}, "écrit le tableau des frettes : une ligne « Frette », « Position »,\n"
                           "« Note », puis une ligne par frette depuis le sillet, en colonnes\n"
                           "séparées par des tabulations"),
+        option({"details"}, "avec --table : les colonnes de l'accord, « Frette », « Note »,\n"
+                            "« Intervalle », « Cents », « Écart au tempéré », « Position »,\n"
+                            "« Depuis la frette précédente »"),
         option({"export"},
                "écrit le gabarit 1:1 ; l'extension choisit le format : .pdf (les\n"
-               "pages à imprimer à 100 %), .svg ou .dxf (pour les machines)",
+               "pages à imprimer à 100 %), .svg ou .dxf (pour les machines) ;\n"
+               "ou l'accord en fichier Scala, .scl (sans --length)",
                "FICHIER"),
         option({"scale"},
                QStringLiteral("la gamme, écrite comme la liste l'écrit (majuscules ou non) :") +

@@ -149,27 +149,33 @@ Result<Currency> rulerOf(const QString &text)
 }
 
 // The scale, its mode and the length, for --table and --export alike; a table refuses the
-// lengths that a template refuses, in the same words.
+// lengths that a template refuses, in the same words. A Scala file needs no length.
 std::optional<Failure> readTable(Request &request)
 {
     const QMap<QString, QString> &given = request.given;
+    const bool scala = request.action == Request::Action::ExportScala;
     if (!given.contains(QStringLiteral("scale")))
         return refused(R::MissingScale, QStringLiteral("--scale"));
-    if (!given.contains(QStringLiteral("length")))
+    if (!scala && !given.contains(QStringLiteral("length")))
         return refused(R::MissingLength, QStringLiteral("--length"));
     const Result<const ScaleSystem *> system = scaleOf(given["scale"]);
     if (!system)
         return system.failure();
-    const Result<Currency> length = lengthOf(given["length"]);
-    if (!length)
-        return length.failure();
-    request.table = {*system, 0, *length};
+    request.table = {*system, 0, {}};
+    if (given.contains(QStringLiteral("length"))) {
+        const Result<Currency> length = lengthOf(given["length"]);
+        if (!length)
+            return length.failure();
+        request.table.length = *length;
+    }
     if (given.contains(QStringLiteral("mode"))) {
         const Result<int> mode = modeOf(**system, given["mode"]);
         if (!mode)
             return mode.failure();
         request.table.mode = *mode;
     }
+    if (scala)
+        return std::nullopt;
     if (Done possible = CheckTemplate(TableOf(request.table), TemplateSettings()); !possible) {
         Failure why = possible.failure();
         why.subject = ("--length " + given["length"]).toStdString();
@@ -237,16 +243,23 @@ Result<Request> readAction(Request request)
     const bool table = given.contains(QStringLiteral("table"));
     if (table == given.contains(QStringLiteral("export")))
         return refused(R::TableOrExport, {});
-    if (table) {
-        for (const char *option : {"unit", "width", "slot", "paper", "correction"}) {
-            if (given.contains(QLatin1String(option)))
-                return refused(R::OnlyWithExport, QStringLiteral("--") + QLatin1String(option));
-        }
+    const bool scala =
+        !table && given["export"].endsWith(QLatin1String(".scl"), Qt::CaseInsensitive);
+    for (const char *option : {"unit", "width", "slot", "paper", "correction"}) {
+        if (given.contains(QLatin1String(option)) && (table || scala))
+            return refused(table ? R::OnlyWithExport : R::NotForScala,
+                           QStringLiteral("--") + QLatin1String(option));
     }
-    request.action = table ? Request::Action::Table : Request::Action::Export;
+    if (!table && given.contains(QStringLiteral("details")))
+        return refused(R::OnlyWithTable, QStringLiteral("--details"));
+    request.details = given.contains(QStringLiteral("details"));
+    request.action = table   ? Request::Action::Table
+                     : scala ? Request::Action::ExportScala
+                             : Request::Action::Export;
+    request.file = given["export"];
     if (auto bad = readTable(request))
         return *bad;
-    if (!table) {
+    if (request.action == Request::Action::Export) {
         if (auto bad = readTemplate(request))
             return *bad;
     }

@@ -17,8 +17,9 @@ namespace command_line
 {
 
 struct Request {
-    enum class Action { Help, Version, Table, Export } action = Action::Help;
-    QString file; // with Export
+    enum class Action { Help, Version, Table, Export, ExportScala } action = Action::Help;
+    bool details = false; // with Table: the tuning's columns too
+    QString file;         // with Export
     dorvane::TableChoice table;
     dorvane::TemplateSettings settings;
     template_pages::PageSettings pages{template_pages::defaultPaper()};

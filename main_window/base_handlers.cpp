@@ -7,6 +7,7 @@
 #include "length_hint.h"
 #include "result_sheet.h"
 #include "template_dialog.h"
+#include "tuning_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,13 +27,18 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Ctrl+G on a sheet: the template dialog of its table.
-void openTemplate(QWidget *sheet, const FretTable &table, const QString &lengthText,
-                  const QString &lengthExplanation, output::FileDialogs &dialogs)
-{
-    TemplateDialog dialog(table, lengthText, lengthExplanation, dialogs, sheet);
-    dialog.exec();
-}
+// What a sheet opens on its table: the template dialog (Ctrl+G) and the tuning window (Ctrl+D).
+const ResultSheet::Openers sheetOpeners = {
+    [](QWidget *sheet, const FretTable &table, const QString &lengthText,
+       const QString &lengthExplanation, output::FileDialogs &dialogs) {
+        TemplateDialog dialog(table, lengthText, lengthExplanation, dialogs, sheet);
+        dialog.exec();
+    },
+    [](QWidget *sheet, const FretTable &table, output::FileDialogs &dialogs) {
+        TuningWindow window(table, dialogs, sheet);
+        window.exec();
+    },
+};
 
 } // namespace
 
@@ -123,7 +129,7 @@ void Base::Command4_Click()
     auto &resultSheet = resultSheets[static_cast<std::size_t>(sheet)];
     if (!resultSheet)
         resultSheet =
-            std::make_unique<ResultSheet>(sheets::designOf(sheet), fileDialogs, openTemplate);
+            std::make_unique<ResultSheet>(sheets::designOf(sheet), fileDialogs, sheetOpeners);
     resultSheet->showFilled(sheetContents());
 }
 

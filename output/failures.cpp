@@ -129,8 +129,8 @@ QString systemsWithModes()
     return names.join(QStringLiteral(", "));
 }
 
-// What the command line refuses of its arguments; the subject is the option as given.
-QString commandLineWhy(const Failure &f)
+// What the command line refuses of its options; the subject is the option as given.
+QString optionWhy(const Failure &f)
 {
     const QString given = quoted(text(f.subject));
     switch (f.reason) {
@@ -156,6 +156,20 @@ QString commandLineWhy(const Failure &f)
         return QStringLiteral("« --scale » manque : la gamme, parmi %1").arg(scaleNames());
     case R::MissingLength:
         return QStringLiteral("« --length » manque : la longueur vibrante, par exemple 650");
+    case R::NotForScala:
+        return QStringLiteral("%1 ne s'emploie pas avec un fichier .scl, qui ne garde que "
+                              "l'accord")
+            .arg(given);
+    default:
+        return QStringLiteral("%1 ne s'emploie qu'avec --table").arg(given);
+    }
+}
+
+// What the command line refuses of the values of its options.
+QString valueWhy(const Failure &f)
+{
+    const QString given = quoted(text(f.subject));
+    switch (f.reason) {
     case R::UnknownScale:
         return QStringLiteral("%1 : gamme inconnue ; les gammes sont %2").arg(given, scaleNames());
     case R::LengthNotRead:
@@ -185,7 +199,8 @@ QString commandLineWhy(const Failure &f)
                               "règle de 100 mm, va de 90 à 110")
             .arg(given);
     default:
-        return QStringLiteral("%1 : l'extension du fichier choisit le format, .pdf, .svg ou .dxf")
+        return QStringLiteral("%1 : l'extension du fichier choisit le format, .pdf, .svg, .dxf ou "
+                              ".scl")
             .arg(given);
     }
 }
@@ -208,7 +223,9 @@ QString describe(const Failure &f, const std::string &separator)
         return fileWhy(f);
     if (f.reason <= R::PrintFailed)
         return printingWhy(f);
-    return commandLineWhy(f);
+    const bool ofOption = f.reason <= R::MissingLength || f.reason == R::NotForScala ||
+                          f.reason == R::OnlyWithTable;
+    return ofOption ? optionWhy(f) : valueWhy(f);
 }
 
 } // namespace output

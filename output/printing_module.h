@@ -34,6 +34,12 @@ using PrintTemplate = dorvane::Result<Outcome> (*)(QWidget *parent,
                                                    const QString &title);
 inline constexpr const char TemplateEntryPoint[] = "dorvanePrintTemplate";
 
+// The system's print dialog, then a document of rich text (HTML), over as many pages as it
+// needs: the tuning of a table.
+using PrintDocument = dorvane::Result<Outcome> (*)(QWidget *parent, const QString &html,
+                                                   const QString &title);
+inline constexpr const char DocumentEntryPoint[] = "dorvanePrintDocument";
+
 } // namespace printing
 
 namespace output

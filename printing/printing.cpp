@@ -10,6 +10,7 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QString>
+#include <QTextDocument>
 #include <algorithm>
 
 using dorvane::Failure;
@@ -23,10 +24,10 @@ namespace
 Failure printFailure(const QPrinter &printer, bool ofTemplate)
 {
     const bool toFile = !printer.outputFileName().isEmpty();
-    Failure failure{Failure::Reason::PrintFailed,
-                    (toFile ? QDir::toNativeSeparators(printer.outputFileName())
-                            : printer.printerName())
-                        .toStdString()};
+    Failure failure{
+        Failure::Reason::PrintFailed,
+        (toFile ? QDir::toNativeSeparators(printer.outputFileName()) : printer.printerName())
+            .toStdString()};
     failure.setting = toFile ? "file" : "printer";
     failure.limit = ofTemplate ? 1 : 0;
     return failure;
@@ -67,9 +68,8 @@ void printAtTrueSize(QPrinter &printer)
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintTemplate(QWidget *parent,
-                                                              const template_pages::Pages &pages,
-                                                              const QString &title)
+extern "C" Q_DECL_EXPORT Result<Outcome>
+dorvanePrintTemplate(QWidget *parent, const template_pages::Pages &pages, const QString &title)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
@@ -96,4 +96,21 @@ extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintTemplate(QWidget *parent,
     if (painted && printer.printerState() != QPrinter::Error)
         return Outcome::Printed;
     return printFailure(printer, true);
+}
+
+extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintDocument(QWidget *parent, const QString &html,
+                                                              const QString &title)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return Outcome::Cancelled;
+    QTextDocument document;
+    document.setHtml(html);
+    document.print(&printer);
+    if (printer.printerState() != QPrinter::Error)
+        return Outcome::Printed;
+    return printFailure(printer, false);
 }

@@ -13,10 +13,10 @@
 #include <memory>
 
 ResultSheet::ResultSheet(const SheetDesign &design, std::shared_ptr<output::FileDialogs> dialogs,
-                         TemplateMaker makeTemplate)
+                         Openers openers)
     : QDialog(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      sheetDesign(design), dialogs(std::move(dialogs)), templateMaker(std::move(makeTemplate))
+      sheetDesign(design), dialogs(std::move(dialogs)), openers(std::move(openers))
 {
     setObjectName(QString::fromLatin1(design.name));
     setWindowIcon(design::windowIcon());
@@ -24,7 +24,8 @@ ResultSheet::ResultSheet(const SheetDesign &design, std::shared_ptr<output::File
     setAccessibleName(QStringLiteral("Feuille de résultats"));
     setAccessibleDescription(QStringLiteral("Le tableau en grand : Ctrl+P l'imprime, Ctrl+S "
                                             "l'enregistre en PDF, Ctrl+Maj+C le copie, Ctrl+G "
-                                            "en fait un gabarit 1:1"));
+                                            "en fait un gabarit 1:1, Ctrl+D en détaille "
+                                            "l'accord"));
     setModal(true);
     setFixedSize(design::pixels(design.clientWidth), design::pixels(design.clientHeight));
     QPalette menuBar = palette();
@@ -45,7 +46,9 @@ ResultSheet::ResultSheet(const SheetDesign &design, std::shared_ptr<output::File
         command("Enregistrer en PDF…", QKeySequence::Save, &ResultSheet::saveAsPdf),
         command("Copier le tableau", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                 &ResultSheet::copyTable),
-        command("Gabarit 1:1…", QKeySequence(Qt::CTRL | Qt::Key_G), &ResultSheet::makeTemplate)};
+        command("Gabarit 1:1…", QKeySequence(Qt::CTRL | Qt::Key_G), &ResultSheet::makeTemplate),
+        command("Détails de l'accord…", QKeySequence(Qt::CTRL | Qt::Key_D),
+                &ResultSheet::showTuning)};
     addActions(commands); // their keys work wherever the focus is on the sheet
 }
 

@@ -15,23 +15,30 @@
 class QAction;
 
 // Besides what the design shows, a sheet can leave the screen: Ctrl+P prints it, Ctrl+S saves
-// it as a PDF, Ctrl+Shift+C copies its table and Ctrl+G makes a full-size template of it for
-// paper or a machine; the four are also in its context menu.
+// it as a PDF, Ctrl+Shift+C copies its table, Ctrl+G makes a full-size template of it for paper
+// or a machine and Ctrl+D shows its tuning; the five are also in its context menu.
 class ResultSheet : public QDialog
 {
     Q_OBJECT
 
 public:
-    // What Ctrl+G opens: the template dialog of a table, which the main program gives the sheet,
-    // with the length as the sheet shows it and, for a length read in part, why.
-    using TemplateMaker = std::function<void(
-        QWidget *sheet, const dorvane::FretTable &table, const QString &lengthText,
-        const QString &lengthExplanation, output::FileDialogs &dialogs)>;
+    // The windows a sheet opens on its table, which the main program gives it: with Ctrl+G the
+    // template dialog, given the length as the sheet shows it and, for a length read in part,
+    // why; with Ctrl+D the tuning window.
+    struct Openers {
+        std::function<void(QWidget *sheet, const dorvane::FretTable &table,
+                           const QString &lengthText, const QString &lengthExplanation,
+                           output::FileDialogs &dialogs)>
+            templateDialog;
+        std::function<void(QWidget *sheet, const dorvane::FretTable &table,
+                           output::FileDialogs &dialogs)>
+            tuningWindow;
+    };
 
     // The sheet of a design, asking for files and telling of failures through the dialogs that
     // the windows share.
     ResultSheet(const SheetDesign &design, std::shared_ptr<output::FileDialogs> dialogs,
-                TemplateMaker makeTemplate);
+                Openers openers);
 
     // Loads the sheet from its design, fills it with what the main window gives and shows it
     // modally.
@@ -52,6 +59,7 @@ private slots:
     void saveAsPdf();
     void copyTable();
     void makeTemplate();
+    void showTuning();
 
 private:
     void load();
@@ -69,7 +77,7 @@ private:
     SheetCells cells;            // the controls within it
     dorvane::FretTable table;    // the main window's table, for the outputs at full size
     QString lengthExplanation;   // why the length shown is not the text typed; usually empty
-    QList<QAction *> commands;   // print, save as PDF, copy the table, template
+    QList<QAction *> commands;   // print, save as PDF, copy the table, template, tuning
     std::shared_ptr<output::FileDialogs> dialogs;
-    TemplateMaker templateMaker;
+    Openers openers;
 };

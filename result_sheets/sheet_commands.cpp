@@ -69,7 +69,20 @@ void ResultSheet::makeTemplate()
     }
     const dorvane::ShortText length =
         dorvane::CurrencyText(table.length, output::decimalSeparator());
-    if (templateMaker)
-        templateMaker(this, table, QString::fromStdString(length.str()), lengthExplanation,
-                      *dialogs);
+    if (openers.templateDialog)
+        openers.templateDialog(this, table, QString::fromStdString(length.str()), lengthExplanation,
+                               *dialogs);
+}
+
+// The tuning of the table the main window computed: intervals, cents, deviations.
+void ResultSheet::showTuning()
+{
+    if (table.empty()) {
+        dialogs->warning(this, QStringLiteral("Détails de l'accord"),
+                         QStringLiteral("Le tableau est vide : choisissez une gamme dans la "
+                                        "fenêtre principale, puis rouvrez la feuille."));
+        return;
+    }
+    if (openers.tuningWindow)
+        openers.tuningWindow(this, table, *dialogs);
 }

@@ -59,6 +59,8 @@ struct Failure {
         UnknownPaper,
         RulerOutOfRange, // --correction beyond `amount` and `limit`
         UnknownFormat,   // the extension of --export
+        NotForScala,     // an option of the template with a .scl file
+        OnlyWithTable,   // --details without --table
     };
     Reason reason;
     std::string subject{};  // what failed: a setting, a file, a printer, an option (UTF-8)

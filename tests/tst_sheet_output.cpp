@@ -83,7 +83,7 @@ void checkFrenchEditingEntries(const QStringList &menu)
 }
 
 const QStringList sheetCommands = {"Imprimer…", "Enregistrer en PDF…", "Copier le tableau",
-                                   "Gabarit 1:1…"};
+                                   "Gabarit 1:1…", "Détails de l'accord…"};
 
 } // namespace
 
@@ -339,7 +339,7 @@ private slots:
         checkFrenchEditingEntries(cellMenu);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(cellMenu.mid(cellMenu.size() - 5), QStringList{"-"} + sheetCommands);
+        QCOMPARE(cellMenu.mid(cellMenu.size() - 6), QStringList{"-"} + sheetCommands);
         QCOMPARE(sheetMenu, sheetCommands);
     }
 

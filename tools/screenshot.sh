@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the real program under a virtual display with a window manager:
 # types a length, picks a scale from the list with the keyboard, and saves the screen.
-#   tools/screenshot.sh OUT.png LENGTH ["SCALE NAME" [sheet|about|template]]
-# "template" opens the sheet, then its template dialog with Ctrl+G. SCREEN sets the virtual
+#   tools/screenshot.sh OUT.png LENGTH ["SCALE NAME" [sheet|about|template|tuning]]
+# "template" opens the sheet, then its template dialog with Ctrl+G; "tuning" its tuning window
+# with Ctrl+D. SCREEN sets the virtual
 # screen (1000x540x24); with QT_SCALE_FACTOR=1.5 and SCREEN=1366x768x24 it is a laptop's.
 # Needs xvfb, openbox, xdotool and imagemagick (apt-get install xvfb openbox xdotool imagemagick).
 set -euo pipefail
@@ -38,7 +39,7 @@ click() { # a place of the main window, in its design's pixels
         int($2 * $scale_factor) }") click 1
 }
 case "$open" in
-sheet | template) click 436 11 ;; # the printer button
+sheet | template | tuning) click 436 11 ;; # the printer button
 about) click 461 11 ;;            # the "?" button
 esac
 if [ -n "$open" ]; then
@@ -46,8 +47,8 @@ if [ -n "$open" ]; then
     second=$(xdotool getactivewindow)
     xdotool windowmove --sync "$second" 330 60
 fi
-if [ "$open" = template ]; then
-    xdotool key ctrl+g
+if [ "$open" = template ] || [ "$open" = tuning ]; then
+    [ "$open" = template ] && xdotool key ctrl+g || xdotool key ctrl+d
     sleep 1
     xdotool windowmove --sync "$(xdotool getactivewindow)" 0 0
 fi

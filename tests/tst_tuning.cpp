@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tuning of a table: cents and deviations from equal temperament, worked out by hand, and
+// the Scala file of every system and mode.
+#include "intervals.h"
+#include "scala.h"
+#include "systems.h"
+#include "tuning_rows.h"
+
+#include <QTest>
+#include <set>
+
+using namespace dorvane;
+
+Q_DECLARE_METATYPE(dorvane::Interval)
+
+class TestTuning : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void centsAndDeviations_data()
+    {
+        QTest::addColumn<Interval>("interval");
+        QTest::addColumn<QString>("cents");
+        QTest::addColumn<QString>("deviation");
+        // 1200 log2(9/8) = 203.910; Ré is 200 cents above Do.
+        QTest::newRow("9/8") << Ratio(9, 8) << "203,91"
+                             << "+3,91 (Ré)";
+        QTest::newRow("5/4") << Ratio(5, 4) << "386,31"
+                             << "-13,69 (Mi)";
+        QTest::newRow("2187/2048") << Ratio(2187, 2048) << "113,69"
+                                   << "+13,69 (Do #)";
+        QTest::newRow("256/243, a limma") << Ratio(256, 243) << "90,22"
+                                          << "-9,78 (Do #)";
+        QTest::newRow("3/2") << Ratio(3, 2) << "701,96"
+                             << "+1,96 (Sol)";
+        QTest::newRow("9/4, an octave and a tone") << Ratio(9, 4) << "1403,91"
+                                                   << "+3,91 (Ré)";
+        QTest::newRow("2/1") << Ratio(2, 1) << "1200,00"
+                             << "+0,00 (Do)";
+        QTest::newRow("4/1") << Ratio(4, 1) << "2400,00"
+                             << "+0,00 (Do)";
+        QTest::newRow("7 of 12 equal steps") << Steps(7, 12) << "700,00"
+                                             << "+0,00 (Sol)";
+        QTest::newRow("125/64, Si #") << Ratio(125, 64) << "1158,94"
+                                      << "-41,06 (Do)";
+    }
+    void centsAndDeviations()
+    {
+        QFETCH(Interval, interval);
+        QFETCH(QString, cents);
+        QFETCH(QString, deviation);
+        const double c = CentsOf(interval);
+        QCOMPARE(QString::fromStdString(CentsText(c, ",")), cents);
+        const Deviation d = DeviationOf(c);
+        QCOMPARE(QString::fromStdString(CentsText(d.cents, ",", true) + " (" + std::string(d.note) +
+                                        ")"),
+                 deviation);
+    }
+
+    void centsComeFromTheInterval()
+    {
+        // At a length of 1, the positions round to the ten-thousandth: cents computed from
+        // them would be far off; the rows are the same at any length.
+        const ScaleSystem &zarlino = *FindSystem(ScaleKind::ZarlinoChromatic);
+        const auto at = [&](qint64 scaled) {
+            std::vector<std::string> cents;
+            for (const TuningRow &row :
+                 TuningRows(TableOf({&zarlino, 0, Currency::fromScaled(scaled)}), ","))
+                cents.push_back(row[3] + " " + row[4]);
+            return cents;
+        };
+        QCOMPARE(at(10000), at(6500000));
+    }
+
+    void noTwoDegreesShareAPitch()
+    {
+        // Every note of an octave is a degree of its Scala file: two at one pitch would be one.
+        for (const ScaleSystem &system : scales::Systems) {
+            for (int mode = 0; mode < (system.hasModes ? scales::ModeCount : 1); ++mode) {
+                std::set<std::pair<std::uint64_t, std::uint64_t>> pitches;
+                std::size_t inOctave = 0;
+                for (const Fret &fret : TableOf({&system, mode, Currency()}).frets) {
+                    const Interval &i = fret.interval;
+                    const bool below =
+                        i.tempered() ? i.steps < i.division : i.numerator < 2 * i.denominator;
+                    if (!below)
+                        continue;
+                    ++inOctave;
+                    pitches.insert({i.tempered() ? std::uint64_t(i.steps) : i.numerator,
+                                    i.tempered() ? 0 : i.denominator});
+                }
+                QCOMPARE(pitches.size(), inOctave);
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTuning)
+#include "tst_tuning.moc"

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scala.h"
+
+#include "intervals.h"
+#include "version.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace dorvane
+{
+
+namespace
+{
+
+// Latin letters as ISO-8859-1 has them; anything else as "?".
+std::string latin1(std::string_view utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += char(c);
+        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
+            out += char((c == 0xC3 ? 0xC0 : 0x80) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+        } else {
+            out += '?';
+            while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80)
+                ++i;
+        }
+    }
+    return out;
+}
+
+bool belowOctave(const Interval &interval)
+{
+    return interval.tempered() ? interval.steps < interval.division
+                               : interval.numerator < 2 * interval.denominator;
+}
+
+bool isOctave(const Interval &interval)
+{
+    return interval.tempered() ? interval.steps == interval.division
+                               : interval.numerator == 2 * interval.denominator;
+}
+
+// "2187/2048", or "100.00000" for a tempered step.
+std::string pitchText(const Interval &interval)
+{
+    if (!interval.tempered())
+        return IntervalText(interval);
+    char cents[64];
+    std::snprintf(cents, sizeof cents, "%.5f", CentsOf(interval));
+    return cents;
+}
+
+} // namespace
+
+std::string ScalaFile(const FretTable &table, std::string_view fileName)
+{
+    std::vector<const Fret *> degrees;
+    std::string octaveName = "Do";
+    for (const Fret &fret : table.frets) {
+        if (belowOctave(fret.interval) && !(fret.interval == Interval{}))
+            degrees.push_back(&fret);
+        else if (isOctave(fret.interval))
+            octaveName = fret.note;
+    }
+    std::stable_sort(degrees.begin(), degrees.end(), [](const Fret *a, const Fret *b) {
+        return CentsOf(a->interval) < CentsOf(b->interval);
+    });
+    const std::string end = "\r\n";
+    std::string file = "! " + std::string(fileName) + end;
+    file += "! " + std::string(ProgramName) + end;
+    file += table.title + end;
+    file += " " + std::to_string(degrees.size() + 1) + end;
+    file += "!" + end;
+    for (const Fret *fret : degrees)
+        file += " " + pitchText(fret->interval) + " " + fret->note + end;
+    file += " 2/1 " + octaveName + end;
+    return latin1(file);
+}
+
+} // namespace dorvane

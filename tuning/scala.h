@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A table's tuning as a Scala file (.scl), the format that tuners and synthesizers read.
+#pragma once
+
+#include "fret_table.h"
+
+#include <string>
+#include <string_view>
+
+namespace dorvane
+{
+
+// One period of the table's scale, the octave: its notes in ascending pitch, the unison left
+// out and the octave 2/1 last; ratios as ratios ("2187/2048 Do #"), tempered steps in cents
+// with a point ("100.00000 Do #"), each with its note's name. The description is the table's
+// title; comments give the file's name and the program. ISO-8859-1, each line ended by CR LF,
+// as the format's first readers, on Windows, wrote them; every reader takes it.
+std::string ScalaFile(const FretTable &table, std::string_view fileName);
+
+} // namespace dorvane

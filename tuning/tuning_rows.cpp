@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tuning_rows.h"
+
+#include "intervals.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace dorvane
+{
+
+const TuningRow &TuningTitles()
+{
+    static const TuningRow titles = {"Frette",
+                                     "Note",
+                                     "Intervalle",
+                                     "Cents",
+                                     "Écart au tempéré",
+                                     "Position",
+                                     "Depuis la frette précédente"};
+    return titles;
+}
+
+std::string CentsText(double cents, std::string_view separator, bool signedText)
+{
+    double hundredths = std::nearbyint(cents * 100.0);
+    if (hundredths == 0)
+        hundredths = 0; // no "-0,00"
+    char digits[64];
+    std::snprintf(digits, sizeof digits, signedText ? "%+.2f" : "%.2f", hundredths / 100.0);
+    std::string text(digits);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
+}
+
+std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separator)
+{
+    std::vector<TuningRow> rows;
+    rows.reserve(table.frets.size());
+    Currency previous;
+    for (const Fret &fret : table.frets) {
+        const double cents = CentsOf(fret.interval);
+        const Deviation deviation = DeviationOf(cents);
+        rows.push_back(
+            {std::to_string(fret.number), fret.note, IntervalText(fret.interval),
+             CentsText(cents, separator),
+             CentsText(deviation.cents, separator, true) + " (" + std::string(deviation.note) + ")",
+             CurrencyText(fret.position, separator).str(),
+             CurrencyText(fret.position - previous, separator).str()});
+        previous = fret.position;
+    }
+    return rows;
+}
+
+} // namespace dorvane

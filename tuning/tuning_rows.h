@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tuning of a table as a tuner needs it, fret by fret: the note, the exact interval, its
+// size in cents, how far it lies from equal temperament, the position and the distance from
+// the fret before. Free of Qt: the tuning window and the command line both show these texts.
+#pragma once
+
+#include "fret_table.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dorvane
+{
+
+inline constexpr int TuningColumns = 7;
+using TuningRow = std::array<std::string, TuningColumns>;
+
+// "Frette", "Note", "Intervalle", "Cents", "Écart au tempéré", "Position", "Depuis la frette
+// précédente".
+const TuningRow &TuningTitles();
+
+// One row a fret, its figures with the separator given: Zarlino's first fret at 650 reads "1",
+// "Do #", "25/24", "70,67", "-29,33 (Do #)", "26", "26".
+std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separator);
+
+// Cents to two decimals, with the separator given: "203,91"; signed where asked: "+3,91".
+std::string CentsText(double cents, std::string_view separator, bool signedText = false);
+
+} // namespace dorvane
