@@ -24,7 +24,7 @@ if [ "$action" = test ]; then
     packages+=(clang libclang-rt-dev libbenchmark-dev
         dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick
         poppler-utils mupdf-tools cups printer-driver-cups-pdf python3-ezdxf
-        dbus at-spi2-core python3-pyatspi lintian man-db)
+        dbus at-spi2-core python3-pyatspi lintian man-db yoshimi-data)
 fi
 if [ "$action" != run ]; then
     # The compiler for Windows, the installer's maker, and wine to run what they make.
@@ -80,11 +80,15 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
     -DDORVANE_WINDOWS=OFF -DDORVANE_FUZZ=ON -DBUILD_TESTING=OFF
 cmake --build build-fuzz
 findings=build-fuzz/findings # a crashing input is kept here
-corpus=$(mktemp -d)          # what the run adds to the seeds, dropped afterwards
+corpus=$(mktemp -d)          # what the runs add to the seeds, dropped afterwards
 trap 'rm -rf "$corpus"' EXIT
-mkdir -p "$findings"
-build-fuzz/fuzz/fuzz_length -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 \
-    -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" fuzz/corpus
+mkdir -p "$findings" "$corpus/length" "$corpus/scala"
+# The time of the fuzzing, shared by the two targets: a typed length, and a Scala file.
+half=$(((${FUZZ_SECONDS:-60} + 1) / 2))
+build-fuzz/fuzz/fuzz_length -max_total_time="$half" -max_len=4096 \
+    -artifact_prefix="$findings/" -print_final_stats=1 "$corpus/length" fuzz/corpus
+build-fuzz/fuzz/fuzz_scala -max_total_time="$half" -max_len=65536 \
+    -artifact_prefix="$findings/" -print_final_stats=1 "$corpus/scala" fuzz/scala_corpus
 
 # The package, the real display, the real printer and the screen reader were checked above with
 # the build that ships.

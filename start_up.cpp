@@ -7,12 +7,17 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 int startProgram(int argc, char *argv[])
 {
-    // Any argument asks for the command line, which needs no display.
-    if (argc > 1)
+    // A Scala file alone, as the desktop gives one opened with the program, opens the window
+    // with it; any other argument asks for the command line, which needs no display.
+    const QStringList arguments = platform::arguments(argc, argv);
+    const bool scalaFile = arguments.size() == 1 && !arguments.first().startsWith('-') &&
+                           arguments.first().endsWith(QLatin1String(".scl"), Qt::CaseInsensitive);
+    if (argc > 1 && !scalaFile)
         return command_line::run(argc, argv);
     // A desktop program needs a screen; say so plainly rather than let the toolkit abort.
     if (!platform::hasDisplay()) {
@@ -31,5 +36,7 @@ int startProgram(int argc, char *argv[])
 
     Base window;
     window.show();
+    if (scalaFile)
+        QTimer::singleShot(0, &window, [&] { window.openScalaFile(arguments.first()); });
     return app.exec();
 }

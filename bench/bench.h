@@ -23,6 +23,12 @@ void registerHandlers();
 // The template of the widest table: its files, its dialog, the command line.
 void registerTemplate();
 
+// The tuning window and the Scala files: of the widest table, and of a scale of 1000 degrees.
+void registerTuning();
+
+// The program started with these arguments, to its end, its time as the iteration's.
+void commandLine(benchmark::State &state, std::vector<std::string> arguments);
+
 // The program's start-up against a bare window's; the programs stand in `folder`.
 void registerStartUp(const std::string &folder);
 

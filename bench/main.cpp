@@ -58,6 +58,7 @@ int main(int argc, char *argv[])
     bench::registerTables();
     bench::registerHandlers();
     bench::registerTemplate();
+    bench::registerTuning();
     bench::registerStartUp(QCoreApplication::applicationDirPath().toStdString());
 
     bench::BudgetReporter reporter;

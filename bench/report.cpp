@@ -72,6 +72,7 @@ void timeBudgets(const Results &results, BudgetTable &table)
                               {"template dialog opened", 1.0 / 60},
                               {"tuning window opened", 1.0 / 60},
                               {"Scala file written", 1e-3},
+                              {"Scala file read", 1e-3},
                               {"command line/", 60e-3}};
     for (const auto &[name, result] : results) {
         for (const Budget &budget : budgets) {

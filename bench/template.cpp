@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The full-size template of the widest table: its SVG, DXF and PDF, its dialog opened with the
-// preview; its tuning window and Scala file; and the command line from start to end.
+// preview; and the command line from start to end.
 #include "bench.h"
 
 #include "dxf.h"
-#include "files.h"
-#include "scala.h"
 #include "svg.h"
+#include "systems.h"
 #include "template_dialog.h"
-#include "tuning_window.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -90,35 +88,10 @@ void dialogOpened(benchmark::State &state)
     }
 }
 
-// The tuning window of the widest table, opened, laid out and painted, then closed.
-void tuningWindowOpened(benchmark::State &state)
-{
-    output::FileDialogs dialogs;
-    const FretTable table = widestAt650();
-    for (auto _ : state) {
-        TuningWindow window(table, dialogs, nullptr);
-        window.show();
-        QApplication::processEvents();
-        state.PauseTiming();
-        window.close();
-        state.ResumeTiming();
-    }
-}
+} // namespace
 
-// The widest table's tuning as a Scala file, made and written whole.
-void scalaFileWritten(benchmark::State &state)
+namespace bench
 {
-    const QString file = QDir::temp().filePath(QStringLiteral("dorvane-bench.scl"));
-    for (auto _ : state) {
-        const std::string contents = ScalaFile(
-            TableOf({FindSystem(ScaleKind::ZarlinoChromatic), 0, Currency::fromScaled(6500000)}),
-            "dorvane-bench.scl");
-        if (!output::writeFile(file, QByteArray::fromStdString(contents))) {
-            state.SkipWithError("the Scala file was not written");
-            return;
-        }
-    }
-}
 
 // The program started with arguments, to its end; seconds, negative when it failed.
 double runToEnd(const std::vector<std::string> &arguments)
@@ -154,20 +127,11 @@ void commandLine(benchmark::State &state, std::vector<std::string> arguments)
     }
 }
 
-} // namespace
-
-namespace bench
-{
-
 void registerTemplate()
 {
     benchmark::RegisterBenchmark("template/SVG", svgWritten)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("template/DXF", dxfWritten)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("template/PDF", pdfWritten)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("tuning window opened/42 frets", tuningWindowOpened)
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Scala file written/42 frets", scalaFileWritten)
-        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("template dialog opened, corrected and remembered", dialogOpened)
         ->Unit(benchmark::kMillisecond);
     const std::string scale(widestAt650().title);

@@ -38,10 +38,16 @@ void print(std::FILE *stream, const QString &text)
     std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
 }
 
-// "dorvane : « --slot 60 » : la largeur des fentes…", then the exit code.
+// "dorvane : « --slot 60 » : la largeur des fentes…", then the exit code. A Scala file's fault
+// is named with its option: "« --scl x.scl » : ligne 7 : …".
 int refuse(const Failure &failure, int code)
 {
-    print(stderr, QStringLiteral("dorvane : %1.\n").arg(output::describe(failure, ".")));
+    const bool ofFile = failure.reason >= Failure::Reason::ScalaUnreadable &&
+                        failure.reason <= Failure::Reason::ScalaSamePitch;
+    const QString why = output::describe(failure, ".");
+    print(stderr, ofFile ? QStringLiteral("dorvane : « --scl %1 » : %2.\n")
+                               .arg(QString::fromStdString(failure.setting), why)
+                         : QStringLiteral("dorvane : %1.\n").arg(why));
     return code;
 }
 
@@ -92,8 +98,9 @@ QString detailsText(const FretTable &table)
 // The tuning as a Scala file, written whole.
 int exportScala(const Request &request)
 {
+    const std::string name = QFileInfo(request.file).fileName().toStdString();
     const std::string contents =
-        ScalaFile(TableOf(request.table), QFileInfo(request.file).fileName().toStdString());
+        request.scale ? ScalaFile(*request.scale, name) : ScalaFile(TableOf(request.table), name);
     const Done written = output::writeFile(request.file, QByteArray::fromStdString(contents));
     if (written)
         return 0;
@@ -131,7 +138,7 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
         gui = std::make_unique<QGuiApplication>(argc, argv);
     }
     const Result<FretTemplate> made = template_files::makeTemplate(
-        TableOf(request.table), request.settings, output::decimalSeparator());
+        tableOf(request), request.settings, output::decimalSeparator());
     if (!made)
         return refuse(named(made.failure(), request), 2);
     const Done written = template_files::save(*made, request.pages, *format, request.file);
@@ -161,7 +168,7 @@ int run(int argc, char *argv[])
     case Request::Action::Version:
         return printOut(QString::fromLatin1(ProgramName) + '\n');
     case Request::Action::Table: {
-        const FretTable table = TableOf(request->table);
+        const FretTable table = tableOf(*request);
         return printOut(request->details ? detailsText(table) : tableText(table));
     }
     case Request::Action::ExportScala:

@@ -83,6 +83,12 @@ const QList<QCommandLineOption> &options()
                QStringLiteral("la gamme, écrite comme la liste l'écrit (majuscules ou non) :") +
                    scaleLines(),
                "GAMME"),
+        option({"scl"},
+               "au lieu de --scale : une gamme d'un fichier Scala (.scl), deux\n"
+               "périodes de frettes sauf --frets",
+               "FICHIER"),
+        option({"edo"}, "au lieu de --scale : N divisions égales de l'octave, de 1 à 1000", "N"),
+        option({"frets"}, "avec --scl ou --edo : le nombre de frettes, de 1 à 500", "K"),
         option({"length"},
                "la longueur vibrante, lue comme dans la fenêtre : le point « . »\n"
                "sépare les décimales (647.7) ; un texte lu en partie est refusé",
@@ -111,13 +117,14 @@ const QList<QCommandLineOption> &options()
 
 QString helpText()
 {
-    QString text =
-        QStringLiteral("Usage :\n"
-                       "  dorvane                          ouvre la fenêtre\n"
-                       "  dorvane --table --scale GAMME --length LONGUEUR [--mode MODE]\n"
-                       "  dorvane --export FICHIER --scale GAMME --length LONGUEUR [--mode MODE]\n"
-                       "          [--unit mm|cm|in] [--width LARGEUR] [--slot FENTE]\n"
-                       "          [--paper A4|Letter] [--correction POURCENTAGE]\n\n");
+    QString text = QStringLiteral(
+        "Usage :\n"
+        "  dorvane                          ouvre la fenêtre\n"
+        "  dorvane --table --scale GAMME --length LONGUEUR [--mode MODE]\n"
+        "  dorvane --export FICHIER --scale GAMME --length LONGUEUR [--mode MODE]\n"
+        "  (au lieu de --scale GAMME : --scl FICHIER.scl ou --edo N, avec [--frets K])\n"
+        "          [--unit mm|cm|in] [--width LARGEUR] [--slot FENTE]\n"
+        "          [--paper A4|Letter] [--correction POURCENTAGE]\n\n");
     for (const QCommandLineOption &option : options())
         text += optionLines(option);
     return text +

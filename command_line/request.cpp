@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "request.h"
 
+#include "files.h"
 #include "length_reading.h"
 #include "template_files.h"
 
@@ -148,35 +149,85 @@ Result<Currency> rulerOf(const QString &text)
     return ruler;
 }
 
+// A scale of any tuning: a Scala file read whole, or equal divisions of the octave, and its
+// number of frets.
+std::optional<Failure> readScala(Request &request)
+{
+    const QMap<QString, QString> &given = request.given;
+    if (given.contains(QStringLiteral("mode")))
+        return refused(R::ModeWithoutModes, QStringLiteral("--mode"));
+    if (given.contains(QStringLiteral("scl"))) {
+        Result<ScalaScale> read = output::readScalaFile(given["scl"]);
+        if (!read) {
+            Failure why = read.failure();
+            why.setting = given["scl"].toStdString(); // the file, as the option gave it
+            return why;
+        }
+        request.scale = std::move(*read);
+    } else {
+        bool whole = false;
+        const int divisions = given["edo"].toInt(&whole);
+        Result<ScalaScale> divided = EqualDivisions(whole ? divisions : 0);
+        if (!divided) {
+            Failure why = divided.failure();
+            why.subject = ("--edo " + given["edo"]).toStdString();
+            return why;
+        }
+        request.scale = std::move(*divided);
+    }
+    if (given.contains(QStringLiteral("frets"))) {
+        bool whole = false;
+        request.frets = given["frets"].toInt(&whole);
+        if (!whole || request.frets < 1 || request.frets > MostFrets) {
+            Failure why = refused(R::FretsOutOfRange, QStringLiteral("--frets ") + given["frets"]);
+            why.limit = MostFrets;
+            return why;
+        }
+    }
+    return std::nullopt;
+}
+
 // The scale, its mode and the length, for --table and --export alike; a table refuses the
 // lengths that a template refuses, in the same words. A Scala file needs no length.
 std::optional<Failure> readTable(Request &request)
 {
     const QMap<QString, QString> &given = request.given;
     const bool scala = request.action == Request::Action::ExportScala;
-    if (!given.contains(QStringLiteral("scale")))
+    const int scales = int(given.contains(QStringLiteral("scale"))) +
+                       int(given.contains(QStringLiteral("scl"))) +
+                       int(given.contains(QStringLiteral("edo")));
+    if (scales == 0)
         return refused(R::MissingScale, QStringLiteral("--scale"));
+    if (scales > 1)
+        return refused(R::ScaleOrScala, {});
     if (!scala && !given.contains(QStringLiteral("length")))
         return refused(R::MissingLength, QStringLiteral("--length"));
-    const Result<const ScaleSystem *> system = scaleOf(given["scale"]);
-    if (!system)
-        return system.failure();
-    request.table = {*system, 0, {}};
     if (given.contains(QStringLiteral("length"))) {
         const Result<Currency> length = lengthOf(given["length"]);
         if (!length)
             return length.failure();
         request.table.length = *length;
     }
-    if (given.contains(QStringLiteral("mode"))) {
-        const Result<int> mode = modeOf(**system, given["mode"]);
-        if (!mode)
-            return mode.failure();
-        request.table.mode = *mode;
+    if (!given.contains(QStringLiteral("scale"))) {
+        if (auto bad = readScala(request))
+            return bad;
+    } else {
+        if (given.contains(QStringLiteral("frets")))
+            return refused(R::FretsOnlyForScala, QStringLiteral("--frets"));
+        const Result<const ScaleSystem *> system = scaleOf(given["scale"]);
+        if (!system)
+            return system.failure();
+        request.table.system = *system;
+        if (given.contains(QStringLiteral("mode"))) {
+            const Result<int> mode = modeOf(**system, given["mode"]);
+            if (!mode)
+                return mode.failure();
+            request.table.mode = *mode;
+        }
     }
     if (scala)
         return std::nullopt;
-    if (Done possible = CheckTemplate(TableOf(request.table), TemplateSettings()); !possible) {
+    if (Done possible = CheckTemplate(tableOf(request), TemplateSettings()); !possible) {
         Failure why = possible.failure();
         why.subject = ("--length " + given["length"]).toStdString();
         return why;
@@ -267,6 +318,13 @@ Result<Request> readAction(Request request)
 }
 
 } // namespace
+
+FretTable tableOf(const Request &request)
+{
+    if (request.scale)
+        return TableOf(*request.scale, request.table.length, request.frets);
+    return TableOf(request.table);
+}
 
 // Reads what each option gives into the request: the scale first, then the length and the
 // mode, then the template's settings; the first refusal ends the reading.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fret_template.h"
+#include "scala_scale.h"
 #include "systems.h"
 #include "template_pages.h"
 
@@ -12,15 +13,18 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace command_line
 {
 
 struct Request {
     enum class Action { Help, Version, Table, Export, ExportScala } action = Action::Help;
-    bool details = false; // with Table: the tuning's columns too
-    QString file;         // with Export
-    dorvane::TableChoice table;
+    bool details = false;                     // with Table: the tuning's columns too
+    QString file;                             // with Export
+    dorvane::TableChoice table;               // its length also for a scale of any tuning
+    std::optional<dorvane::ScalaScale> scale; // with --scl or --edo
+    int frets = 0;                            // of that scale: two periods unless given
     dorvane::TemplateSettings settings;
     template_pages::PageSettings pages{template_pages::defaultPaper()};
     QMap<QString, QString> given; // each option's value as given, by its long name: "slot"
@@ -28,6 +32,9 @@ struct Request {
 
 // The options, with their French descriptions, in the order the help gives them.
 const QList<QCommandLineOption> &options();
+
+// The table a request asks for: of one of the systems, or of a scale of any tuning.
+dorvane::FretTable tableOf(const Request &request);
 
 // Reads the arguments, without the program's name; the failure names the argument at fault.
 dorvane::Result<Request> readRequest(const QStringList &arguments);

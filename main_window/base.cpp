@@ -119,6 +119,7 @@ Base::Base(QWidget *parent)
     createControls();
     createTable();
     createModeControls();
+    createScaleCommands();
     setKeyboardOrder();
     Longvib->setFocus();
 }

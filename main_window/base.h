@@ -10,6 +10,7 @@
 
 #include "currency.h"
 #include "length_reading.h"
+#include "scala_scale.h"
 #include "sheet_contents.h"
 #include "systems.h"
 #include "table_rows.h"
@@ -23,10 +24,12 @@
 namespace output
 {
 class FileDialogs;
-}
+struct Dialogs;
+} // namespace output
 
 class Info;
 class LengthHint;
+class QAction;
 class QComboBox;
 class ResultSheet;
 class QLabel;
@@ -54,10 +57,24 @@ public:
     // The eight scale names, in the order of the list.
     static QStringList scaleNames();
 
+    // Opens the tuning window of a Scala file; a file that cannot be read is said.
+    void openScalaFile(const QString &fileName);
+
+    // The dialogs through which the window and its sheets ask for files and numbers and tell of
+    // failures; the system's unless replaced (tests replace them).
+    void setDialogs(output::Dialogs replacement);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // On the window's free background: the commands of scales of any tuning.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    // A Scala file dropped on the window opens it.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
+    void OuvrirGamme_Click();
+    void DiviserOctave_Click();
     void Combo1_Click();
     void Longvib_Change();
     void HScroll1_Change();
@@ -69,6 +86,8 @@ private:
     void createControls();
     void createTable();
     void createModeControls();
+    void createScaleCommands();
+    void showTuning(dorvane::ScalaScale scale, const QString &fileName);
     void setKeyboardOrder();
 
     // The steps of a choice, each as the table of systems gives it for the chosen one: the
@@ -106,6 +125,7 @@ private:
     std::array<std::unique_ptr<ResultSheet>, 4> resultSheets;
     // The file dialogs and the folder last chosen, which the sheets and their templates share.
     std::shared_ptr<output::FileDialogs> fileDialogs;
+    QList<QAction *> scaleCommands; // open a Scala file, divide the octave
 
     QLabel *Label2;
     QLineEdit *Longvib;

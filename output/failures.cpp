@@ -205,6 +205,62 @@ QString valueWhy(const Failure &f)
     }
 }
 
+// What a Scala file, a number of divisions or of frets is refused for; a file's faults name
+// their line.
+QString scalaWhy(const Failure &f)
+{
+    const QString given = quoted(text(f.subject));
+    const QString line = QStringLiteral("ligne %1 : ").arg(f.count);
+    switch (f.reason) {
+    case R::ScalaUnreadable:
+        return QStringLiteral("le fichier %1 ne peut pas être lu").arg(given);
+    case R::ScalaTooLarge:
+        return QStringLiteral("le fichier dépasse %1 octets : ce n'est pas une gamme Scala")
+            .arg(f.limit);
+    case R::ScalaNoCount:
+        return line + QStringLiteral("le fichier s'arrête avant le nombre de notes");
+    case R::ScalaBadCount:
+        return line + QStringLiteral("%1 n'est pas un nombre de notes entier").arg(given);
+    case R::ScalaNoDegree:
+        return line + QStringLiteral("une gamme de 0 note n'a pas de frette");
+    case R::ScalaTooManyDegrees:
+        return line + QStringLiteral("plus de %1 notes").arg(f.limit);
+    case R::ScalaFewerPitches:
+        return line + QStringLiteral("le fichier s'arrête avant la fin des %1 hauteurs annoncées")
+                          .arg(f.limit);
+    case R::ScalaMorePitches:
+        return line + QStringLiteral("%1 est de trop : %2 hauteurs sont annoncées")
+                          .arg(given)
+                          .arg(f.limit);
+    case R::ScalaNotANumber:
+        return line + QStringLiteral("%1 n'est pas un nombre").arg(given);
+    case R::ScalaNotPositive:
+        return line + QStringLiteral("%1 n'est pas un rapport positif (zéro, négatif ou "
+                                     "dénominateur nul)")
+                          .arg(given);
+    case R::ScalaTooPrecise:
+        return line + QStringLiteral("%1 est trop grand pour être tenu exactement").arg(given);
+    case R::ScalaAtUnison:
+        return line + QStringLiteral("%1 n'est pas au-dessus de l'unisson").arg(given);
+    case R::ScalaAbovePeriod:
+        return line +
+               QStringLiteral("%1 est au-dessus de la période, la dernière hauteur").arg(given);
+    case R::ScalaSamePitch:
+        return line +
+               QStringLiteral("%1 est à la même hauteur que la ligne %2").arg(given).arg(f.limit);
+    case R::DivisionsOutOfRange:
+        return QStringLiteral("%1 : le nombre de divisions va de 1 à %2").arg(given).arg(f.limit);
+    case R::FretsOutOfRange:
+        return QStringLiteral("%1 : le nombre de frettes va de 1 à %2").arg(given).arg(f.limit);
+    case R::FretsOnlyForScala:
+        return QStringLiteral("%1 ne s'emploie qu'avec --scl ou --edo : les gammes de la "
+                              "liste ont leurs frettes")
+            .arg(given);
+    default:
+        return QStringLiteral("il faut une seule gamme : --scale, --scl ou --edo");
+    }
+}
+
 } // namespace
 
 QString describe(const Failure &failure)
@@ -223,8 +279,10 @@ QString describe(const Failure &f, const std::string &separator)
         return fileWhy(f);
     if (f.reason <= R::PrintFailed)
         return printingWhy(f);
-    const bool ofOption = f.reason <= R::MissingLength || f.reason == R::NotForScala ||
-                          f.reason == R::OnlyWithTable;
+    if (f.reason >= R::ScalaUnreadable)
+        return scalaWhy(f);
+    const bool ofOption =
+        f.reason <= R::MissingLength || f.reason == R::NotForScala || f.reason == R::OnlyWithTable;
     return ofOption ? optionWhy(f) : valueWhy(f);
 }
 

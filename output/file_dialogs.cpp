@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -61,6 +62,16 @@ Dialogs systemDialogs()
         [](QWidget *parent, const QString &title, const QString &question) {
             return QMessageBox::question(parent, title, question) == QMessageBox::Yes;
         },
+        [](QWidget *parent, const QString &title, const QString &folder, const QString &filter) {
+            return QFileDialog::getOpenFileName(parent, title, folder, filter);
+        },
+        [](QWidget *parent, const QString &title, const QString &label, int value, int least,
+           int most) {
+            bool given = false;
+            const int chosen =
+                QInputDialog::getInt(parent, title, label, value, least, most, 1, &given);
+            return given ? chosen : 0;
+        },
     };
 }
 
@@ -81,6 +92,15 @@ QString FileDialogs::askFileName(QWidget *parent, const QString &proposedName)
                           .arg(platform::nameLengthUnit()));
     }
     const QString chosen = shown.saveFileName(parent, QDir(folder).filePath(name));
+    if (!chosen.isEmpty())
+        lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+QString FileDialogs::askOpenFileName(QWidget *parent, const QString &title, const QString &filter)
+{
+    const QString folder = QFileInfo(lastFolder).isDir() ? lastFolder : documentsFolder();
+    const QString chosen = shown.openFileName(parent, title, folder, filter);
     if (!chosen.isEmpty())
         lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;

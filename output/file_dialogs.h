@@ -19,6 +19,15 @@ struct Dialogs {
     std::function<void(QWidget *parent, const QString &title, const QString &message)> warning;
     // A question answered by "Oui" (true) or "Non".
     std::function<bool(QWidget *parent, const QString &title, const QString &question)> question;
+    // A file to open from a folder, of the kind the filter names ("Gamme Scala (*.scl)");
+    // empty when cancelled.
+    std::function<QString(QWidget *parent, const QString &title, const QString &folder,
+                          const QString &filter)>
+        openFileName;
+    // A whole number from `least` to `most`; 0 when cancelled.
+    std::function<int(QWidget *parent, const QString &title, const QString &label, int value,
+                      int least, int most)>
+        number;
 };
 
 // The system's file dialog, which asks before replacing a file, and its message boxes, in
@@ -44,6 +53,13 @@ public:
     bool question(QWidget *parent, const QString &title, const QString &question) const
     {
         return shown.question(parent, title, question);
+    }
+    // Asks for a file to open, in the folder of the last file chosen; empty when cancelled.
+    QString askOpenFileName(QWidget *parent, const QString &title, const QString &filter);
+    int number(QWidget *parent, const QString &title, const QString &label, int value, int least,
+               int most) const
+    {
+        return shown.number(parent, title, label, value, least, most);
     }
 
 private:

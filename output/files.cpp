@@ -4,6 +4,7 @@
 #include "platform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
@@ -84,6 +85,20 @@ dorvane::Done writeFile(const QString &fileName, const QByteArray &contents)
     if (!file.commit())
         return writeFailure(file);
     return dorvane::Succeeded();
+}
+
+dorvane::Result<dorvane::ScalaScale> readScalaFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || !QFileInfo(fileName).isFile())
+        return failure(Failure::Reason::ScalaUnreadable, fileName);
+    if (file.size() > qint64(dorvane::MostScalaBytes)) {
+        Failure tooLarge = failure(Failure::Reason::ScalaTooLarge, fileName);
+        tooLarge.limit = qint64(dorvane::MostScalaBytes);
+        return tooLarge;
+    }
+    const QByteArray bytes = file.read(qint64(dorvane::MostScalaBytes) + 1);
+    return dorvane::ReadScala(std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 QString proposedFileName(const QString &scaleName, const QString &lengthText, const QString &suffix)

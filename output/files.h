@@ -3,6 +3,7 @@
 #pragma once
 
 #include "result.h"
+#include "scala_scale.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,5 +26,9 @@ int longestFileName(const QString &folder);
 // extension.
 QString proposedFileName(const QString &scaleName, const QString &lengthText,
                          const QString &suffix = QStringLiteral("pdf"));
+
+// A Scala file read and checked whole: ScalaUnreadable or ScalaTooLarge before its text is
+// read, then what ReadScala refuses.
+dorvane::Result<dorvane::ScalaScale> readScalaFile(const QString &fileName);
 
 } // namespace output

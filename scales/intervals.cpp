@@ -2,6 +2,7 @@
 #include "intervals.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace dorvane
 {
@@ -17,6 +18,8 @@ constexpr std::string_view chromaticNames[12] = {"Do",   "Do #", "Ré",    "Mi b
 
 double CentsOf(const Interval &interval)
 {
+    if (interval.measured)
+        return interval.cents;
     if (interval.tempered())
         return 1200.0 * interval.steps / interval.division;
     // Each term below 2^53 is exact as a double; the logarithms then differ by the interval.
@@ -32,8 +35,16 @@ Deviation DeviationOf(double cents)
     return {semitones, chromaticNames[inOctave], cents - 100.0 * nearest};
 }
 
-std::string IntervalText(const Interval &interval)
+std::string IntervalText(const Interval &interval, std::string_view separator)
 {
+    if (interval.measured) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.3f", interval.cents);
+        std::string cents(text);
+        if (const auto point = cents.find('.'); point != std::string::npos)
+            cents.replace(point, 1, separator);
+        return cents + " c";
+    }
     if (interval.tempered())
         return "2^(" + std::to_string(interval.steps) + "/" + std::to_string(interval.division) +
                ")";

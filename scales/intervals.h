@@ -24,7 +24,8 @@ struct Deviation {
 };
 Deviation DeviationOf(double cents);
 
-// The interval as a text: "9/8", "2^(7/12)".
-std::string IntervalText(const Interval &interval);
+// The interval as a text: "9/8", "2^(7/12)", or in cents to three decimals with the separator
+// given, "696,578 c".
+std::string IntervalText(const Interval &interval, std::string_view separator = ".");
 
 } // namespace dorvane

@@ -61,6 +61,26 @@ struct Failure {
         UnknownFormat,   // the extension of --export
         NotForScala,     // an option of the template with a .scl file
         OnlyWithTable,   // --details without --table
+        // A scale of any tuning: `count` is the line of a Scala file at fault, `subject` its
+        // text or the file's name.
+        ScalaUnreadable,     // the file cannot be read
+        ScalaTooLarge,       // more than `limit` bytes
+        ScalaNoCount,        // the file ends before the number of notes
+        ScalaBadCount,       // the number of notes is not a whole number
+        ScalaNoDegree,       // the number of notes is 0
+        ScalaTooManyDegrees, // more than `limit`
+        ScalaFewerPitches,   // `limit` pitches announced, the file ends first
+        ScalaMorePitches,    // a pitch beyond the `limit` announced
+        ScalaNotANumber,     // a pitch that is not a number
+        ScalaNotPositive,    // a zero or negative ratio, or a zero denominator
+        ScalaTooPrecise,     // a term of 2^53 or more
+        ScalaAtUnison,       // a degree at or below the unison
+        ScalaAbovePeriod,    // a degree above the period, the last pitch
+        ScalaSamePitch,      // the pitch of line `limit` again
+        DivisionsOutOfRange, // equal divisions other than 1 to `limit`
+        FretsOutOfRange,     // a number of frets other than 1 to `limit`
+        ScaleOrScala,        // more than one of --scale, --scl and --edo
+        FretsOnlyForScala,   // --frets with --scale
     };
     Reason reason;
     std::string subject{};  // what failed: a setting, a file, a printer, an option (UTF-8)

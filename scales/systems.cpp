@@ -50,6 +50,11 @@ Interval Steps(int steps, int division)
     return {1, 1, steps, division};
 }
 
+Interval Measured(double cents)
+{
+    return {1, 1, 0, 0, cents, true};
+}
+
 Interval IntervalOf(const Position &position)
 {
     // The tables' ratios are in lowest terms (a test holds them to it): only the octave above

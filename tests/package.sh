@@ -47,6 +47,7 @@ expected=(
     "usr/share/icons/hicolor/32x32/apps/$app.png"
     "usr/share/icons/hicolor/48x48/apps/$app.png"
     "usr/share/metainfo/$app.metainfo.xml"
+    "usr/share/mime/packages/$app.xml"
 )
 actual=$(cd "$staging" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
@@ -84,6 +85,12 @@ done
 exec_name=$(key Exec | awk '{print $1}')
 [ -x "$staging/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
 [ "$(key Icon)" = "$app" ] || fail "Icon= is not $app"
+# Scala files open with the program: the entry takes one file, of the kind the package declares.
+[ "$(key Exec)" = "dorvane %f" ] || fail "Exec= does not take a file: $(key Exec)"
+[ "$(key MimeType)" = "text/x-scala;" ] || fail "MimeType= is not text/x-scala;"
+mime="$staging/usr/share/mime/packages/$app.xml"
+grep -q '<mime-type type="text/x-scala">' "$mime" && grep -q '<glob pattern="\*.scl"/>' "$mime" ||
+    fail "$mime does not declare text/x-scala for *.scl"
 
 for size in 16 32 48 128 256; do
     icon="$staging/usr/share/icons/hicolor/${size}x${size}/apps/$app.png"

@@ -60,7 +60,9 @@ inline void saveTo(QWidget *sheet, const QString &fileName, QStringList *message
          [=](QWidget *, const QString &, const QString &question) {
              *messages << question;
              return true;
-         }});
+         },
+         {},
+         {}});
 }
 
 // Makes the sheet the active window, where its keys work, as it is for a user.

@@ -38,7 +38,9 @@ void withTemplateDialog(const Base &window, Answers &answers,
              [&](QWidget *, const QString &, const QString &question) {
                  answers.said << question;
                  return answers.answerYes;
-             }});
+             },
+             {},
+             {}});
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialog || dialog->objectName() != "Gabarit")

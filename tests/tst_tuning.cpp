@@ -3,6 +3,7 @@
 // the Scala file of every system and mode.
 #include "intervals.h"
 #include "scala.h"
+#include "scala_scale.h"
 #include "systems.h"
 #include "tuning_rows.h"
 
@@ -71,6 +72,24 @@ private slots:
             return cents;
         };
         QCOMPARE(at(10000), at(6500000));
+    }
+
+    void scalaFilesAsTheyComeRead()
+    {
+        // CR LF, leading blanks, a name in ISO-8859-1, a whole number, degrees out of order.
+        const Result<ScalaScale> read =
+            ReadScala("! ancien.scl\r\n!\r\n  Gamme \xe0 l'ancienne\r\n  3\r\n"
+                      "   3 quinte et octave\r\n  9/8 R\xe9\r\n  4 double octave\r\n");
+        QVERIFY(read);
+        QCOMPARE(QString::fromStdString(read->description), "Gamme à l'ancienne");
+        QCOMPARE(read->degrees.size(), std::size_t(3));
+        QCOMPARE(QString::fromStdString(read->degrees[0].name), "Ré");
+        QCOMPARE(PitchText(read->degrees[1].pitch), "3");
+        QCOMPARE(QString::fromStdString(read->degrees[2].name), "double octave");
+        // The same text in UTF-8 keeps its letters.
+        const Result<ScalaScale> utf8 = ReadScala("Gamme \xc3\xa0\n 1\n 2/1 Do\n");
+        QVERIFY(utf8);
+        QCOMPARE(QString::fromStdString(utf8->description), "Gamme à");
     }
 
     void noTwoDegreesShareAPitch()

@@ -3,16 +3,76 @@
 // a spreadsheet or a word processor reads back as a table.
 #include "sheet_test.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
 
 using namespace window_test;
 using namespace sheet_test;
+
+namespace
+{
+
+// A Scala file of the test's own.
+QString scalaFile(const QTemporaryDir &folder, const char *name, const QByteArray &text)
+{
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("no file");
+    return file.fileName();
+}
+
+const QByteArray meantone = "! meantone.scl\r\n!\r\nQuarter-comma meantone\r\n 3\r\n!\r\n"
+                            " 193.15686 R\xe9\r\n 696.57843 Sol\r\n 2/1 Do\r\n";
+
+struct Seen {
+    int rows = -1;
+    QString title;
+    QStringList firstRow;
+    QStringList said;
+};
+
+// What the tuning window opened by an action on the main window shows, once `inWindow` has run
+// in it; the main window's dialogs give `file` and 31 divisions, and note what they say.
+Seen tuningOpenedBy(Base &window, const QString &file, const std::function<void()> &action,
+                    const std::function<void(QWidget *)> &inWindow = {})
+{
+    Seen seen;
+    window.setDialogs(
+        {{},
+         [&](QWidget *, const QString &, const QString &message) { seen.said << message; },
+         {},
+         [&](QWidget *, const QString &, const QString &, const QString &) { return file; },
+         [](QWidget *, const QString &, const QString &, int, int, int) { return 31; }});
+    // A timer of this call's own: when no window opens, it goes with the call.
+    QTimer look;
+    look.setSingleShot(true);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        QWidget *tuning = QApplication::activeModalWidget();
+        if (!tuning || tuning->objectName() != "Accord")
+            return; // none opened
+        if (inWindow)
+            inWindow(tuning);
+        auto *model = tuning->findChild<QTableView *>("Tableau")->model();
+        seen.rows = model->rowCount();
+        seen.title = tuning->findChild<QLabel *>("Titre")->text();
+        for (int column = 0; column < model->columnCount(); ++column)
+            seen.firstRow << model->index(0, column).data().toString();
+        tuning->close();
+    });
+    look.start(0);
+    action();
+    return seen;
+}
+
+} // namespace
 
 class TestTuningWindow : public QObject
 {
@@ -86,6 +146,92 @@ private slots:
             cell = shown(cell);
         QCOMPARE(firstRow, first);
         QCOMPARE(copied.text().split('\n')[3].split('\t'), first);
+    }
+
+    void scalesOfAnyTuning_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("first"); // the first fret's row, joined by "|"
+        QTest::newRow("Ctrl+O on a Scala file")
+            << "Ctrl+O" << 6 << "Quarter-comma meantone"
+            << "1|Ré|193,157 c|193,16|-6,84 (Ré)|68,6223|68,6223";
+        QTest::newRow("a Scala file dropped") << "drop" << 6 << "Quarter-comma meantone"
+                                              << "1|Ré|193,157 c|193,16|-6,84 (Ré)|68,6223|68,6223";
+        QTest::newRow("Ctrl+E, 31 divisions")
+            << "Ctrl+E" << 62 << "31 divisions égales de l'octave"
+            << "1|1\\31|2^(1/31)|38,71|+38,71 (Do)|14,3725|14,3725";
+    }
+    void scalesOfAnyTuning()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, rows);
+        QFETCH(QString, title);
+        QFETCH(QString, first);
+        QTemporaryDir folder;
+        const QString file = scalaFile(folder, "meantone.scl", meantone);
+        Base window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        typeLength(window, "650");
+        const Seen seen = tuningOpenedBy(window, file, [&] {
+            if (how == "drop") {
+                QMimeData data;
+                data.setUrls({QUrl::fromLocalFile(file)});
+                QDragEnterEvent enter(QPoint(200, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                                      Qt::NoModifier);
+                QApplication::sendEvent(&window, &enter);
+                QVERIFY(enter.isAccepted());
+                QDropEvent drop(QPointF(200, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                                Qt::NoModifier);
+                QApplication::sendEvent(&window, &drop);
+            } else {
+                QTest::keyClick(&window, how == "Ctrl+O" ? Qt::Key_O : Qt::Key_E,
+                                Qt::ControlModifier);
+            }
+        });
+        QCOMPARE(seen.said, QStringList());
+        QCOMPARE(seen.rows, rows);
+        QCOMPARE(seen.title, title);
+        QCOMPARE(seen.firstRow.join('|'), shown(first));
+    }
+
+    void aBadFileLeavesTheWindowAsItWas()
+    {
+        QTemporaryDir folder;
+        const QString good = scalaFile(folder, "meantone.scl", meantone);
+        const QString bad = scalaFile(folder, "bad.scl", "Mauvaise\n 2\n 5/0\n 2/1\n");
+        Base window;
+        typeLength(window, "650");
+        // From the main window, a bad file opens nothing.
+        Seen seen = tuningOpenedBy(window, bad, [&] { window.openScalaFile(bad); });
+        QCOMPARE(seen.rows, -1);
+        QCOMPARE(seen.said.size(), 1);
+        QVERIFY2(seen.said[0].contains("ligne 3 : « 5/0 »"), qPrintable(seen.said[0]));
+        // In the window, a bad file opened with Ctrl+O leaves the scale shown.
+        QStringList said;
+        seen = tuningOpenedBy(
+            window, good, [&] { window.openScalaFile(good); },
+            [&](QWidget *tuning) {
+                window.setDialogs(
+                    {{},
+                     [&](QWidget *, const QString &, const QString &message) { said << message; },
+                     {},
+                     [&](QWidget *, const QString &, const QString &, const QString &) {
+                         return bad;
+                     },
+                     {}});
+                // The window's Ctrl+O, as its shortcut runs it.
+                for (QAction *action : tuning->actions()) {
+                    if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_O))
+                        action->trigger();
+                }
+            });
+        QCOMPARE(seen.rows, 6);
+        QCOMPARE(seen.title, "Quarter-comma meantone");
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].contains("bad.scl"), qPrintable(said[0]));
     }
 };
 

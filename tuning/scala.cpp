@@ -5,6 +5,7 @@
 #include "version.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -79,6 +80,31 @@ std::string ScalaFile(const FretTable &table, std::string_view fileName)
     for (const Fret *fret : degrees)
         file += " " + pitchText(fret->interval) + " " + fret->note + end;
     file += " 2/1 " + octaveName + end;
+    return latin1(file);
+}
+
+} // namespace dorvane
+
+namespace dorvane
+{
+
+std::string ScalaFile(const ScalaScale &scale, std::string_view fileName)
+{
+    if (!scale.source.empty())
+        return scale.source;
+    const std::string end = "\r\n";
+    std::string file = "! " + std::string(fileName) + end;
+    file += "! " + std::string(ProgramName) + end;
+    file += scale.description + end;
+    file += " " + std::to_string(scale.degrees.size()) + end;
+    file += "!" + end;
+    for (const ScalaDegree &degree : scale.degrees) {
+        char cents[64];
+        std::snprintf(cents, sizeof cents, "%.5f", 1200.0 * std::log2(degree.pitch.value()));
+        const bool octave =
+            degree.pitch.kind == Pitch::Kind::Step && degree.pitch.step == degree.pitch.divisions;
+        file += " " + (octave ? std::string("2/1") : std::string(cents)) + " " + degree.name + end;
+    }
     return latin1(file);
 }
 

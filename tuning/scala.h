@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fret_table.h"
+#include "scala_scale.h"
 
 #include <string>
 #include <string_view>
@@ -16,5 +17,9 @@ namespace dorvane
 // title; comments give the file's name and the program. ISO-8859-1, each line ended by CR LF,
 // as the format's first readers, on Windows, wrote them; every reader takes it.
 std::string ScalaFile(const FretTable &table, std::string_view fileName);
+
+// A scale of any tuning as a Scala file: the file's own bytes as they were read; for equal
+// divisions, each step in cents as above.
+std::string ScalaFile(const ScalaScale &scale, std::string_view fileName);
 
 } // namespace dorvane

@@ -20,6 +20,13 @@ TuningModel::TuningModel(const dorvane::FretTable &table, const std::string &sep
 {
 }
 
+void TuningModel::setTable(const dorvane::FretTable &table, const std::string &separator)
+{
+    beginResetModel();
+    rows = dorvane::TuningRows(table, separator);
+    endResetModel();
+}
+
 int TuningModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(rows.size());

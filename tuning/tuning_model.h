@@ -17,6 +17,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+    // Shows another table.
+    void setTable(const dorvane::FretTable &table, const std::string &separator);
+
     // The titles and every row, as texts.
     QList<QStringList> texts() const;
 

@@ -43,7 +43,7 @@ std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separ
         const double cents = CentsOf(fret.interval);
         const Deviation deviation = DeviationOf(cents);
         rows.push_back(
-            {std::to_string(fret.number), fret.note, IntervalText(fret.interval),
+            {std::to_string(fret.number), fret.note, IntervalText(fret.interval, separator),
              CentsText(cents, separator),
              CentsText(deviation.cents, separator, true) + " (" + std::string(deviation.note) + ")",
              CurrencyText(fret.position, separator).str(),

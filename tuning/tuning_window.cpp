@@ -32,6 +32,17 @@ using namespace dorvane;
 TuningWindow::TuningWindow(const FretTable &table, output::FileDialogs &dialogs, QWidget *parent)
     : QDialog(parent), table(table), dialogs(dialogs)
 {
+    createTable();
+    Longueur = new QLabel(lengthLine(), this);
+    Longueur->setObjectName(QStringLiteral("Longueur"));
+    static_cast<QVBoxLayout *>(layout())->insertWidget(1, Longueur);
+    createButtons();
+    fitTable();
+}
+
+// The title and the table, which both kinds of window have.
+void TuningWindow::createTable()
+{
     setObjectName(QStringLiteral("Accord"));
     setWindowTitle(QStringLiteral("Accord"));
     setModal(true);
@@ -41,8 +52,6 @@ TuningWindow::TuningWindow(const FretTable &table, output::FileDialogs &dialogs,
     QFont bold = Titre->font();
     bold.setBold(true);
     Titre->setFont(bold);
-    Longueur = new QLabel(lengthLine(), this);
-    Longueur->setObjectName(QStringLiteral("Longueur"));
     model = new TuningModel(table, output::decimalSeparator(), this);
     Tableau = new QTableView(this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
@@ -55,12 +64,20 @@ TuningWindow::TuningWindow(const FretTable &table, output::FileDialogs &dialogs,
     Tableau->verticalHeader()->setDefaultSectionSize(Tableau->fontMetrics().height() + 6);
     Tableau->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tableau->setTabKeyNavigation(false);
+    // The widths of the columns from the rows a screen shows: of 500, the first fifty tell.
+    Tableau->horizontalHeader()->setResizeContentsPrecision(50);
     Tableau->resizeColumnsToContents();
     layout->addWidget(Titre);
-    layout->addWidget(Longueur);
     layout->addWidget(Tableau, 1);
-    createButtons();
-    fitTable();
+}
+
+// Another table in the same window: the rows again, the columns at their widths.
+void TuningWindow::showTable(const FretTable &shown)
+{
+    table = shown;
+    Titre->setText(QString::fromStdString(table.title));
+    model->setTable(table, output::decimalSeparator());
+    Tableau->resizeColumnsToContents();
 }
 
 // Every column at its width, and as many rows as the screen leaves room for.
@@ -113,6 +130,9 @@ void TuningWindow::createButtons()
     command("Imprimer", "&Imprimer…", &TuningWindow::Imprimer_Click, QKeySequence::Print);
     command("EnregistrerPdf", "Enregistrer en P&DF…", &TuningWindow::EnregistrerPdf_Click,
             QKeySequence::Save);
+    if (scale)
+        command("Gabarit", "&Gabarit 1:1…", &TuningWindow::Gabarit_Click,
+                QKeySequence(Qt::CTRL | Qt::Key_G));
     command("ExporterScala", "Exporter en &Scala (.scl)…", &TuningWindow::ExporterScala_Click,
             QKeySequence());
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
@@ -212,11 +232,13 @@ void TuningWindow::EnregistrerPdf_Click()
              [&](const QString &) { return *pdf; });
 }
 
+// The scale shown: a sheet's table one octave of it, a scale of any tuning as it was read.
 void TuningWindow::ExporterScala_Click()
 {
     saveFile(output::proposedFileName(Titre->text(), QString(), QStringLiteral("scl")),
              QStringLiteral("Exporter en Scala"), [this](const QString &fileName) {
-                 return QByteArray::fromStdString(
-                     ScalaFile(table, QFileInfo(fileName).fileName().toStdString()));
+                 const std::string name = QFileInfo(fileName).fileName().toStdString();
+                 return QByteArray::fromStdString(scale ? ScalaFile(*scale, name)
+                                                        : ScalaFile(table, name));
              });
 }

@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scala_scale.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <numeric>
+#include <optional>
+
+namespace dorvane
+{
+
+namespace
+{
+
+using R = Failure::Reason;
+
+// 2^53: a whole number up to it is exact as a double.
+constexpr std::uint64_t Exact = std::uint64_t{1} << 53;
+
+Failure refused(R reason, int line, std::string_view text = {}, std::int64_t limit = 0)
+{
+    Failure failure{reason, std::string(text.substr(0, 40))};
+    failure.count = line;
+    failure.limit = limit;
+    return failure;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool validUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t more = c < 0x80             ? 0
+                                 : (c & 0xE0) == 0xC0 ? 1
+                                 : (c & 0xF0) == 0xE0 ? 2
+                                 : (c & 0xF8) == 0xF0 ? 3
+                                                      : 4;
+        if (more == 4 || i + more >= text.size() + (more == 0))
+            return false;
+        for (std::size_t k = 0; k < more; ++k) {
+            if ((static_cast<unsigned char>(text[++i]) & 0xC0) != 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+
+// A text of the file as UTF-8: as it is, or from ISO-8859-1.
+std::string utf8Of(std::string_view text, bool isUtf8)
+{
+    if (isUtf8)
+        return std::string(text);
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += char(0xC0 | (byte >> 6));
+            out += char(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
+// A whole number of the file, below 2^53.
+Result<std::uint64_t> wholeOf(std::string_view digits, int line, std::string_view token)
+{
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return refused(digits.starts_with('-') ? R::ScalaNotPositive : R::ScalaNotANumber, line,
+                       token);
+    std::uint64_t value = 0;
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (read.ec != std::errc() || value >= Exact)
+        return refused(R::ScalaTooPrecise, line, token);
+    return value;
+}
+
+// The value at the start of a pitch line: cents with a ".", otherwise "a/b" or "a".
+Result<Pitch> pitchOf(std::string_view token, int line)
+{
+    Pitch pitch;
+    if (token.find('.') != std::string_view::npos) {
+        const char *first = token.data() + (token.starts_with('+') ? 1 : 0);
+        const auto read = std::from_chars(first, token.data() + token.size(), pitch.cents);
+        if (read.ec != std::errc() || read.ptr != token.data() + token.size())
+            return refused(R::ScalaNotANumber, line, token);
+        if (!std::isfinite(pitch.cents) || !std::isfinite(pitch.value()))
+            return refused(R::ScalaTooPrecise, line, token);
+        pitch.kind = Pitch::Kind::Cents;
+        return pitch;
+    }
+    const std::size_t slash = token.find('/');
+    const auto numerator = wholeOf(token.substr(0, slash), line, token);
+    if (!numerator)
+        return numerator.failure();
+    pitch.numerator = *numerator;
+    if (slash != std::string_view::npos) {
+        const auto denominator = wholeOf(token.substr(slash + 1), line, token);
+        if (!denominator)
+            return denominator.failure();
+        pitch.denominator = *denominator;
+    }
+    if (pitch.numerator == 0 || pitch.denominator == 0)
+        return refused(R::ScalaNotPositive, line, token);
+    return pitch;
+}
+
+struct Read {
+    ScalaDegree degree;
+    int line;
+};
+
+// Every pitch above the unison and none above the period; no two at one pitch. In ascending
+// order, the period last.
+std::optional<Failure> checkDegrees(std::vector<Read> &read)
+{
+    const double period = read.back().degree.pitch.value();
+    for (const Read &r : read) {
+        if (!(r.degree.pitch.value() > 1.0))
+            return refused(R::ScalaAtUnison, r.line, PitchText(r.degree.pitch));
+        if (r.degree.pitch.value() > period)
+            return refused(R::ScalaAbovePeriod, r.line, PitchText(r.degree.pitch));
+    }
+    std::stable_sort(read.begin(), read.end(), [](const Read &a, const Read &b) {
+        return a.degree.pitch.value() < b.degree.pitch.value();
+    });
+    for (std::size_t k = 1; k < read.size(); ++k) {
+        if (read[k].degree.pitch.value() == read[k - 1].degree.pitch.value()) {
+            const auto [first, second] = std::minmax(read[k - 1].line, read[k].line);
+            return refused(R::ScalaSamePitch, second, PitchText(read[k].degree.pitch), first);
+        }
+    }
+    return std::nullopt;
+}
+
+// The file's lines, numbered from 1, CR LF ended as LF.
+class Lines
+{
+public:
+    explicit Lines(std::string_view text) : text(text) {}
+    // The next line that is no comment; false at the end of the file.
+    bool next(std::string_view &line)
+    {
+        while (position < text.size()) {
+            const std::size_t end = std::min(text.find('\n', position), text.size());
+            line = text.substr(position, end - position);
+            position = end + 1;
+            ++number;
+            if (!line.starts_with('!'))
+                return true;
+        }
+        return false;
+    }
+    int line() const { return number; }
+
+private:
+    std::string_view text;
+    std::size_t position = 0;
+    int number = 0;
+};
+
+// The number of notes, a whole number from 1 to 10000, from the line after the description.
+Result<int> countOf(Lines &lines)
+{
+    std::string_view line;
+    if (!lines.next(line) || !lines.next(line))
+        return refused(R::ScalaNoCount, lines.line() + 1);
+    const std::string_view text = trimmed(line);
+    const std::string_view token = text.substr(0, text.find_first_of(" \t"));
+    int count = 0;
+    const auto read = std::from_chars(token.data(), token.data() + token.size(), count);
+    if (token.empty() || read.ec == std::errc::invalid_argument ||
+        read.ptr != token.data() + token.size() || count < 0)
+        return refused(R::ScalaBadCount, lines.line(), token);
+    if (read.ec != std::errc() || count > MostScalaDegrees)
+        return refused(R::ScalaTooManyDegrees, lines.line(), token, MostScalaDegrees);
+    if (count == 0)
+        return refused(R::ScalaNoDegree, lines.line());
+    return count;
+}
+
+// The pitch lines, as many as announced; blank lines are no pitches.
+Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
+{
+    std::vector<Read> read;
+    std::string_view line;
+    while (lines.next(line)) {
+        const std::string_view text = trimmed(line);
+        if (text.empty())
+            continue;
+        if (int(read.size()) == count)
+            return refused(R::ScalaMorePitches, lines.line(), text, count);
+        const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
+        const Result<Pitch> pitch = pitchOf(text.substr(0, end), lines.line());
+        if (!pitch)
+            return pitch.failure();
+        read.push_back({{*pitch, utf8Of(trimmed(text.substr(end)), utf8)}, lines.line()});
+    }
+    if (int(read.size()) < count)
+        return refused(R::ScalaFewerPitches, lines.line() + 1, {}, count);
+    return read;
+}
+
+} // namespace
+
+Result<ScalaScale> ReadScala(std::string_view bytes)
+{
+    if (bytes.size() > MostScalaBytes)
+        return refused(R::ScalaTooLarge, 0, {}, std::int64_t(MostScalaBytes));
+    const bool utf8 = validUtf8(bytes);
+    Lines lines(bytes);
+    std::string_view description;
+    Lines ahead = lines;
+    if (!ahead.next(description))
+        return refused(R::ScalaNoCount, ahead.line() + 1);
+    const Result<int> count = countOf(lines);
+    if (!count)
+        return count.failure();
+    Result<std::vector<Read>> read = pitchesOf(lines, *count, utf8);
+    if (!read)
+        return read.failure();
+    if (const auto bad = checkDegrees(*read))
+        return *bad;
+    ScalaScale scale;
+    scale.description = utf8Of(trimmed(description), utf8);
+    for (Read &r : *read)
+        scale.degrees.push_back(std::move(r.degree));
+    scale.source = std::string(bytes);
+    return scale;
+}
+
+Result<ScalaScale> EqualDivisions(int divisions)
+{
+    if (divisions < 1 || divisions > MostDivisions)
+        return refused(R::DivisionsOutOfRange, 0, std::to_string(divisions), MostDivisions);
+    ScalaScale scale;
+    scale.description = std::to_string(divisions) + " divisions égales de l'octave";
+    for (int step = 1; step <= divisions; ++step) {
+        Pitch pitch{Pitch::Kind::Step, 1, 1, 0, step, divisions};
+        scale.degrees.push_back({pitch, PitchText(pitch)});
+    }
+    return scale;
+}
+
+double Pitch::value() const
+{
+    switch (kind) {
+    case Kind::Ratio:
+        return double(numerator) / double(denominator);
+    case Kind::Cents:
+        return std::pow(2.0, cents / 1200.0);
+    case Kind::Step:
+        break;
+    }
+    return std::pow(2.0, double(step) / double(divisions));
+}
+
+std::string PitchText(const Pitch &pitch)
+{
+    switch (pitch.kind) {
+    case Pitch::Kind::Ratio:
+        return pitch.denominator == 1
+                   ? std::to_string(pitch.numerator)
+                   : std::to_string(pitch.numerator) + "/" + std::to_string(pitch.denominator);
+    case Pitch::Kind::Cents: {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.5f", pitch.cents);
+        return text;
+    }
+    case Pitch::Kind::Step:
+        break;
+    }
+    return std::to_string(pitch.step) + "\\" + std::to_string(pitch.divisions);
+}
+
+} // namespace dorvane
+
+namespace dorvane
+{
+
+namespace
+{
+
+double centsOf(const Pitch &pitch)
+{
+    switch (pitch.kind) {
+    case Pitch::Kind::Ratio:
+        return 1200.0 * (std::log2(double(pitch.numerator)) - std::log2(double(pitch.denominator)));
+    case Pitch::Kind::Cents:
+        return pitch.cents;
+    case Pitch::Kind::Step:
+        break;
+    }
+    return 1200.0 * pitch.step / pitch.divisions;
+}
+
+// a/b times c/d into a/b, in lowest terms when a/b and c/d are; false beyond 2^64.
+bool times(std::uint64_t &a, std::uint64_t &b, std::uint64_t c, std::uint64_t d)
+{
+    const std::uint64_t ad = std::gcd(a, d), cb = std::gcd(c, b);
+    return !__builtin_mul_overflow(a / ad, c / cb, &a) &&
+           !__builtin_mul_overflow(b / cb, d / ad, &b);
+}
+
+// A fret's interval, the degree's raised by `periods` periods: exact where the terms allow.
+Interval intervalOf(const Pitch &degree, const Pitch &period, int periods)
+{
+    using K = Pitch::Kind;
+    if (degree.kind == K::Step && period.kind == K::Step && period.step == period.divisions)
+        return Steps(degree.step + periods * degree.divisions, degree.divisions);
+    if (degree.kind == K::Ratio && period.kind == K::Ratio) {
+        const Interval d = Ratio(degree.numerator, degree.denominator);
+        const Interval p = Ratio(period.numerator, period.denominator);
+        std::uint64_t a = d.numerator, b = d.denominator;
+        bool exact = true;
+        for (int o = 0; o < periods && exact; ++o)
+            exact = times(a, b, p.numerator, p.denominator);
+        if (exact)
+            return {a, b};
+    }
+    return Measured(centsOf(degree) + periods * centsOf(period));
+}
+
+} // namespace
+
+FretTable TableOf(const ScalaScale &scale, Currency length, int frets)
+{
+    FretTable table;
+    table.title = scale.description.empty() ? "Gamme Scala" : scale.description;
+    table.length = length;
+    const int n = int(scale.degrees.size());
+    if (n == 0)
+        return table;
+    const int count = std::clamp(frets > 0 ? frets : 2 * n, 1, MostFrets);
+    const Pitch &period = scale.degrees.back().pitch;
+    const double qP = period.value();
+    const double l = DoubleFromCurrency(length);
+    table.frets.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i) {
+        const ScalaDegree &degree = scale.degrees[std::size_t(i % n)];
+        const int o = i / n;
+        const double q = degree.pitch.value() * std::pow(qP, double(o));
+        table.frets.push_back({i + 1, degree.name.empty() ? PitchText(degree.pitch) : degree.name,
+                               length - CurrencyFromDouble(l / q),
+                               intervalOf(degree.pitch, period, o)});
+    }
+    return table;
+}
+
+} // namespace dorvane

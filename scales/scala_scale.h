@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A scale of any tuning: the degrees of a Scala file (.scl), the format in which thousands of
+// historical and modern tunings are published, or equal divisions of the octave; and its table
+// of frets, by one rule that anyone can check.
+#pragma once
+
+#include "fret_table.h"
+#include "result.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dorvane
+{
+
+// A degree's pitch as written: a ratio ("5/4", "3"), cents ("386.31371") or a step of equal
+// divisions of the octave.
+struct Pitch {
+    enum class Kind : std::uint8_t { Ratio, Cents, Step } kind = Kind::Ratio;
+    std::uint64_t numerator = 1;
+    std::uint64_t denominator = 1;
+    double cents = 0;
+    int step = 0;
+    int divisions = 0;
+
+    // Its value as the frets are computed from it: a / b in double precision,
+    // pow(2.0, c / 1200.0), or pow(2.0, double(k) / double(N)).
+    double value() const;
+};
+
+struct ScalaDegree {
+    Pitch pitch;
+    std::string name; // UTF-8; what the file writes after the value, or empty
+};
+
+struct ScalaScale {
+    std::string description;          // UTF-8
+    std::vector<ScalaDegree> degrees; // in ascending pitch; the last is the period
+    std::string source;               // the file's bytes as read; empty for equal divisions
+};
+
+inline constexpr std::size_t MostScalaBytes = 1'000'000;
+inline constexpr int MostScalaDegrees = 10'000;
+inline constexpr int MostDivisions = 1'000;
+inline constexpr int MostFrets = 500;
+
+// Reads a Scala file: comment lines begin with "!"; the first other line is the description,
+// the next the number of notes, then one pitch a line, after blanks: a value with a "." is in
+// cents, otherwise a ratio "a/b" or a whole number "a"; text after it names the degree; the
+// last pitch is the period. CR LF ends lines as LF does. The text is UTF-8 where it is valid
+// UTF-8, ISO-8859-1 otherwise. A bad file is refused whole, its line named.
+Result<ScalaScale> ReadScala(std::string_view bytes);
+
+// N equal steps of the octave, from 1 to 1000: 31 gives the steps 1\31 to 31\31.
+Result<ScalaScale> EqualDivisions(int divisions);
+
+// The table of `frets` frets (1 to 500) of a scale on a length, counted from the nut in
+// increasing pitch; each fret's interval from the open string is q = qd x qP^o, qd its degree's
+// value, qP the period's and o the number of whole periods below it, and its position is
+// L - CurrencyFromDouble(DoubleFromCurrency(L) / q). Two periods unless asked otherwise. A fret
+// is named as its degree is, or not at all.
+FretTable TableOf(const ScalaScale &scale, Currency length, int frets = 0);
+
+// The degree's value as it is written: "5/4", "386.31371", "1\31".
+std::string PitchText(const Pitch &pitch);
+
+} // namespace dorvane

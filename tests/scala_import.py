@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Scales of any tuning through the command line: Scala files and equal divisions, their
+positions against values worked out here from the rule the README states, and every refusal
+of a bad file, its line named.
+
+  scala_import.py PROGRAM WORK_DIR
+
+The rule: each fret's interval is q = qd * qP**o, qd its degree's value (a / b, or 2**(c/1200)
+for cents, or 2**(k/N) for a step of N equal divisions), qP the period's, o the whole periods
+below it; its position is L - L / q, each to the ten-thousandth, ties to the even one.
+"""
+import os
+import subprocess
+import sys
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def run(program, *arguments):
+    return subprocess.run([program, *arguments], capture_output=True, text=True,
+                          env={**os.environ, "LC_ALL": "C.UTF-8", "LANG": "C.UTF-8"})
+
+
+def value(text):
+    if "." in text:
+        return 2.0 ** (float(text) / 1200.0)
+    a, _, b = text.partition("/")
+    return float(a) / float(b or 1)
+
+
+def expected(values, length, frets):
+    """Positions in ten-thousandths, from the degrees' values in ascending order."""
+    n, period, l = len(values), values[-1], length / 10000
+    return [length - round(l / (values[i % n] * period ** float(i // n)) * 10000)
+            for i in range(frets)]
+
+
+def positions(out):
+    got = []
+    for line in out.splitlines()[1:]:
+        whole, _, decimals = line.split("\t")[1].partition(".")
+        got.append(int(whole) * 10000 + int((decimals + "0000")[:4]) * (-1 if whole.startswith("-") else 1))
+    return got
+
+
+MEANTONE = ["76.04900", "193.15686", "310.26471", "386.31371", "503.42157", "579.47057",
+            "696.57843", "772.62743", "889.73529", "1006.84314", "1082.89214", "2/1"]
+WERCKMEISTER = ["256/243", "192.18", "32/27", "390.225", "4/3", "1024/729", "696.09", "128/81",
+                "888.27", "16/9", "1092.18", "2/1"]
+# Bohlen and Pierce: 13 equal steps of 3/1, in cents.
+BOHLEN_PIERCE = [f"{1200 * k * 1.584962500721156 / 13:.5f}" for k in range(1, 13)] + ["3/1"]
+
+# File, its text, then (length, frets) to try.
+FILES = [
+    ("meantone.scl", "! Quarter-comma meantone\r\n!\r\nMésotonique au quart de comma\r\n 12\r\n!\r\n" +
+     "".join(f" {v}\r\n" for v in MEANTONE), [("650", None), ("628", "500")]),
+    ("werckmeister.scl", "Werckmeister III\n12\n" + "".join(f"{v} degré\n" for v in WERCKMEISTER),
+     [("650", None), ("25.5", "30")]),
+    ("bohlen-pierce.scl", "13 pas égaux de 3/1\n 13\n" + "".join(f" {v}\n" for v in BOHLEN_PIERCE),
+     [("650", None), ("1234.5678", "40")]),
+]
+
+
+def check_files(program, work):
+    for name, text, tries in FILES:
+        path = os.path.join(work, name)
+        with open(path, "w", encoding="utf-8", newline="") as f:
+            f.write(text)
+        lines = [l.strip() for l in text.replace("\r", "").split("\n")
+                 if l.strip() and not l.strip().startswith("!")]
+        values = sorted(value(l.split()[0]) for l in lines[2:])
+        for length, frets in tries:
+            done = run(program, "--table", "--scl", path, "--length", length,
+                       *(["--frets", frets] if frets else []))
+            check(done.returncode == 0, f"{name}: exit {done.returncode}: {done.stderr}")
+            count = int(frets) if frets else 2 * len(values)
+            want = expected(values, round(float(length) * 10000), count)
+            got = positions(done.stdout)
+            check(got == want, f"{name} at {length}: {got[:4]}... not {want[:4]}...")
+        # Written back as it was read, byte for byte.
+        back = os.path.join(work, "back-" + name)
+        done = run(program, "--export", back, "--scl", path)
+        with open(back, "rb") as f, open(path, "rb") as g:
+            check(done.returncode == 0 and f.read() == g.read(), f"{name}: not written back")
+
+
+def check_divisions(program):
+    for n in (31, 53):
+        done = run(program, "--table", "--edo", str(n), "--length", "650")
+        values = [2.0 ** (k / n) for k in range(1, n + 1)]
+        check(positions(done.stdout) == expected(values, 6500000, 2 * n), f"{n} equal divisions")
+        check(done.stdout.splitlines()[1].endswith(f"1\\{n}"), f"{n}: {done.stdout[:40]!r}")
+
+
+def check_debian_file(program, work):
+    """A real Scala file of a Debian package, where it is installed."""
+    path = "/usr/share/yoshimi/examples/Microtonal Tuning Demo.scl"
+    for candidate in ("/usr/share/yoshimi/examples", "/usr/share/yoshimi"):
+        for root, _, files in os.walk(candidate):
+            for f in files:
+                if f == "Microtonal Tuning Demo.scl":
+                    path = os.path.join(root, f)
+    if not os.path.exists(path):
+        print("scala: yoshimi-data is not installed; its demonstration file is not read")
+        return
+    with open(path, encoding="latin-1") as f:
+        lines = [l.strip() for l in f.read().split("\n") if l.strip() and not l.startswith("!")]
+    values = sorted(value(l.split()[0]) for l in lines[2:])
+    done = run(program, "--table", "--scl", path, "--length", "650")
+    check(done.returncode == 0 and positions(done.stdout) == expected(values, 6500000, 2 * len(values)),
+          f"{path}: {done.stderr}")
+
+
+# A bad file: its text, then what the message must say.
+BAD = [
+    ("no count", "Description\n", "ligne 2 : le fichier s'arrête avant le nombre de notes"),
+    ("a count that is no number", "D\n douze\n 2/1\n", "ligne 2 : « douze » n'est pas un nombre"),
+    ("a count of 0", "D\n 0\n", "ligne 2 : une gamme de 0 note"),
+    ("fewer pitches", "D\n 3\n 9/8\n 2/1\n", "ligne 5 : le fichier s'arrête avant la fin des 3"),
+    ("more pitches", "D\n 1\n 9/8\n 2/1\n", "ligne 4 : « 2/1 » est de trop : 1 hauteurs"),
+    ("not a number", "D\n 2\n neuf/huit\n 2/1\n", "ligne 3 : « neuf/huit » n'est pas un nombre"),
+    ("cents not a number", "D\n 2\n 1.2.3\n 2/1\n", "ligne 3 : « 1.2.3 » n'est pas un nombre"),
+    ("a zero denominator", "D\n 2\n 5/0\n 2/1\n", "ligne 3 : « 5/0 » n'est pas un rapport positif"),
+    ("a negative ratio", "D\n 2\n -5/4\n 2/1\n", "ligne 3 : « -5/4 » n'est pas un rapport positif"),
+    ("a zero ratio", "D\n 2\n 0/4\n 2/1\n", "ligne 3 : « 0/4 » n'est pas un rapport positif"),
+    ("at the unison", "D\n 2\n 1/1\n 2/1\n", "ligne 3 : « 1 » n'est pas au-dessus de l'unisson"),
+    ("below the unison", "D\n 2\n -100.0\n 2/1\n", "ligne 3 : « -100.00000 » n'est pas au-dessus"),
+    ("above the period", "D\n 2\n 3/1\n 2/1\n", "ligne 3 : « 3 » est au-dessus de la période"),
+    ("two at one pitch", "D\n 3\n 3/2\n 6/4\n 2/1\n", "ligne 4 : « 6/4 » est à la même hauteur que la ligne 3"),
+    ("a term of 2^53", "D\n 2\n 9007199254740992/9007199254740991\n 2/1\n", "ligne 3 : « 900719925474099"),
+    ("too many degrees", "D\n 10001\n", "ligne 2 : plus de 10000 notes"),
+]
+
+
+def check_refusals(program, work):
+    for what, text, said in BAD:
+        path = os.path.join(work, "bad.scl")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(text)
+        out = os.path.join(work, "bad-out.svg")
+        done = run(program, "--export", out, "--scl", path, "--length", "650")
+        check(done.returncode == 2 and said in done.stderr and "« --scl " in done.stderr and
+              not os.path.exists(out), f"{what}: exit {done.returncode}: {done.stderr!r}")
+    big = os.path.join(work, "big.scl")
+    with open(big, "w") as f:
+        f.write("D\n 1\n 2/1\n" + "!" * 1_000_001)
+    done = run(program, "--table", "--scl", big, "--length", "650")
+    check(done.returncode == 2 and "dépasse 1000000 octets" in done.stderr, f"1 MB: {done.stderr!r}")
+    for arguments, said in ((["--edo", "0"], "« --edo 0 » : le nombre de divisions va de 1 à 1000"),
+                            (["--edo", "12", "--frets", "501"], "« --frets 501 » : le nombre de frettes"),
+                            (["--scale", "Zarlino Chromatique", "--frets", "20"], "« --frets »"),
+                            (["--edo", "12", "--scale", "Zarlino Chromatique"], "une seule gamme"),
+                            (["--scl", os.path.join(work, "none.scl")], "ne peut pas être lu")):
+        done = run(program, "--table", "--length", "650", *arguments)
+        check(done.returncode == 2 and said in done.stderr, f"{arguments}: {done.stderr!r}")
+
+
+def main():
+    program, work = sys.argv[1], sys.argv[2]
+    os.makedirs(work, exist_ok=True)
+    check_files(program, work)
+    check_divisions(program)
+    check_debian_file(program, work)
+    check_refusals(program, work)
+    print(f"scala import: {len(failures)} failures")
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()
