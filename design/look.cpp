@@ -3,11 +3,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFontDatabase>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLibraryInfo>
+#include <QPushButton>
 #include <QTranslator>
 #include <QWidget>
 #include <algorithm>
@@ -146,6 +148,15 @@ void pressOnEnter(QAbstractButton *button)
 {
     static EnterPresses presses;
     button->installEventFilter(&presses);
+}
+
+QPushButton *commandButton(QDialogButtonBox *buttons, const char *name, const char *text)
+{
+    QPushButton *button = buttons->addButton(QString::fromUtf8(text), QDialogButtonBox::ActionRole);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    pressOnEnter(button);
+    return button;
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

@@ -8,6 +8,8 @@
 #include <QRect>
 
 class QAbstractButton;
+class QDialogButtonBox;
+class QPushButton;
 class QWidget;
 
 namespace design
@@ -43,6 +45,10 @@ void setBackground(QWidget *widget, const QColor &colour);
 
 // Return and the keypad's Enter press the button while it has the focus, as Space does.
 void pressOnEnter(QAbstractButton *button);
+
+// A command button of a dialog's row of buttons, named for tests and screen readers, pressed by
+// Enter while it has the focus and never by default.
+QPushButton *commandButton(QDialogButtonBox *buttons, const char *name, const char *text);
 
 // The system's colours for the roles the design names: tooltip background, scroll bar, menu bar.
 QColor tooltipBackground();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf.h"
 
+#include "latin1.h"
+
 namespace dorvane
 {
 
@@ -38,25 +40,6 @@ std::string up(Currency y)
 std::string up(Edge y)
 {
     return EdgeText({-y.twentyThousandths});
-}
-
-// Latin letters as Windows-1252 has them; anything else as "?".
-std::string codePage1252(const std::string &utf8)
-{
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out += char(c);
-        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
-            out += char((c == 0xC3 ? 0xC0 : 0x80) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
-        } else {
-            out += '?';
-            while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80)
-                ++i;
-        }
-    }
-    return out;
 }
 
 void header(Groups &g, const FretTemplate &t)
@@ -99,7 +82,7 @@ void rectangle(Groups &g, const char *layer, const std::string &left, const std:
 void text(Groups &g, const TemplateText &t)
 {
     g(0, "TEXT")(8, "TEXT").point(10, PointText(t.x), up(t.y))(40, PointText(t.height));
-    g(1, codePage1252(t.text));
+    g(1, Latin1(t.text));
     if (t.vertical)
         g(50, "90");
     // Centred on its point, or ending there: the point is then the alignment point.

@@ -138,11 +138,7 @@ void TemplateDialog::createButtons()
 {
     auto *buttons = new QDialogButtonBox(this);
     const auto command = [&](const char *name, const char *text, auto run) {
-        QPushButton *button =
-            buttons->addButton(QString::fromUtf8(text), QDialogButtonBox::ActionRole);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAutoDefault(false);
-        design::pressOnEnter(button);
+        QPushButton *button = design::commandButton(buttons, name, text);
         connect(button, &QPushButton::clicked, this, run);
         commands << button;
     };

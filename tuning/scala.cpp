@@ -2,6 +2,7 @@
 #include "scala.h"
 
 #include "intervals.h"
+#include "latin1.h"
 #include "version.h"
 
 #include <algorithm>
@@ -14,25 +15,6 @@ namespace dorvane
 
 namespace
 {
-
-// Latin letters as ISO-8859-1 has them; anything else as "?".
-std::string latin1(std::string_view utf8)
-{
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out += char(c);
-        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
-            out += char((c == 0xC3 ? 0xC0 : 0x80) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
-        } else {
-            out += '?';
-            while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80)
-                ++i;
-        }
-    }
-    return out;
-}
 
 bool belowOctave(const Interval &interval)
 {
@@ -80,7 +62,7 @@ std::string ScalaFile(const FretTable &table, std::string_view fileName)
     for (const Fret *fret : degrees)
         file += " " + pitchText(fret->interval) + " " + fret->note + end;
     file += " 2/1 " + octaveName + end;
-    return latin1(file);
+    return Latin1(file);
 }
 
 } // namespace dorvane
@@ -105,7 +87,7 @@ std::string ScalaFile(const ScalaScale &scale, std::string_view fileName)
             degree.pitch.kind == Pitch::Kind::Step && degree.pitch.step == degree.pitch.divisions;
         file += " " + (octave ? std::string("2/1") : std::string(cents)) + " " + degree.name + end;
     }
-    return latin1(file);
+    return Latin1(file);
 }
 
 } // namespace dorvane

@@ -111,11 +111,7 @@ void TuningWindow::createButtons()
     auto *buttons = new QDialogButtonBox(this);
     const auto command = [&](const char *name, const char *text, void (TuningWindow::*run)(),
                              const QKeySequence &keys) {
-        QPushButton *button =
-            buttons->addButton(QString::fromUtf8(text), QDialogButtonBox::ActionRole);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAutoDefault(false);
-        design::pressOnEnter(button);
+        QPushButton *button = design::commandButton(buttons, name, text);
         connect(button, &QPushButton::clicked, this, run);
         if (!keys.isEmpty()) {
             auto *action = new QAction(this);
