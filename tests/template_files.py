@@ -12,17 +12,19 @@ pdf: pages read back with mutool: their count and labels, the two rulers' length
 fret at its distance from the others at 1:1, the pages overlapping by at least 10 mm.
 labels: on every page of the densest templates, no line and no slot outline crosses a letter.
 arguments: bad arguments refused with 2, a French message naming them and no file; a file
-that cannot be written refused with 1 and nothing left; no display needed.
+that cannot be written refused with 1 and nothing left; no display needed
+(template_arguments.py).
 """
 import math
 import os
-import re
-import resource
-import signal
 import subprocess
 import sys
 from decimal import Decimal
 from fractions import Fraction
+
+from checks import check, failures, run
+from pdf_pages import crosses, page_frets, page_letters, page_strokes, pdf_pages
+from template_arguments import check_arguments
 
 FACTOR = 0.9438743126817  # the semitone factor the tables use
 MM_PER_UNIT = {"mm": 1.0, "cm": 10.0, "in": 25.4}
@@ -88,19 +90,6 @@ CASES = [
     ("Pythagore Diatonique", "Ré", {"mm": "628", "cm": "62.8", "in": "24.7"}, None, None),
 ]
 STRIP = {"mm": "60", "cm": "6", "in": "2.3622"}
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
-
-
-def run(program, *arguments, env=None):
-    return subprocess.run([program, *arguments], capture_output=True, text=True, env=env)
-
 
 def export(program, path, scale, mode, length, unit, slot, width):
     arguments = ["--export", path, "--scale", scale, "--length", length, "--unit", unit]
@@ -211,38 +200,6 @@ def check_dxf(program, work):
               f"{path}: the slots are not centred on the frets")
 
 
-def trace(pdf, page):
-    out = subprocess.run(["mutool", "draw", "-F", "trace", "-o", "-", pdf, str(page)],
-                         capture_output=True, text=True, check=True).stdout
-    segments = []
-    for m in re.finditer(r'<stroke_path[^>]*transform="([^"]+)">\s*<moveto x="([^"]+)" '
-                         r'y="([^"]+)"/>\s*<lineto x="([^"]+)" y="([^"]+)"/>\s*</stroke_path>', out):
-        a, b, c, d, e, f = map(float, m.group(1).split())
-        x1, y1, x2, y2 = map(float, m.groups()[1:])
-        segments.append((a * x1 + c * y1 + e, b * x1 + d * y1 + f,
-                         a * x2 + c * y2 + e, b * x2 + d * y2 + f))
-    box = [float(v) for v in re.search(r'<page mediabox="([^"]+)"', out).group(1).split()]
-    if box[3] - box[1] > box[2] - box[0]:
-        # A landscape page that a print queue turned onto upright paper: turned back.
-        segments = [(y1, -x1, y2, -x2) for x1, y1, x2, y2 in segments]
-    return segments  # in points
-
-
-def pdf_pages(pdf):
-    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
-    return int(re.search(r"Pages:\s+(\d+)", info).group(1))
-
-
-def page_frets(pdf, page, strip_mm):
-    """The x of every line as high as the strip, in millimetres, and the rulers' lengths."""
-    pt = 72 / 25.4
-    segments = trace(pdf, page)
-    frets = sorted(x1 / pt for x1, y1, x2, y2 in segments
-                   if abs(x1 - x2) < 1e-6 and abs(abs(y2 - y1) - strip_mm * pt) < 0.01)
-    across = [abs(x2 - x1) / pt for x1, y1, x2, y2 in segments if abs(y1 - y2) < 1e-6]
-    return frets, across
-
-
 def check_pdf(program, work):
     # The last: for a printer whose 100 mm ruler measured 98 mm, everything along the strip is
     # stretched by 100 / 98, rulers included, and every page says so.
@@ -299,64 +256,6 @@ def check_pdf(program, work):
               f"{pdf}: not every fret is on a page")
 
 
-def page_strokes(pdf, page):
-    """Every straight piece of every stroked path of a page, in points, y downwards."""
-    out = subprocess.run(["mutool", "draw", "-F", "trace", "-o", "-", pdf, str(page)],
-                         capture_output=True, text=True, check=True).stdout
-    pieces = []
-    for path in re.finditer(r'<stroke_path[^>]*transform="([^"]+)">(.*?)</stroke_path>', out, re.S):
-        a, b, c, d, e, f = map(float, path.group(1).split())
-        at = lambda x, y: (a * x + c * y + e, b * x + d * y + f)
-        start = last = None
-        for step in re.finditer(r'<(moveto|lineto|closepath)(?: x="([^"]+)" y="([^"]+)")?/>',
-                                path.group(2)):
-            if step.group(1) == "closepath":
-                point = start
-            else:
-                point = at(float(step.group(2)), float(step.group(3)))
-            if step.group(1) != "moveto" and last is not None:
-                pieces.append((last, point))
-            if step.group(1) == "moveto":
-                start = point
-            last = point
-    return pieces
-
-
-def page_letters(pdf, page):
-    """Every visible character of a page and the box of its glyph, from ascent to descent."""
-    out = subprocess.run(["mutool", "draw", "-F", "stext", "-o", "-", pdf, str(page)],
-                         capture_output=True, text=True, check=True).stdout
-    letters = []
-    for m in re.finditer(r'<char quad="([^"]+)"[^>]* c="([^"]*)"/>', out):
-        if m.group(2) in (" ", ""):
-            continue
-        q = list(map(float, m.group(1).split()))
-        xs, ys = q[0::2], q[1::2]
-        letters.append((m.group(2), min(xs), min(ys), max(xs), max(ys)))
-    return letters
-
-
-def crosses(piece, box, margin=0.05):
-    """Whether a straight piece enters a box shrunk by a margin (Liang and Barsky's clipping)."""
-    (x1, y1), (x2, y2) = piece
-    left, top, right, bottom = box[0] + margin, box[1] + margin, box[2] - margin, box[3] - margin
-    if left >= right or top >= bottom:
-        return False
-    t0, t1 = 0.0, 1.0
-    for p, q in ((x1 - x2, x1 - left), (x2 - x1, right - x1), (y1 - y2, y1 - top),
-                 (y2 - y1, bottom - y1)):
-        if p == 0:
-            if q < 0:
-                return False
-        else:
-            t = q / p
-            if p < 0:
-                t0 = max(t0, t)
-            else:
-                t1 = min(t1, t)
-    return t0 < t1
-
-
 def check_labels(program, work):
     cases = [("Zarlino Chromatique", "330", "0.6"), ("Pythagore Chromatique", "330", "0.6"),
              ("Zarlino Chromatique", "650", "0.6"), ("Tempérée Chromatique", "330", "1")]
@@ -393,133 +292,6 @@ def check_printed(printed, saved):
         for ruler in (100, 101.6):
             check(any(abs(l - ruler) < 0.01 for l in across),
                   f"{printed}: page {page} has no ruler {ruler} mm long")
-
-
-BAD = [
-    (["--frobnicate"], "--frobnicate"),
-    (["--table"], "--scale"),
-    (["--table", "--scale", "Zarlino", "--length", "650"], "--scale Zarlino"),
-    (["--table", "--scale", "Zarlino Chromatique"], "--length"),
-    (["--table", "--scale", "Zarlino Chromatique", "--length", "650,5"], "--length 650,5"),
-    (["--table", "--scale", "Zarlino Chromatique", "--length", "1e15"], "--length 1e15"),
-    (["--table", "--scale", "Zarlino Chromatique", "--length", "650", "--mode", "2"], "--mode"),
-    (["--table", "--scale", "Pythagore Diatonique", "--length", "650", "--mode", "7"], "--mode 7"),
-    (["--table", "--scale", "Zarlino Chromatique", "--length", "650", "--unit", "mm"], "--unit"),
-    (["--table", "--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650"],
-     "--export"),
-    (["--export"], "--export"),
-    (["--export", "OUT.txt", "--scale", "Zarlino Chromatique", "--length", "650"], "OUT.txt"),
-    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "0"], "--length 0"),
-    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
-      "--unit", "ft"], "--unit ft"),
-    (["--export", "OUT.pdf", "--scale", "Zarlino Chromatique", "--length", "650",
-      "--paper", "A3"], "--paper A3"),
-    (["--export", "OUT.dxf", "--scale", "Zarlino Chromatique", "--length", "650",
-      "--width", "0"], "--width 0"),
-    (["--export", "OUT.dxf", "--scale", "Zarlino Chromatique", "--length", "650",
-      "--slot", "60"], "--slot 60"),
-    (["--export", "OUT.pdf", "--scale", "Zarlino Chromatique", "--length", "99999"], "--length"),
-    # What --export refuses, --table refuses in the same words.
-    (["--table", "--scale", "Zarlino Chromatique", "--length", "-650"],
-     "--length -650 » : la longueur vibrante doit être positive"),
-    (["--table", "--scale", "Zarlino Chromatique", "--length", "0"],
-     "--length 0 » : la longueur vibrante doit être positive"),
-    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650", "--paper", "A4"],
-     "--paper"),
-    (["--export", "OUT.dxf", "--scale", "Zarlino Chromatique", "--length", "650",
-      "--correction", "98"], "--correction"),
-    (["--export", "OUT.pdf", "--scale", "Zarlino Chromatique", "--length", "650",
-      "--correction", "80"], "--correction 80"),
-    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "330", "--slot", "1.5"],
-     "plus petit écart entre deux frettes"),
-    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
-      "--slot", "0,6,1"], "--slot 0,6,1"),
-]
-
-# Values read without regard to case, inches as the program writes them, and a comma before the
-# decimals of a width.
-GOOD = [
-    ["--unit", "MM"], ["--unit", "po"], ["--unit", "Pouces"], ["--paper", "a4"],
-    ["--slot", "0,6"], ["--width", "40,5"], ["--scale", "zarlino CHROMATIQUE"],
-    ["--correction", "98,5"],
-]
-
-
-def check_arguments(program, work):
-    for arguments, named in BAD:
-        out = os.path.join(work, "OUT")
-        arguments = [a.replace("OUT", out) for a in arguments]
-        done = run(program, *arguments)
-        check(done.returncode == 2, f"{arguments}: exit {done.returncode}, not 2")
-        check(named.replace("OUT", out) in done.stderr and done.stderr.startswith("dorvane : "),
-              f"{arguments}: the message does not name {named}: {done.stderr!r}")
-        check(not any(f.startswith("OUT") for f in os.listdir(work)), f"{arguments}: a file")
-    for path in (os.path.join(work, "no folder", "t.svg"), work + "/a folder.svg"):
-        if path.endswith("folder.svg"):
-            os.makedirs(path, exist_ok=True)
-        done = run(program, "--export", path, "--scale", "Zarlino Chromatique", "--length", "650")
-        check(done.returncode == 1 and "n'a pas été écrit" in done.stderr,
-              f"{path}: exit {done.returncode}: {done.stderr!r}")
-    check(not [f for f in os.listdir(work) if f.startswith(".") or f.endswith(".svg") and
-               not os.path.isdir(os.path.join(work, f))], "a partial file was left")
-    # A disk that fills after 4 kB: the old file stays whole, nothing is left beside it.
-    old = os.path.join(work, "old.svg")
-    with open(old, "w") as f:
-        f.write("<svg/>")
-
-    def full_disk():
-        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)  # a write beyond fails instead
-        resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
-
-    done = subprocess.run([program, "--export", old, "--scale", "Zarlino Chromatique",
-                           "--length", "650"], capture_output=True, text=True,
-                          preexec_fn=full_disk)
-    check(done.returncode == 1 and "n'a pas été écrit" in done.stderr,
-          f"a full disk: exit {done.returncode}: {done.stderr!r}")
-    check(open(old).read() == "<svg/>" and
-          not [f for f in os.listdir(work) if f.startswith("old.svg.")], "a full disk: old file")
-    os.remove(old)
-    # No display at all: no X server, no Wayland, no platform named.
-    bare = {k: v for k, v in os.environ.items()
-            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    pdf = os.path.join(work, "bare.pdf")
-    done = run(program, "--export", pdf, "--scale", "Zarlino Chromatique", "--length", "650",
-               env=bare)
-    check(done.returncode == 0 and os.path.getsize(pdf) > 0, f"without a display: {done.stderr}")
-    table = run(program, "--table", "--scale", "Zarlino Chromatique", "--length", "650", env=bare)
-    check(table.returncode == 0 and table.stdout.split("\n")[0] == "Frette\tPosition\tNote" and
-          len(table.stdout.strip().split("\n")) == 43, f"--table: {table.stdout[:80]!r}")
-    for flag in ("--help", "--version", "-h", "-v"):
-        done = run(program, flag)
-        check(done.returncode == 0 and done.stdout, f"{flag}: exit {done.returncode}")
-    # The help names the modes by their notes, as --mode takes them.
-    check("Do, Ré, Mi, Fa, Sol, La, Si" in run(program, "--help").stdout, "--help: the modes")
-    # A mode by its number or its note, from the first, the major scale, to the last.
-    tables = {}
-    for mode in (None, "0", "Do", "do", "6", "Si"):
-        done = run(program, "--table", "--scale", "Pythagore Diatonique", "--length", "650",
-                   *(["--mode", mode] if mode else []))
-        check(done.returncode == 0, f"--mode {mode}: exit {done.returncode}: {done.stderr}")
-        tables[mode] = done.stdout
-    check(tables[None] == tables["0"] == tables["Do"] == tables["do"], "--mode 0 or Do")
-    check(tables["6"] == tables["Si"] and tables["Si"].split("\n")[1].endswith("\tDo #"),
-          f"--mode Si: {tables['Si'][:60]!r}")
-    for given in GOOD:
-        arguments = {"--scale": "Zarlino Chromatique", "--length": "650", "--paper": "A4"}
-        arguments.update(dict(zip(given[0::2], given[1::2])))
-        pdf = os.path.join(work, "good.pdf")
-        done = run(program, "--export", pdf, *[x for kv in arguments.items() for x in kv])
-        check(done.returncode == 0 and os.path.getsize(pdf) > 0, f"{given}: {done.stderr}")
-    # A table that cannot reach its reader is a failure, said.
-    with open("/dev/full", "w") as full:
-        done = subprocess.run([program, "--table", "--scale", "Zarlino Chromatique", "--length",
-                               "650"], stdout=full, stderr=subprocess.PIPE, text=True)
-    check(done.returncode == 1 and "sortie standard" in done.stderr,
-          f"--table > /dev/full: exit {done.returncode}: {done.stderr!r}")
-    # The window without a display: said in French, with the way to run it as it was started.
-    done = run(program, env=bare)
-    check(done.returncode == 1 and "aucun écran" in done.stderr and
-          f"xvfb-run -a {program}" in done.stderr, f"no display: {done.stderr!r}")
 
 
 def main():
