@@ -94,10 +94,12 @@ private:
     // design's ShowDiatonicRows and the other three are showRows of a row set, its
     // ComputeTemperedDiatonic and the other five are computePositions of a system, its
     // LabelDiatonicNotes and LabelChromaticNotes the names of the table computed.
+    // Modes 1 to 6 rewrite every row but the octaves', which all modes share.
+    enum class Rows { Every, ButOctaves };
     void ClearTable();
     void showRows(design::RowSet rows);
-    void computePositions(const dorvane::TableChoice &choice);
-    void labelNotes();
+    void computePositions(const dorvane::TableChoice &choice, Rows rows = Rows::Every);
+    void labelNotes(Rows rows = Rows::Every);
     // The two steps that the first mode runs again.
     void ComputeDiatonic();
     void LabelDiatonicNotes();

@@ -155,8 +155,9 @@ void Base::HScroll1_Change()
         LabelDiatonicNotes();
         return;
     }
-    computePositions({FindSystem(ScaleKind::PythagoreanDiatonic), mode, vibratingLength});
-    labelNotes();
+    computePositions({FindSystem(ScaleKind::PythagoreanDiatonic), mode, vibratingLength},
+                     Rows::ButOctaves);
+    labelNotes(Rows::ButOctaves);
 }
 
 void Base::ClearTable()

@@ -26,16 +26,20 @@ QString fromUtf8(std::string_view text)
 // them.
 QString boxNote(const std::string &note, int mode, int fret)
 {
-    QString text = fromUtf8(note);
-    if (mode == 0 || note == "Do") {
-        while (text.size() < 4)
-            text += QLatin1Char(' ');
-        return text;
-    }
+    const QString text = fromUtf8(note);
+    if (mode == 0 || note == "Do")
+        return text.leftJustified(4);
     constexpr int ModeLa = 5;
     if (mode == ModeLa && (fret == 0 || fret == 10))
         return text + QStringLiteral("  ");
     return text.contains(QLatin1Char(' ')) ? text : text + QLatin1Char(' ');
+}
+
+// Whether a row of the table is written: with Rows::ButOctaves, not the octaves' (2/1 and 4/1).
+bool written(const Fret &fret, bool butOctaves)
+{
+    static const Interval octave = Ratio(2, 1), twoOctaves = Ratio(4, 1);
+    return !butOctaves || (fret.interval != octave && fret.interval != twoOctaves);
 }
 
 } // namespace
@@ -52,25 +56,27 @@ void Base::showRows(design::RowSet rows)
 
 // The table of a choice, computed once by the core; its positions go into the rows of its
 // system, as the design's Compute steps write them.
-void Base::computePositions(const TableChoice &choice)
+void Base::computePositions(const TableChoice &choice, Rows rows)
 {
     computed = TableOf(choice);
     computedFrom = choice;
-    const design::RowSet rows = design::rowsOf(choice.system->sheet);
-    design::forEachRow(rows, [this](int fret, int row) {
-        const ShortText text =
-            CurrencyText(computed.frets[static_cast<std::size_t>(fret)].position, decimalSeparator);
+    design::forEachRow(design::rowsOf(choice.system->sheet), [&](int fret, int row) {
+        const Fret &entry = computed.frets[static_cast<std::size_t>(fret)];
+        if (!written(entry, rows == Rows::ButOctaves))
+            return;
+        const ShortText text = CurrencyText(entry.position, decimalSeparator);
         design::setBoxText(Text1[row], fromUtf8(text.view()));
     });
 }
 
 // The names of the table computed last, as the design's Label steps write them.
-void Base::labelNotes()
+void Base::labelNotes(Rows rows)
 {
     const int mode = computedFrom.system->hasModes ? computedFrom.mode : 0;
     design::forEachRow(design::rowsOf(computedFrom.system->sheet), [&](int fret, int row) {
-        design::setBoxText(
-            Sol1[row], boxNote(computed.frets[static_cast<std::size_t>(fret)].note, mode, fret));
+        const Fret &entry = computed.frets[static_cast<std::size_t>(fret)];
+        if (written(entry, rows == Rows::ButOctaves))
+            design::setBoxText(Sol1[row], boxNote(entry.note, mode, fret));
     });
 }
 
