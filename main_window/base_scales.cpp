@@ -4,16 +4,13 @@
 // background; a Scala file dropped on the window opens too. Each shows in the tuning window.
 #include "base.h"
 
-#include "failures.h"
 #include "file_dialogs.h"
-#include "files.h"
+#include "scale_requests.h"
 #include "template_dialog.h"
 #include "tuning_window.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 
@@ -86,33 +83,20 @@ void Base::dropEvent(QDropEvent *event)
 
 void Base::OuvrirGamme_Click()
 {
-    const QString fileName = fileDialogs->askOpenFileName(
-        this, QStringLiteral("Ouvrir une gamme Scala"), QStringLiteral("Gamme Scala (*.scl)"));
-    if (!fileName.isEmpty())
-        openScalaFile(fileName);
+    if (std::optional<tuning::AskedScale> asked = tuning::askScalaFile(this, *fileDialogs))
+        showTuning(std::move(asked->scale), asked->fileName);
 }
 
 void Base::DiviserOctave_Click()
 {
-    const int divisions =
-        fileDialogs->number(this, QStringLiteral("Division égale de l'octave"),
-                            QStringLiteral("Nombre de divisions égales de l'octave, de 1 à 1000 :"),
-                            12, 1, MostDivisions);
-    if (const Result<ScalaScale> divided = EqualDivisions(divisions); divided)
-        showTuning(*divided, QString());
+    if (std::optional<tuning::AskedScale> asked = tuning::askDivisions(this, *fileDialogs))
+        showTuning(std::move(asked->scale), QString());
 }
 
 void Base::openScalaFile(const QString &fileName)
 {
-    const Result<ScalaScale> read = output::readScalaFile(fileName);
-    if (!read) {
-        fileDialogs->warning(
-            this, QStringLiteral("Ouvrir une gamme Scala"),
-            QStringLiteral("Le fichier « %1 » n'a pas été ouvert : %2.")
-                .arg(QDir::toNativeSeparators(fileName), output::describe(read.failure())));
-        return;
-    }
-    showTuning(*read, QFileInfo(fileName).fileName());
+    if (std::optional<tuning::AskedScale> asked = tuning::readScala(this, *fileDialogs, fileName))
+        showTuning(std::move(asked->scale), asked->fileName);
 }
 
 // The tuning window of a scale, on the length the main window holds; without one, on 650, a

@@ -3,14 +3,12 @@
 // Scala file or equal divisions opened in its place, and its template.
 #include "tuning_window.h"
 
-#include "failures.h"
-#include "files.h"
 #include "number_field.h"
 #include "regional.h"
+#include "scale_requests.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
@@ -95,34 +93,22 @@ void TuningWindow::scaleSettingsChanged()
 
 bool TuningWindow::openScala(const QString &fileName)
 {
-    const Result<ScalaScale> read = output::readScalaFile(fileName);
-    if (!read) {
-        dialogs.warning(
-            this, QStringLiteral("Ouvrir une gamme Scala"),
-            QStringLiteral("Le fichier « %1 » n'a pas été ouvert : %2.")
-                .arg(QDir::toNativeSeparators(fileName), output::describe(read.failure())));
-        return false;
-    }
-    showScale(*read, QFileInfo(fileName).fileName());
-    return true;
+    std::optional<tuning::AskedScale> asked = tuning::readScala(this, dialogs, fileName);
+    if (asked)
+        showScale(std::move(asked->scale), asked->fileName);
+    return asked.has_value();
 }
 
 void TuningWindow::Ouvrir_Click()
 {
-    const QString fileName = dialogs.askOpenFileName(this, QStringLiteral("Ouvrir une gamme Scala"),
-                                                     QStringLiteral("Gamme Scala (*.scl)"));
-    if (!fileName.isEmpty())
-        openScala(fileName);
+    if (std::optional<tuning::AskedScale> asked = tuning::askScalaFile(this, dialogs))
+        showScale(std::move(asked->scale), asked->fileName);
 }
 
 void TuningWindow::Diviser_Click()
 {
-    const int divisions = dialogs.number(this, QStringLiteral("Division égale de l'octave"),
-                                         QStringLiteral("Nombre de divisions égales de "
-                                                        "l'octave, de 1 à 1000 :"),
-                                         12, 1, MostDivisions);
-    if (const Result<ScalaScale> divided = EqualDivisions(divisions); divided)
-        showScale(*divided, QString());
+    if (std::optional<tuning::AskedScale> asked = tuning::askDivisions(this, dialogs))
+        showScale(std::move(asked->scale), QString());
 }
 
 void TuningWindow::Gabarit_Click()

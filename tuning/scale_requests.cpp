@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scale_requests.h"
+
+#include "failures.h"
+#include "files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace dorvane;
+
+namespace tuning
+{
+
+namespace
+{
+
+const QString openTitle = QStringLiteral("Ouvrir une gamme Scala");
+
+} // namespace
+
+std::optional<AskedScale> readScala(QWidget *parent, output::FileDialogs &dialogs,
+                                    const QString &path)
+{
+    Result<ScalaScale> read = output::readScalaFile(path);
+    if (!read) {
+        dialogs.warning(parent, openTitle,
+                        QStringLiteral("Le fichier « %1 » n'a pas été ouvert : %2.")
+                            .arg(QDir::toNativeSeparators(path), output::describe(read.failure())));
+        return std::nullopt;
+    }
+    return AskedScale{std::move(*read), QFileInfo(path).fileName()};
+}
+
+std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dialogs)
+{
+    const QString path =
+        dialogs.askOpenFileName(parent, openTitle, QStringLiteral("Gamme Scala (*.scl)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    return readScala(parent, dialogs, path);
+}
+
+std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dialogs)
+{
+    const int divisions =
+        dialogs.number(parent, QStringLiteral("Division égale de l'octave"),
+                       QStringLiteral("Nombre de divisions égales de l'octave, de 1 à 1000 :"), 12,
+                       1, MostDivisions);
+    Result<ScalaScale> divided = EqualDivisions(divisions);
+    if (!divided)
+        return std::nullopt;
+    return AskedScale{std::move(*divided), QString()};
+}
+
+} // namespace tuning
