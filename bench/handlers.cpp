@@ -35,7 +35,7 @@ Base &sharedWindow()
 
 QString nameOf(const ScaleSystem &system)
 {
-    return QString::fromUtf8(system.name.data(), qsizetype(system.name.size()));
+    return QString::fromUtf8(system.name);
 }
 
 void chooseScale(Base &window, const ScaleSystem &system)

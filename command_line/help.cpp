@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's options, declared once with their French descriptions, and the help that
 // is made of them.
+#include "failures.h"
 #include "request.h"
 
 using namespace dorvane;
@@ -11,32 +12,19 @@ namespace command_line
 namespace
 {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // The list's entries, one a line, and the system with modes with its notes.
 QString scaleLines()
 {
     QString lines;
     for (const ScaleSystem &system : scales::Systems)
-        lines += QStringLiteral("\n« %1 »").arg(fromUtf8(system.name));
+        lines += QStringLiteral("\n« %1 »").arg(QString::fromUtf8(system.name));
     return lines;
 }
 
 QString modesLine()
 {
-    QString withModes;
-    for (const ScaleSystem &system : scales::Systems) {
-        if (system.hasModes)
-            withModes = QStringLiteral("« %1 »").arg(fromUtf8(system.name));
-    }
-    QStringList notes;
-    for (const scales::Mode &mode : scales::Modes)
-        notes << fromUtf8(mode.name);
     return QStringLiteral("pour %1 : de 0 à 6, ou sa note,\n%2 (0 par défaut)")
-        .arg(withModes, notes.join(QStringLiteral(", ")));
+        .arg(output::systemsWithModes(), output::modeNotes());
 }
 
 QCommandLineOption option(const QStringList &names, const QString &description,

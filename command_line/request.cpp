@@ -16,11 +16,6 @@ namespace command_line
 namespace
 {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 Failure refused(R reason, const QString &subject, const std::string &setting = {})
 {
     return Failure{reason, subject.toStdString(), {}, 0, 0, setting};
@@ -78,7 +73,7 @@ std::optional<Failure> refusedArgument(const QStringList &arguments, const QComm
 Result<const ScaleSystem *> scaleOf(const QString &name)
 {
     for (const ScaleSystem &system : scales::Systems) {
-        if (name.compare(fromUtf8(system.name), Qt::CaseInsensitive) == 0)
+        if (name.compare(QString::fromUtf8(system.name), Qt::CaseInsensitive) == 0)
             return &system;
     }
     return refused(R::UnknownScale, QStringLiteral("--scale ") + name);
@@ -110,7 +105,7 @@ Result<int> modeOf(const ScaleSystem &system, const QString &text)
         return refused(R::ModeWithoutModes, QStringLiteral("--mode"));
     for (int mode = 0; mode < scales::ModeCount; ++mode) {
         if (text == QString::number(mode) ||
-            text.compare(fromUtf8(scales::Modes[mode].name), Qt::CaseInsensitive) == 0)
+            text.compare(QString::fromUtf8(scales::Modes[mode].name), Qt::CaseInsensitive) == 0)
             return mode;
     }
     return refused(R::UnknownMode, QStringLiteral("--mode ") + text);
@@ -121,8 +116,8 @@ Result<int> modeOf(const ScaleSystem &system, const QString &text)
 Result<Unit> unitOf(const QString &text)
 {
     for (Unit unit : {Unit::Millimetre, Unit::Centimetre, Unit::Inch}) {
-        if (text.compare(fromUtf8(InfoOf(unit).code), Qt::CaseInsensitive) == 0 ||
-            text.compare(fromUtf8(InfoOf(unit).shown), Qt::CaseInsensitive) == 0)
+        if (text.compare(QString::fromUtf8(InfoOf(unit).code), Qt::CaseInsensitive) == 0 ||
+            text.compare(QString::fromUtf8(InfoOf(unit).shown), Qt::CaseInsensitive) == 0)
             return unit;
     }
     if (text.compare(QLatin1String("pouces"), Qt::CaseInsensitive) == 0)

@@ -98,7 +98,7 @@ QStringList Base::scaleNames()
 {
     QStringList names;
     for (const ScaleSystem &system : scales::Systems)
-        names << QString::fromUtf8(system.name.data(), qsizetype(system.name.size()));
+        names << QString::fromUtf8(system.name);
     return names;
 }
 

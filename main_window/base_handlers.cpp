@@ -22,11 +22,6 @@ namespace
 const QColor outOfRangeColour(255, 170, 170);
 const QColor partlyReadColour(255, 225, 140);
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What a sheet opens on its table: the template dialog (Ctrl+G) and the tuning window (Ctrl+D).
 const ResultSheet::Openers sheetOpeners = {
     [](QWidget *sheet, const FretTable &table, const QString &lengthText,
@@ -136,8 +131,8 @@ void Base::Command4_Click()
 // The pattern and the name of a mode, the name also for screen readers: "Mode de : Ré".
 void Base::showModeCaption(int mode)
 {
-    design::setBoxText(Text2, fromUtf8(scales::Modes[mode].pattern));
-    Label3->setText(fromUtf8(scales::Modes[mode].caption));
+    design::setBoxText(Text2, QString::fromUtf8(scales::Modes[mode].pattern));
+    Label3->setText(QString::fromUtf8(scales::Modes[mode].caption));
     HScroll1->setAccessibleName(Label3->text().trimmed());
 }
 

@@ -14,11 +14,6 @@ using namespace dorvane;
 namespace
 {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A fret's name as its box shows it, padded as designed: the scales' names to four characters
 // ("Ré  ", "Sol ", "Mi b"); the names of the modes on Ré to Si with one blank after a natural
 // note ("Ré ", "Sol ") and none after a sharp or a flat, but for two spellings of the mode on La
@@ -26,7 +21,7 @@ QString fromUtf8(std::string_view text)
 // them.
 QString boxNote(const std::string &note, int mode, int fret)
 {
-    const QString text = fromUtf8(note);
+    const QString text = QString::fromUtf8(note);
     if (mode == 0 || note == "Do")
         return text.leftJustified(4);
     constexpr int ModeLa = 5;
@@ -65,7 +60,7 @@ void Base::computePositions(const TableChoice &choice, Rows rows)
         if (!written(entry, rows == Rows::ButOctaves))
             return;
         const ShortText text = CurrencyText(entry.position, decimalSeparator);
-        design::setBoxText(Text1[row], fromUtf8(text.view()));
+        design::setBoxText(Text1[row], QString::fromUtf8(text.view()));
     });
 }
 
@@ -103,7 +98,7 @@ QString Base::lengthText() const
     if (lengthStateShown == LengthState::Valid)
         return Longvib->text();
     const ShortText read = CurrencyText(vibratingLength, decimalSeparator);
-    return fromUtf8(read.view());
+    return QString::fromUtf8(read.view());
 }
 
 // The scale whose table is shown, with its mode; the list's text while the table is empty.

@@ -17,7 +17,7 @@ QString quoted(std::string_view utf8Part)
 {
     constexpr int Longest = 20;
     const std::string_view head = utf8Part.substr(0, 4 * Longest + 4);
-    QString part = QString::fromUtf8(head.data(), qsizetype(head.size())).simplified();
+    QString part = QString::fromUtf8(head).simplified();
     if (part.size() > Longest || head.size() < utf8Part.size())
         part = part.left(Longest) + QStringLiteral("…");
     return part;

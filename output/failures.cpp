@@ -30,7 +30,7 @@ QString scaleNames()
 {
     QStringList names;
     for (const dorvane::ScaleSystem &system : dorvane::scales::Systems)
-        names << quoted(QString::fromUtf8(system.name.data(), qsizetype(system.name.size())));
+        names << quoted(QString::fromUtf8(system.name));
     return names.join(QStringLiteral(", "));
 }
 
@@ -111,24 +111,6 @@ QString printingWhy(const Failure &f)
         .arg(f.limit ? QStringLiteral("du gabarit ") : QString(), where.arg(text(f.subject)));
 }
 
-QString modesText()
-{
-    QStringList notes;
-    for (const dorvane::scales::Mode &mode : dorvane::scales::Modes)
-        notes << QString::fromUtf8(mode.name.data(), qsizetype(mode.name.size()));
-    return notes.join(QStringLiteral(", "));
-}
-
-QString systemsWithModes()
-{
-    QStringList names;
-    for (const dorvane::ScaleSystem &system : dorvane::scales::Systems) {
-        if (system.hasModes)
-            names << quoted(QString::fromUtf8(system.name.data(), qsizetype(system.name.size())));
-    }
-    return names.join(QStringLiteral(", "));
-}
-
 // What the command line refuses of its options; the subject is the option as given.
 QString optionWhy(const Failure &f)
 {
@@ -189,7 +171,7 @@ QString valueWhy(const Failure &f)
             .arg(systemsWithModes());
     case R::UnknownMode:
         return QStringLiteral("%1 : un mode est un nombre de 0 à 6 ou sa note : %2")
-            .arg(given, modesText());
+            .arg(given, modeNotes());
     case R::UnknownUnit:
         return QStringLiteral("%1 : les unités sont mm, cm et in (ou po, pouces)").arg(given);
     case R::UnknownPaper:
@@ -262,6 +244,24 @@ QString scalaWhy(const Failure &f)
 }
 
 } // namespace
+
+QString modeNotes()
+{
+    QStringList notes;
+    for (const dorvane::scales::Mode &mode : dorvane::scales::Modes)
+        notes << QString::fromUtf8(mode.name);
+    return notes.join(QStringLiteral(", "));
+}
+
+QString systemsWithModes()
+{
+    QStringList names;
+    for (const dorvane::ScaleSystem &system : dorvane::scales::Systems) {
+        if (system.hasModes)
+            names << quoted(QString::fromUtf8(system.name));
+    }
+    return names.join(QStringLiteral(", "));
+}
 
 QString describe(const Failure &failure)
 {

@@ -18,4 +18,9 @@ namespace output
 QString describe(const dorvane::Failure &failure);
 QString describe(const dorvane::Failure &failure, const std::string &separator);
 
+// The notes of the seven modes, "Do, Ré, … Si", and the system that has them, quoted:
+// "« Pythagore Diatonique »".
+QString modeNotes();
+QString systemsWithModes();
+
 } // namespace output
