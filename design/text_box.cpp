@@ -4,6 +4,7 @@
 #include "look.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <limits>
@@ -100,6 +101,37 @@ void nameFretBoxes(QWidget *position, QWidget *note, int fret)
     name(position, QStringLiteral("position"),
          "Distance de la frette au sillet, dans l'unité de la longueur vibrante");
     name(note, QStringLiteral("note"), "Note que donne la frette");
+}
+
+namespace
+{
+
+// Refuses the boxes the keys they would take before the window's shortcuts see them.
+class CommandKeys : public QObject
+{
+public:
+    CommandKeys(const QList<QKeySequence> &keys, QObject *parent) : QObject(parent), keys(keys) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        return keys.contains(pressed); // left unaccepted: the shortcut runs
+    }
+
+private:
+    QList<QKeySequence> keys;
+};
+
+} // namespace
+
+void commandsBeforeEditingKeys(QWidget *window, const QList<QKeySequence> &keys)
+{
+    auto *filter = new CommandKeys(keys, window);
+    for (QLineEdit *box : window->findChildren<QLineEdit *>())
+        box->installEventFilter(filter);
 }
 
 } // namespace design

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFont>
+#include <QKeySequence>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -22,5 +24,10 @@ void setBoxText(QLineEdit *box, const QString &text);
 // frets counted from the nut in the scale's own order, and says what each holds; fret 0 takes
 // their names away, for boxes that are hidden.
 void nameFretBoxes(QWidget *position, QWidget *note, int fret);
+
+// Lets the window's commands on these keys run while the cursor is in one of its text boxes,
+// spin boxes included: on X11 a text box takes Ctrl+E (end of line) for itself. For the boxes
+// the window holds when it is called.
+void commandsBeforeEditingKeys(QWidget *window, const QList<QKeySequence> &keys);
 
 } // namespace design

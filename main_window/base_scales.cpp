@@ -4,6 +4,7 @@
 // background; a Scala file dropped on the window opens too. Each shows in the tuning window.
 #include "base.h"
 
+#include "design.h"
 #include "file_dialogs.h"
 #include "scale_requests.h"
 #include "template_dialog.h"
@@ -51,6 +52,7 @@ void Base::createScaleCommands()
     };
     command("Ouvrir une gamme Scala (.scl)…", Qt::Key_O, &Base::OuvrirGamme_Click);
     command("Division égale de l'octave…", Qt::Key_E, &Base::DiviserOctave_Click);
+    design::commandsBeforeEditingKeys(this, {QKeySequence(Qt::CTRL | Qt::Key_E)});
     setAcceptDrops(true);
 }
 

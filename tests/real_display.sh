@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Uses the installed program as a person would, on a real X server (Xvfb with a window manager,
 # the toolkit's X11 platform, not the offscreen one): starts it from its menu entry, types a
-# length, picks "Zarlino Chromatique" from the list with the keyboard, opens the result sheet
-# with the printer button and closes it with Escape, checks the screenshots, then closes the
-# window from the window manager and checks the exit code.
+# length, asks for equal divisions with Ctrl+E from the length box and cancels, picks "Zarlino
+# Chromatique" from the list with the keyboard, opens the result sheet with the printer button
+# and closes it with Escape, checks the screenshots, then closes the window from the window
+# manager and checks the exit code.
 #   tests/real_display.sh STAGING_DIR OUTPUT_DIR APP_ID
 # Needs xvfb, xauth, openbox, xdotool and imagemagick (bash setup.sh test installs them).
 set -euo pipefail
@@ -60,6 +61,12 @@ xdotool search --class "^$class\$" | grep -qx "$window" || fail "window class is
 import -window "$window" "$out/start.png"
 # The length box has the focus at start.
 xdotool type --delay 60 650
+# A command's key works while the cursor is in the length box, which takes Ctrl+E (end of
+# line) for itself unless told otherwise.
+xdotool key ctrl+e
+await_window '^Division.*octave$' 5 >/dev/null ||
+    fail "Ctrl+E in the length box did not ask for a number of equal divisions"
+xdotool key Escape
 sleep 0.3
 import -window "$window" "$out/before.png"
 pick_scale 3 # "Zarlino Chromatique"

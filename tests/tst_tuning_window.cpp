@@ -124,7 +124,8 @@ private slots:
                 copied.setText(data->text());
                 tuning->close();
             });
-            QTest::keyClick(sheet, Qt::Key_D, Qt::ControlModifier);
+            // Pressed where the keyboard is, a text box: it must not take the keys for itself.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
         });
         QCOMPARE(title, "Accord");
         QCOMPARE(rows, frets);
@@ -187,8 +188,9 @@ private slots:
                                 Qt::NoModifier);
                 QApplication::sendEvent(&window, &drop);
             } else {
-                QTest::keyClick(&window, how == "Ctrl+O" ? Qt::Key_O : Qt::Key_E,
-                                Qt::ControlModifier);
+                // In the length box, just typed in: it must not take the keys for itself.
+                QTest::keyClick(window.findChild<QLineEdit *>("Longvib"),
+                                how == "Ctrl+O" ? Qt::Key_O : Qt::Key_E, Qt::ControlModifier);
             }
         });
         QCOMPARE(seen.said, QStringList());

@@ -3,6 +3,7 @@
 // Scala file or equal divisions opened in its place, and its template.
 #include "tuning_window.h"
 
+#include "design.h"
 #include "number_field.h"
 #include "regional.h"
 #include "scale_requests.h"
@@ -33,6 +34,7 @@ TuningWindow::TuningWindow(ScalaScale shown, const QString &fileName, Currency l
         connect(action, &QAction::triggered, this, run);
         addAction(action);
     }
+    design::commandsBeforeEditingKeys(this, {QKeySequence(Qt::CTRL | Qt::Key_E)});
     showScale(*scale, fileName);
     fitTable();
 }
