@@ -24,22 +24,37 @@ if [ "$action" = test ]; then
     packages+=(clang libclang-rt-dev libbenchmark-dev
         dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick
         poppler-utils mupdf-tools cups printer-driver-cups-pdf python3-ezdxf
-        dbus at-spi2-core python3-pyatspi lintian man-db yoshimi-data)
+        dbus at-spi2-core python3-pyatspi lintian man-db yoshimi-data locales)
 fi
 if [ "$action" != run ]; then
     # The compiler for Windows, the installer's maker, and wine to run what they make.
     packages+=(g++-mingw-w64-x86-64-posix nsis wine64 dpkg-dev xz-utils)
 fi
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+fi
+
+# The tests run on a French desktop as most users have it: the C library's fr_FR.UTF-8, made
+# once. Without it they would quietly run in C, so the suite stops instead.
+has_french() { locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\?8'; }
+if [ "$action" = test ] && ! has_french; then
+    $sudo sed -i 's/^# *\(fr_FR\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^fr_FR\.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'fr_FR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen || true
+    if ! has_french; then
+        echo "setup.sh : la locale fr_FR.UTF-8 n'a pas pu être créée (locale-gen) ; les tests" \
+            "doivent tourner en français, ils ne sont pas lancés." >&2
+        exit 1
+    fi
 fi
 
 # The program for 64-bit Windows against the toolkit built for it from Debian's source (built

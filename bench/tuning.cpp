@@ -3,6 +3,7 @@
 // degrees read from its file and shown on 500 frets.
 #include "bench.h"
 
+#include "decimal_text.h"
 #include "file_dialogs.h"
 #include "files.h"
 #include "scala.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <cstdio>
 #include <memory>
 
 using namespace dorvane;
@@ -30,11 +30,8 @@ FretTable widestAt650()
 std::string thousandDegrees()
 {
     std::string file = "A thousand degrees\n 1000\n";
-    char line[64];
-    for (int k = 1; k < 1000; ++k) {
-        std::snprintf(line, sizeof line, " %.5f pas %d\n", 1.2 * k, k);
-        file += line;
-    }
+    for (int k = 1; k < 1000; ++k)
+        file += " " + DecimalText(1.2 * k, 5) + " pas " + std::to_string(k) + "\n";
     return file + " 2/1\n";
 }
 

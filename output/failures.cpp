@@ -105,6 +105,10 @@ QString printingWhy(const Failure &f)
         return QStringLiteral("L'impression n'est pas possible : le module d'impression « %1 » "
                               "est introuvable ou illisible")
             .arg(text(f.subject));
+    if (f.reason == R::PrintingOtherBuild)
+        return QStringLiteral("L'impression n'est pas possible : le module d'impression « %1 » "
+                              "appartient à une autre version du programme ; réinstallez Dorvane")
+            .arg(text(f.subject));
     const QString where = f.setting == "file" ? QStringLiteral("le fichier « %1 »")
                                               : QStringLiteral("l'imprimante « %1 »");
     return QStringLiteral("L'impression %1sur %2 a échoué : le travail n'a pas pu être envoyé")
@@ -196,6 +200,8 @@ QString scalaWhy(const Failure &f)
     switch (f.reason) {
     case R::ScalaUnreadable:
         return QStringLiteral("le fichier %1 ne peut pas être lu").arg(given);
+    case R::ScalaReadShort:
+        return QStringLiteral("le fichier %1 n'a pas pu être lu jusqu'au bout").arg(given);
     case R::ScalaTooLarge:
         return QStringLiteral("le fichier dépasse %1 octets : ce n'est pas une gamme Scala")
             .arg(f.limit);

@@ -66,11 +66,13 @@ Dialogs systemDialogs()
             return QFileDialog::getOpenFileName(parent, title, folder, filter);
         },
         [](QWidget *parent, const QString &title, const QString &label, int value, int least,
-           int most) {
+           int most) -> std::optional<int> {
             bool given = false;
             const int chosen =
                 QInputDialog::getInt(parent, title, label, value, least, most, 1, &given);
-            return given ? chosen : 0;
+            if (!given)
+                return std::nullopt;
+            return chosen;
         },
     };
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -24,9 +25,9 @@ struct Dialogs {
     std::function<QString(QWidget *parent, const QString &title, const QString &folder,
                           const QString &filter)>
         openFileName;
-    // A whole number from `least` to `most`; 0 when cancelled.
-    std::function<int(QWidget *parent, const QString &title, const QString &label, int value,
-                      int least, int most)>
+    // A whole number from `least` to `most`; none when cancelled.
+    std::function<std::optional<int>(QWidget *parent, const QString &title, const QString &label,
+                                     int value, int least, int most)>
         number;
 };
 
@@ -56,8 +57,8 @@ public:
     }
     // Asks for a file to open, in the folder of the last file chosen; empty when cancelled.
     QString askOpenFileName(QWidget *parent, const QString &title, const QString &filter);
-    int number(QWidget *parent, const QString &title, const QString &label, int value, int least,
-               int most) const
+    std::optional<int> number(QWidget *parent, const QString &title, const QString &label,
+                              int value, int least, int most) const
     {
         return shown.number(parent, title, label, value, least, most);
     }

@@ -97,7 +97,12 @@ dorvane::Result<dorvane::ScalaScale> readScalaFile(const QString &fileName)
         tooLarge.limit = qint64(dorvane::MostScalaBytes);
         return tooLarge;
     }
+    // A read that fails or stops short (a disk error, a file cut while read) is said as such,
+    // not as a fault of the file's text.
+    const qint64 size = file.size();
     const QByteArray bytes = file.read(qint64(dorvane::MostScalaBytes) + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() < size)
+        return failure(Failure::Reason::ScalaReadShort, fileName);
     return dorvane::ReadScala(std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 

@@ -28,7 +28,7 @@ QString proposedFileName(const QString &scaleName, const QString &lengthText,
                          const QString &suffix = QStringLiteral("pdf"));
 
 // A Scala file read and checked whole: ScalaUnreadable or ScalaTooLarge before its text is
-// read, then what ReadScala refuses.
+// read, ScalaReadShort when it cannot be read to its end, then what ReadScala refuses.
 dorvane::Result<dorvane::ScalaScale> readScalaFile(const QString &fileName);
 
 } // namespace output

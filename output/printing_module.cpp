@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing_module.h"
 
+#include "printing_build.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 #include <cstdio>
+#include <cstring>
 
 namespace output
 {
@@ -18,20 +21,39 @@ QStringList printingModulePaths(const QString &programFolder)
     return paths;
 }
 
-dorvane::Result<void *> printingEntry(const char *entryPoint)
+dorvane::Result<void *> printingEntry(QLibrary &module, const QStringList &paths,
+                                      const char *entryPoint)
 {
-    static QLibrary module;
-    if (!module.isLoaded()) {
-        for (const QString &path : printingModulePaths(QCoreApplication::applicationDirPath())) {
-            module.setFileName(path);
-            if (module.load())
-                break;
-        }
+    QString otherBuild; // the first module found of another build
+    for (qsizetype k = 0; !module.isLoaded() && k < paths.size(); ++k) {
+        module.setFileName(paths[k]);
+        if (!module.load())
+            continue;
+        const auto build =
+            reinterpret_cast<printing::Build>(module.resolve(printing::BuildEntryPoint));
+        if (build && std::strcmp(build(), DORVANE_PRINTING_BUILD) == 0)
+            break;
+        std::fprintf(stderr, "dorvane : %s : module de la version %s, celle du programme est %s\n",
+                     qPrintable(paths[k]), build ? build() : "plus ancienne",
+                     DORVANE_PRINTING_BUILD);
+        module.unload();
+        if (otherBuild.isEmpty())
+            otherBuild = QDir::toNativeSeparators(paths[k]);
     }
+    if (!module.isLoaded() && !otherBuild.isEmpty())
+        return dorvane::Failure{dorvane::Failure::Reason::PrintingOtherBuild,
+                                otherBuild.toStdString()};
     if (QFunctionPointer entry = module.resolve(entryPoint))
         return reinterpret_cast<void *>(entry);
     std::fprintf(stderr, "dorvane: %s\n", qPrintable(module.errorString()));
     return dorvane::Failure{dorvane::Failure::Reason::NoPrintingModule, DORVANE_PRINTING_MODULE};
+}
+
+dorvane::Result<void *> printingEntry(const char *entryPoint)
+{
+    static QLibrary module;
+    return printingEntry(module, printingModulePaths(QCoreApplication::applicationDirPath()),
+                         entryPoint);
 }
 
 } // namespace output

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+class QLibrary;
 class QWidget;
 
 namespace template_pages
@@ -40,6 +41,11 @@ using PrintDocument = dorvane::Result<Outcome> (*)(QWidget *parent, const QStrin
                                                    const QString &title);
 inline constexpr const char DocumentEntryPoint[] = "dorvanePrintDocument";
 
+// The build the module belongs to, which must be the program's: "2.4-" and a digest of the
+// headers that declare what the two hand each other. A module without it is older still.
+using Build = const char *(*)();
+inline constexpr const char BuildEntryPoint[] = "dorvanePrintingBuild";
+
 } // namespace printing
 
 namespace output
@@ -51,7 +57,12 @@ namespace output
 QStringList printingModulePaths(const QString &programFolder);
 
 // An entry point of the printing module, which is loaded on the first request and kept; or
-// NoPrintingModule, and the loader's explanation, with its paths, goes to the log.
+// NoPrintingModule, and the loader's explanation, with its paths, goes to the log; or
+// PrintingOtherBuild when the only module found belongs to another build of the program.
 dorvane::Result<void *> printingEntry(const char *entryPoint);
+
+// The same from the first of `paths` that loads and belongs to this build, into `module`.
+dorvane::Result<void *> printingEntry(QLibrary &module, const QStringList &paths,
+                                      const char *entryPoint);
 
 } // namespace output

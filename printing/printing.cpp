@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing_module.h"
 
+#include "printing_build.h"
 #include "sheet_output.h"
 #include "template_pages.h"
 
@@ -34,6 +35,11 @@ Failure printFailure(const QPrinter &printer, bool ofTemplate)
 }
 
 } // namespace
+
+extern "C" Q_DECL_EXPORT const char *dorvanePrintingBuild()
+{
+    return DORVANE_PRINTING_BUILD;
+}
 
 extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintSheet(QWidget *sheet, const QString &title)
 {

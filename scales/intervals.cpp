@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "intervals.h"
 
+#include "decimal_text.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace dorvane
 {
@@ -37,14 +38,8 @@ Deviation DeviationOf(double cents)
 
 std::string IntervalText(const Interval &interval, std::string_view separator)
 {
-    if (interval.measured) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.3f", interval.cents);
-        std::string cents(text);
-        if (const auto point = cents.find('.'); point != std::string::npos)
-            cents.replace(point, 1, separator);
-        return cents + " c";
-    }
+    if (interval.measured)
+        return DecimalText(interval.cents, 3, separator) + " c";
     if (interval.tempered())
         return "2^(" + std::to_string(interval.steps) + "/" + std::to_string(interval.division) +
                ")";

@@ -36,8 +36,9 @@ struct Failure {
         NotReplaced,       // the new file could not take the old one's place
         OutputNotWritten,  // the standard output, with `subject` why
         // Printing.
-        NoPrintingModule, // the module `subject` cannot be loaded
-        PrintFailed,      // the job to `subject` could not be sent
+        NoPrintingModule,   // the module `subject` cannot be loaded
+        PrintingOtherBuild, // the module `subject` belongs to another build of the program
+        PrintFailed,        // the job to `subject` could not be sent
         // The command line: `subject` is the option and its value as given.
         UnknownOption,
         MissingValue,
@@ -64,6 +65,7 @@ struct Failure {
         // A scale of any tuning: `count` is the line of a Scala file at fault, `subject` its
         // text or the file's name.
         ScalaUnreadable,     // the file cannot be read
+        ScalaReadShort,      // the file cannot be read to its end
         ScalaTooLarge,       // more than `limit` bytes
         ScalaNoCount,        // the file ends before the number of notes
         ScalaBadCount,       // the number of notes is not a whole number

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scala_scale.h"
 
+#include "decimal_text.h"
+#include "file_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numeric>
 #include <optional>
 
@@ -21,7 +23,7 @@ constexpr std::uint64_t Exact = std::uint64_t{1} << 53;
 
 Failure refused(R reason, int line, std::string_view text = {}, std::int64_t limit = 0)
 {
-    Failure failure{reason, std::string(text.substr(0, 40))};
+    Failure failure{reason, VisibleText(text)};
     failure.count = line;
     failure.limit = limit;
     return failure;
@@ -35,43 +37,6 @@ std::string_view trimmed(std::string_view text)
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-bool validUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t more = c < 0x80             ? 0
-                                 : (c & 0xE0) == 0xC0 ? 1
-                                 : (c & 0xF0) == 0xE0 ? 2
-                                 : (c & 0xF8) == 0xF0 ? 3
-                                                      : 4;
-        if (more == 4 || i + more >= text.size() + (more == 0))
-            return false;
-        for (std::size_t k = 0; k < more; ++k) {
-            if ((static_cast<unsigned char>(text[++i]) & 0xC0) != 0x80)
-                return false;
-        }
-    }
-    return true;
-}
-
-// A text of the file as UTF-8: as it is, or from ISO-8859-1.
-std::string utf8Of(std::string_view text, bool isUtf8)
-{
-    if (isUtf8)
-        return std::string(text);
-    std::string out;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += char(0xC0 | (byte >> 6));
-            out += char(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
 }
 
 // A whole number of the file, below 2^53.
@@ -207,7 +172,7 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
         const Result<Pitch> pitch = pitchOf(text.substr(0, end), lines.line());
         if (!pitch)
             return pitch.failure();
-        read.push_back({{*pitch, utf8Of(trimmed(text.substr(end)), utf8)}, lines.line()});
+        read.push_back({{*pitch, SafeText(trimmed(text.substr(end)), utf8)}, lines.line()});
     }
     if (int(read.size()) < count)
         return refused(R::ScalaFewerPitches, lines.line() + 1, {}, count);
@@ -220,7 +185,7 @@ Result<ScalaScale> ReadScala(std::string_view bytes)
 {
     if (bytes.size() > MostScalaBytes)
         return refused(R::ScalaTooLarge, 0, {}, std::int64_t(MostScalaBytes));
-    const bool utf8 = validUtf8(bytes);
+    const bool utf8 = IsUtf8(bytes);
     Lines lines(bytes);
     std::string_view description;
     Lines ahead = lines;
@@ -235,7 +200,7 @@ Result<ScalaScale> ReadScala(std::string_view bytes)
     if (const auto bad = checkDegrees(*read))
         return *bad;
     ScalaScale scale;
-    scale.description = utf8Of(trimmed(description), utf8);
+    scale.description = SafeText(trimmed(description), utf8);
     for (Read &r : *read)
         scale.degrees.push_back(std::move(r.degree));
     scale.source = std::string(bytes);
@@ -275,11 +240,8 @@ std::string PitchText(const Pitch &pitch)
         return pitch.denominator == 1
                    ? std::to_string(pitch.numerator)
                    : std::to_string(pitch.numerator) + "/" + std::to_string(pitch.denominator);
-    case Pitch::Kind::Cents: {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.5f", pitch.cents);
-        return text;
-    }
+    case Pitch::Kind::Cents:
+        return DecimalText(pitch.cents, 5);
     case Pitch::Kind::Step:
         break;
     }

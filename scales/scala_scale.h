@@ -49,7 +49,9 @@ inline constexpr int MostFrets = 500;
 // the next the number of notes, then one pitch a line, after blanks: a value with a "." is in
 // cents, otherwise a ratio "a/b" or a whole number "a"; text after it names the degree; the
 // last pitch is the period. CR LF ends lines as LF does. The text is UTF-8 where it is valid
-// UTF-8, ISO-8859-1 otherwise. A bad file is refused whole, its line named.
+// UTF-8, ISO-8859-1 otherwise; the description and the names are made safe (SafeText), and a
+// refusal quotes the file's text with its control characters shown (VisibleText). A bad file
+// is refused whole, its line named.
 Result<ScalaScale> ReadScala(std::string_view bytes);
 
 // N equal steps of the octave, from 1 to 1000: 31 gives the steps 1\31 to 31\31.

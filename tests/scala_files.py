@@ -4,6 +4,7 @@
 back by a reader written here from the format's definition, not from the program's code.
 
   scala_files.py PROGRAM WORK_DIR
+  scala_files.py --read FILE      prints each pitch of FILE in cents, one a line
 
 Each file must hold its count of pitches, ascending, the octave 2/1 last, no two alike; and the
 position that the design's formula gives for each pitch at 650 must be the position that the
@@ -76,6 +77,12 @@ def table(program, scale, mode):
 
 
 def main():
+    if sys.argv[1] == "--read":
+        with open(sys.argv[2], "rb") as f:
+            _, pitches = read_scala(f.read())
+        for value, _ in pitches:
+            print(f"{float(cents(value)):.6f}")
+        return
     program, work = sys.argv[1], sys.argv[2]
     os.makedirs(work, exist_ok=True)
     # The scales, as the program names them when it refuses one.

@@ -11,8 +11,12 @@ for cents, or 2**(k/N) for a step of N equal divisions), qP the period's, o the 
 below it; its position is L - L / q, each to the ten-thousandth, ties to the even one.
 """
 import os
+import re
 import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
+
+import ezdxf
 
 failures = []
 
@@ -136,7 +140,10 @@ BAD = [
     ("two at one pitch", "D\n 3\n 3/2\n 6/4\n 2/1\n", "ligne 4 : « 6/4 » est à la même hauteur que la ligne 3"),
     ("a term of 2^53", "D\n 2\n 9007199254740992/9007199254740991\n 2/1\n", "ligne 3 : « 900719925474099"),
     ("too many degrees", "D\n 10001\n", "ligne 2 : plus de 10000 notes"),
+    ("an escape sequence in a pitch", "D\n 2\n 9/8\x1b[2J\n 2/1\n", "« 9/8\u241b[2J » n'est pas"),
 ]
+# What a terminal must never be sent from a file: a control character but tab and line feed.
+CONTROLS = re.compile("[\x00-\x08\x0b-\x1f\x7f-\x9f]")
 
 
 def check_refusals(program, work):
@@ -147,7 +154,8 @@ def check_refusals(program, work):
         out = os.path.join(work, "bad-out.svg")
         done = run(program, "--export", out, "--scl", path, "--length", "650")
         check(done.returncode == 2 and said in done.stderr and "« --scl " in done.stderr and
-              not os.path.exists(out), f"{what}: exit {done.returncode}: {done.stderr!r}")
+              not os.path.exists(out) and not CONTROLS.search(done.stderr),
+              f"{what}: exit {done.returncode}: {done.stderr!r}")
     big = os.path.join(work, "big.scl")
     with open(big, "w") as f:
         f.write("D\n 1\n 2/1\n" + "!" * 1_000_001)
@@ -157,9 +165,36 @@ def check_refusals(program, work):
                             (["--edo", "12", "--frets", "501"], "« --frets 501 » : le nombre de frettes"),
                             (["--scale", "Zarlino Chromatique", "--frets", "20"], "« --frets »"),
                             (["--edo", "12", "--scale", "Zarlino Chromatique"], "une seule gamme"),
-                            (["--scl", os.path.join(work, "none.scl")], "ne peut pas être lu")):
+                            (["--scl", os.path.join(work, "none.scl")], "ne peut pas être lu"),
+                            # The program's own memory, whose first page fails to read.
+                            (["--scl", "/proc/self/mem"], "n'a pas pu être lu jusqu'au bout")):
         done = run(program, "--table", "--length", "650", *arguments)
         check(done.returncode == 2 and said in done.stderr, f"{arguments}: {done.stderr!r}")
+
+
+def check_controls(program, work):
+    """Every byte from 1 to 31 and 127 in a file's description and names: its SVG is XML a
+    strict parser takes, its DXF's texts hold none, and neither does a table on the terminal."""
+    controls = bytes(c for c in range(1, 32) if c != 10) + b"\x7f"
+    path = os.path.join(work, "controls.scl")
+    with open(path, "wb") as f:
+        f.write(b"D" + controls + b"\n 2\n 3/2 Sol" + controls + b"\n 2/1 Do\x1b[31m\n")
+    for details in ([], ["--details"]):
+        done = run(program, "--table", *details, "--scl", path, "--length", "650")
+        check(done.returncode == 0 and "Sol\ufffd" in done.stdout and
+              not CONTROLS.search(done.stdout), f"--table {details}: {done.stdout!r}")
+    svg, dxf = os.path.join(work, "controls.svg"), os.path.join(work, "controls.dxf")
+    for out in (svg, dxf):
+        done = run(program, "--export", out, "--scl", path, "--length", "650")
+        check(done.returncode == 0, f"{out}: {done.stderr}")
+    texts = [e.text or "" for e in ElementTree.parse(svg).iter()]
+    check(any("\ufffd" in t for t in texts) and not any(CONTROLS.search(t) for t in texts),
+          f"SVG texts: {texts}")
+    drawing = ezdxf.readfile(dxf)
+    check(not drawing.audit().has_errors, "the DXF's audit")
+    texts = [e.dxf.text for e in drawing.modelspace().query("TEXT")]
+    check(any("Sol?" in t for t in texts) and not any(CONTROLS.search(t) for t in texts),
+          f"DXF texts: {texts}")
 
 
 def main():
@@ -169,6 +204,7 @@ def main():
     check_divisions(program)
     check_debian_file(program, work)
     check_refusals(program, work)
+    check_controls(program, work)
     print(f"scala import: {len(failures)} failures")
     sys.exit(1 if failures else 0)
 

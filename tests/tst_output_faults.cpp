@@ -246,6 +246,30 @@ private slots:
         QVERIFY2(loaded.resolve(printing::EntryPoint), qPrintable(loaded.errorString()));
     }
 
+    void aModuleOfAnotherBuildIsRefused_data()
+    {
+        QTest::addColumn<QString>("stale");
+        QTest::newRow("a module older than builds are named") << OLDER_MODULE;
+        QTest::newRow("a module of build 2.3") << OTHER_MODULE;
+    }
+    void aModuleOfAnotherBuildIsRefused()
+    {
+        QFETCH(QString, stale);
+        // Alone, it is refused, and said to be another build's.
+        QLibrary module;
+        const auto refused = output::printingEntry(module, {stale}, printing::EntryPoint);
+        QVERIFY(!refused);
+        QVERIFY(!module.isLoaded());
+        QVERIFY2(output::describe(refused.failure()).contains("appartient à une autre version"),
+                 qPrintable(output::describe(refused.failure())));
+        // Found first, it gives way to the module of this build.
+        const auto found =
+            output::printingEntry(module, {stale, PRINTING_MODULE}, printing::EntryPoint);
+        QVERIFY(found);
+        QCOMPARE(QFileInfo(module.fileName()).canonicalFilePath(),
+                 QFileInfo(PRINTING_MODULE).canonicalFilePath());
+    }
+
     void copiesTheTableAsTextAndHtml()
     {
         Base window;

@@ -92,6 +92,66 @@ private slots:
         QCOMPARE(QString::fromStdString(utf8->description), "Gamme à");
     }
 
+    void textsFromAFileAreMadeSafe_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("name"); // of the only degree
+        QTest::newRow("an escape sequence in a UTF-8 name")
+            << QByteArray("R\xc3\xa9\n 1\n 2/1 Do\x1b[31m\n") << "Ré"
+            << "Do\uFFFD[31m";
+        QTest::newRow("a tab, a NUL and DEL in a description")
+            << QByteArray("a\tb\0c\x7f\n 1\n 2/1 Do\n", 18) << "a b\uFFFDc\uFFFD"
+            << "Do";
+        QTest::newRow("a lone CR inside a name") << QByteArray("D\r\n 1\n 2/1 D\ro\r\n") << "D"
+                                                 << "D\uFFFDo";
+        QTest::newRow("a C1 control in ISO-8859-1")
+            << QByteArray("Gamme\x85\xe9\n 1\n 2/1\n") << "Gamme\uFFFDé"
+            << "";
+        QTest::newRow("a C1 control in UTF-8") << QByteArray("G\xc2\x9b\n 1\n 2/1\n") << "G\uFFFD"
+                                               << "";
+        QTest::newRow("an overlong form is no UTF-8") << QByteArray("\xc0\xaf\n 1\n 2/1\n") << "À¯"
+                                                      << "";
+        QTest::newRow("a surrogate is no UTF-8")
+            << QByteArray("\xed\xa0\x80\n 1\n 2/1\n") << "í\u00a0\uFFFD"
+            << "";
+        QTest::newRow("U+FFFF, no character")
+            << QByteArray("\xef\xbf\xbf!\n 1\n 2/1\n") << "\uFFFD!"
+            << "";
+    }
+    void textsFromAFileAreMadeSafe()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, description);
+        QFETCH(QString, name);
+        const Result<ScalaScale> read = ReadScala(std::string_view(file.data(), file.size()));
+        QVERIFY(read);
+        QCOMPARE(QString::fromStdString(read->description), description);
+        QCOMPARE(QString::fromStdString(read->degrees[0].name), name);
+        // Written back as read, but for its control characters; read again, the same.
+        const std::string back = ScalaFile(*read, "x.scl");
+        for (const char c : back) {
+            const auto byte = static_cast<unsigned char>(c);
+            QVERIFY2((byte >= ' ' || c == '\t' || c == '\r' || c == '\n') && byte != 0x7f,
+                     back.c_str());
+        }
+        const Result<ScalaScale> again = ReadScala(back);
+        QVERIFY(again);
+        QCOMPARE(again->degrees.size(), read->degrees.size());
+        QCOMPARE(again->degrees[0].pitch.value(), read->degrees[0].pitch.value());
+    }
+
+    void aRefusalShowsTheFilesControlCharacters()
+    {
+        const Result<ScalaScale> read = ReadScala("D\n 1\n 2/\x1b[2J\n");
+        QVERIFY(!read);
+        QCOMPARE(QString::fromStdString(read.failure().subject), "2/\u241b[2J");
+        const std::string long_(60, 'x');
+        const Result<ScalaScale> cut = ReadScala("D\n 1\n " + long_ + "\n");
+        QCOMPARE(QString::fromStdString(cut.failure().subject),
+                 QString(40, 'x') + QStringLiteral("…"));
+    }
+
     void noTwoDegreesShareAPitch()
     {
         // Every note of an octave is a degree of its Scala file: two at one pitch would be one.

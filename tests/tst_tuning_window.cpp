@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Accord" from every result sheet: one row a fret, exact intervals, and a copy that
 // a spreadsheet or a word processor reads back as a table.
+#include "intervals.h"
+#include "scala_scale.h"
 #include "sheet_test.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QXmlStreamReader>
 
 using namespace window_test;
 using namespace sheet_test;
@@ -40,13 +44,16 @@ struct Seen {
 };
 
 // What the tuning window opened by an action on the main window shows, once `inWindow` has run
-// in it; the main window's dialogs give `file` and 31 divisions, and note what they say.
+// in it; the main window's dialogs give `file` and 31 divisions, save as "saved.svg" and the
+// like in `saveIn`, and note what they say.
 Seen tuningOpenedBy(Base &window, const QString &file, const std::function<void()> &action,
-                    const std::function<void(QWidget *)> &inWindow = {})
+                    const std::function<void(QWidget *)> &inWindow = {}, const QString &saveIn = {})
 {
     Seen seen;
     window.setDialogs(
-        {{},
+        {[&](QWidget *, const QString &proposed) {
+             return QDir(saveIn).filePath("saved." + QFileInfo(proposed).suffix());
+         },
          [&](QWidget *, const QString &, const QString &message) { seen.said << message; },
          {},
          [&](QWidget *, const QString &, const QString &, const QString &) { return file; },
@@ -70,6 +77,22 @@ Seen tuningOpenedBy(Base &window, const QString &file, const std::function<void(
     look.start(0);
     action();
     return seen;
+}
+
+// The pitches of a Scala file in cents, as the tests' own reader reads them: it refuses what the
+// format does not allow, a decimal comma among others.
+QList<double> readByTheTests(const QString &file)
+{
+    QProcess reader;
+    reader.start(QStringLiteral(PYTHON), {QStringLiteral(SCALA_READER), "--read", file});
+    if (!reader.waitForFinished() || reader.exitCode() != 0)
+        return {};
+    QList<double> cents;
+    for (const QByteArray &line : reader.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            cents << line.toDouble();
+    }
+    return cents;
 }
 
 } // namespace
@@ -149,6 +172,82 @@ private slots:
         QCOMPARE(copied.text().split('\n')[3].split('\t'), first);
     }
 
+    // Exported on a French desktop too, where the C library writes "100,00000" unless told.
+    void everyScalaFileReadsBack_data()
+    {
+        QTest::addColumn<QString>("scale"); // a list entry, or "31" for Ctrl+E
+        for (const dorvane::ScaleSystem &system : dorvane::scales::Systems) {
+            const QString name = QString::fromUtf8(system.name);
+            QTest::newRow(qPrintable(name + ", from its sheet")) << name;
+        }
+        QTest::newRow("31 equal divisions, from Ctrl+E") << "31";
+    }
+    void everyScalaFileReadsBack()
+    {
+        QFETCH(QString, scale);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("exported.scl");
+        Base window;
+        typeLength(window, "650");
+        QStringList said;
+        window.setDialogs(
+            {[&](QWidget *, const QString &) { return file; },
+             [&](QWidget *, const QString &, const QString &message) { said << message; },
+             {},
+             {},
+             [](QWidget *, const QString &, const QString &, int, int, int) { return 31; }});
+        QList<double> shown; // the cents of the window's first period, ascending
+        const auto exportFrom = [&](QWidget *tuning) {
+            const auto *model = tuning->findChild<QTableView *>("Tableau")->model();
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const double cents =
+                    model->index(row, 3).data().toString().replace(',', '.').toDouble();
+                if (cents > 0 && cents <= 1200 && !shown.contains(cents))
+                    shown << cents;
+            }
+            std::sort(shown.begin(), shown.end());
+            tuning->findChild<QPushButton *>("ExporterScala")->click();
+        };
+        // The window that opens is the tuning window: its file exported, then it is closed.
+        const auto whenOpen = [&] {
+            QTimer::singleShot(0, [&] {
+                QWidget *tuning = QApplication::activeModalWidget();
+                if (!tuning || tuning->objectName() != "Accord")
+                    qFatal("no tuning window");
+                exportFrom(tuning);
+                tuning->close();
+            });
+        };
+        if (scale == "31") {
+            whenOpen();
+            QMetaObject::invokeMethod(&window, "DiviserOctave_Click");
+        } else {
+            pickScale(window, scale);
+            whileModalOpen(window, "Command4", [&](QWidget *sheet) {
+                activate(sheet);
+                whenOpen();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+            });
+        }
+        QCOMPARE(said, QStringList());
+        QFile exported(file);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QByteArray bytes = exported.readAll();
+        const auto read = dorvane::ReadScala(std::string_view(bytes.constData(), bytes.size()));
+        QVERIFY2(read.ok(), bytes.constData());
+        QList<double> byTheProgram;
+        for (const dorvane::ScalaDegree &degree : read->degrees)
+            byTheProgram << 1200 * std::log2(degree.pitch.value());
+        const QList<double> byTheTests = readByTheTests(file);
+        QCOMPARE(byTheTests.size(), shown.size());
+        QCOMPARE(byTheProgram.size(), shown.size());
+        for (qsizetype k = 0; k < shown.size(); ++k) {
+            QVERIFY2(std::abs(byTheTests[k] - shown[k]) <= 0.0051, qPrintable(QString::number(k)));
+            QVERIFY2(std::abs(byTheProgram[k] - byTheTests[k]) < 1e-5,
+                     qPrintable(QString::number(k)));
+        }
+    }
+
     void scalesOfAnyTuning_data()
     {
         QTest::addColumn<QString>("how");
@@ -199,6 +298,53 @@ private slots:
         QCOMPARE(seen.firstRow.join('|'), shown(first));
     }
 
+    // Every byte from 1 to 31 and 127 in the description and the names: the window shows them
+    // as "\uFFFD", and its template's files stay valid.
+    void aFilesControlCharactersBreakNoFile()
+    {
+        QByteArray controls;
+        for (char c = 1; c < 32; ++c)
+            controls += c == '\n' ? ' ' : c;
+        controls += '\x7f';
+        QTemporaryDir folder;
+        const QString file =
+            scalaFile(folder, "controls.scl",
+                      "D" + controls + "\n 2\n 3/2 Sol" + controls + "\n 2/1 Do\x1b[31m\n");
+        Base window;
+        typeLength(window, "650");
+        const Seen seen = tuningOpenedBy(
+            window, file, [&] { window.openScalaFile(file); },
+            [&](QWidget *tuning) {
+                QTimer::singleShot(0, [] {
+                    QWidget *dialog = QApplication::activeModalWidget();
+                    if (!dialog || dialog->objectName() != "Gabarit")
+                        qFatal("no template dialog");
+                    for (const char *command : {"ExporterSvg", "ExporterDxf"})
+                        dialog->findChild<QPushButton *>(command)->click();
+                    dialog->close();
+                });
+                tuning->findChild<QPushButton *>("Gabarit")->click();
+            },
+            folder.path());
+        QCOMPARE(seen.said, QStringList());
+        QFile svg(folder.filePath("saved.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        while (!xml.atEnd())
+            xml.readNext();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QFile dxf(folder.filePath("saved.dxf"));
+        QVERIFY(dxf.open(QIODevice::ReadOnly));
+        const QByteArray drawing = dxf.readAll();
+        QVERIFY(drawing.endsWith("EOF\n"));
+        for (const char c : drawing)
+            QVERIFY(c == '\n' || (static_cast<unsigned char>(c) >= ' ' &&
+                                  (static_cast<unsigned char>(c) < 0x7f ||
+                                   static_cast<unsigned char>(c) > 0x9f)));
+        QVERIFY2(seen.title.startsWith("D\uFFFD\uFFFD"), qPrintable(seen.title));
+        QCOMPARE(seen.firstRow[1].left(4), "Sol\uFFFD");
+    }
+
     void aBadFileLeavesTheWindowAsItWas()
     {
         QTemporaryDir folder;
@@ -211,6 +357,16 @@ private slots:
         QCOMPARE(seen.rows, -1);
         QCOMPARE(seen.said.size(), 1);
         QVERIFY2(seen.said[0].contains("ligne 3 : « 5/0 »"), qPrintable(seen.said[0]));
+        // A number of divisions refused says why, and opens nothing either.
+        QStringList refused;
+        window.setDialogs(
+            {{},
+             [&](QWidget *, const QString &, const QString &message) { refused << message; },
+             {},
+             {},
+             [](QWidget *, const QString &, const QString &, int, int, int) { return 1001; }});
+        QMetaObject::invokeMethod(&window, "DiviserOctave_Click");
+        QCOMPARE(refused, QStringList{"« 1001 » : le nombre de divisions va de 1 à 1000."});
         // In the window, a bad file opened with Ctrl+O leaves the scale shown.
         QStringList said;
         seen = tuningOpenedBy(

@@ -16,15 +16,22 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
 #include <functional>
 
 namespace window_test
 {
 
 // The application made ready as the program makes it; the stored preferences are the tests'
-// own (under ~/.qttest), emptied, never the user's.
+// own (under ~/.qttest), emptied, never the user's. The locale the test is run under must be
+// the C library's too: the toolkit takes its separator from the environment alone, so a French
+// locale missing from the system would leave the C library in C and hide what French users get.
 inline void setUpApplication()
 {
+    if (!std::setlocale(LC_ALL, ""))
+        qFatal("the locale %s is not installed on this system (locale -a lists those that are)",
+               qgetenv("LC_ALL").isEmpty() ? qgetenv("LANG").constData()
+                                           : qgetenv("LC_ALL").constData());
     QStandardPaths::setTestModeEnabled(true);
     QSettings(QStringLiteral("Dorvane"), QStringLiteral("dorvane")).clear();
     design::prepareApplication();

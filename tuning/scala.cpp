@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scala.h"
 
+#include "decimal_text.h"
+#include "file_text.h"
 #include "intervals.h"
 #include "latin1.h"
 #include "version.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace dorvane
@@ -33,9 +34,7 @@ std::string pitchText(const Interval &interval)
 {
     if (!interval.tempered())
         return IntervalText(interval);
-    char cents[64];
-    std::snprintf(cents, sizeof cents, "%.5f", CentsOf(interval));
-    return cents;
+    return DecimalText(CentsOf(interval), 5);
 }
 
 } // namespace
@@ -73,7 +72,7 @@ namespace dorvane
 std::string ScalaFile(const ScalaScale &scale, std::string_view fileName)
 {
     if (!scale.source.empty())
-        return scale.source;
+        return SafeBytes(scale.source);
     const std::string end = "\r\n";
     std::string file = "! " + std::string(fileName) + end;
     file += "! " + std::string(ProgramName) + end;
@@ -81,11 +80,10 @@ std::string ScalaFile(const ScalaScale &scale, std::string_view fileName)
     file += " " + std::to_string(scale.degrees.size()) + end;
     file += "!" + end;
     for (const ScalaDegree &degree : scale.degrees) {
-        char cents[64];
-        std::snprintf(cents, sizeof cents, "%.5f", 1200.0 * std::log2(degree.pitch.value()));
         const bool octave =
             degree.pitch.kind == Pitch::Kind::Step && degree.pitch.step == degree.pitch.divisions;
-        file += " " + (octave ? std::string("2/1") : std::string(cents)) + " " + degree.name + end;
+        const std::string cents = DecimalText(1200.0 * std::log2(degree.pitch.value()), 5);
+        file += " " + (octave ? std::string("2/1") : cents) + " " + degree.name + end;
     }
     return Latin1(file);
 }

@@ -18,8 +18,9 @@ namespace dorvane
 // as the format's first readers, on Windows, wrote them; every reader takes it.
 std::string ScalaFile(const FretTable &table, std::string_view fileName);
 
-// A scale of any tuning as a Scala file: the file's own bytes as they were read; for equal
-// divisions, each step in cents as above.
+// A scale of any tuning as a Scala file: the file's own bytes as they were read, but for its
+// control characters, each made "?" (SafeBytes); for equal divisions, each step in cents as
+// above.
 std::string ScalaFile(const ScalaScale &scale, std::string_view fileName);
 
 } // namespace dorvane

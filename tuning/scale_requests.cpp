@@ -43,13 +43,17 @@ std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dia
 
 std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dialogs)
 {
-    const int divisions =
-        dialogs.number(parent, QStringLiteral("Division égale de l'octave"),
-                       QStringLiteral("Nombre de divisions égales de l'octave, de 1 à 1000 :"), 12,
-                       1, MostDivisions);
-    Result<ScalaScale> divided = EqualDivisions(divisions);
-    if (!divided)
+    const QString title = QStringLiteral("Division égale de l'octave");
+    const std::optional<int> divisions = dialogs.number(
+        parent, title, QStringLiteral("Nombre de divisions égales de l'octave, de 1 à 1000 :"), 12,
+        1, MostDivisions);
+    if (!divisions)
+        return std::nullopt; // cancelled
+    Result<ScalaScale> divided = EqualDivisions(*divisions);
+    if (!divided) {
+        dialogs.warning(parent, title, output::describe(divided.failure()) + QLatin1Char('.'));
         return std::nullopt;
+    }
     return AskedScale{std::move(*divided), QString()};
 }
 

@@ -25,7 +25,8 @@ std::optional<AskedScale> readScala(QWidget *parent, output::FileDialogs &dialog
                                     const QString &path);
 // A Scala file chosen in the open dialog, then read.
 std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dialogs);
-// N equal divisions of the octave, N asked from 1 to 1000 (12 at first).
+// N equal divisions of the octave, N asked from 1 to 1000 (12 at first); a number refused is
+// said.
 std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dialogs);
 
 } // namespace tuning

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tuning_rows.h"
 
+#include "decimal_text.h"
 #include "intervals.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace dorvane
 {
@@ -26,12 +26,7 @@ std::string CentsText(double cents, std::string_view separator, bool signedText)
     double hundredths = std::nearbyint(cents * 100.0);
     if (hundredths == 0)
         hundredths = 0; // no "-0,00"
-    char digits[64];
-    std::snprintf(digits, sizeof digits, signedText ? "%+.2f" : "%.2f", hundredths / 100.0);
-    std::string text(digits);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, separator);
-    return text;
+    return DecimalText(hundredths / 100.0, 2, separator, signedText);
 }
 
 std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separator)
