@@ -5,9 +5,13 @@
 # - the table of every scale and mode at 650 and at 1234.5678, byte for byte as on Linux (which
 #   compares the two systems' pow);
 # - the template as SVG and DXF, byte for byte, and as PDF, fret for fret and ruler for ruler;
-# - the window, found by its title, with the 42-row sheet of "Zarlino Chromatique", in French
-#   (screenshots kept);
-# - the installer, silent, for the current user, then its uninstaller.
+# - for a Scala file and for 31 equal divisions, the tuning's table, SVG and DXF, and the Scala
+#   file of every system and mode, byte for byte;
+# - the window, found by its title, with the 42-row sheet of "Zarlino Chromatique" and its
+#   tuning window, in French (screenshots kept);
+# - the installer, silent, for the current user, for all users and without the association of
+#   .scl files, with the command it registers run on a Scala file; then its uninstaller, which
+#   leaves nothing of ours in the registry.
 #   tests/wine.sh WINDOWS_BUILD LINUX_PROGRAM OUTPUT_DIR
 # Needs wine64, xvfb, openbox, xdotool, imagemagick, mupdf-tools and poppler-utils.
 set -euo pipefail
@@ -102,6 +106,43 @@ wine "$folder/dorvane-cli.exe" --export windows.pdf --scale "Zarlino Chromatique
     fail "the PDF's frets and rulers differ: $(cat pdf.log)"
 echo "wine: SVG and DXF as on Linux, the PDF's frets and rulers too"
 
+# Scales of any tuning: a quarter-comma meantone in cents, with CR LF and a description in
+# ISO-8859-1, and 31 equal divisions; then the Scala file of every system and mode.
+{
+    printf '! meantone.scl\r\n!\r\nM\xe9sotonique au quart de comma\r\n 12\r\n!\r\n'
+    printf ' %s\r\n' 76.04900 193.15686 310.26471 386.31371 503.42157 579.47057 696.57843 \
+        772.62743 889.73529 1006.84314 1082.89214 2/1
+} >meantone.scl
+# same_file FILE ARGUMENTS...: the file written by --export FILE on both sides, each in a
+# folder of its own (a Scala file names itself), compared.
+mkdir -p linux windows
+same_file() {
+    local file=$1
+    shift
+    LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 "$linux" --export "linux/$file" "$@"
+    wine "$folder/dorvane-cli.exe" --export "windows/$file" "$@" 2>windows.err ||
+        fail "--export $file $*: $(cat windows.err)"
+    cmp -s "linux/$file" "windows/$file" || fail "$file of $*: the files differ"
+    checked=$((checked + 1))
+}
+checked=0
+for choice in "--scl meantone.scl" "--edo 31"; do
+    read -ra given <<<"$choice"
+    same_table fr_FR.UTF-8 --table --details "${given[@]}" --length 650
+    for kind in svg dxf; do
+        same_file "x.$kind" "${given[@]}" --length 650 --slot 0.6
+    done
+    same_file x.scl "${given[@]}"
+done
+for scale in "${scales[@]}"; do
+    modes=("")
+    [ "$scale" = "Pythagore Diatonique" ] && modes=(0 1 2 3 4 5 6)
+    for mode in "${modes[@]}"; do
+        same_file x.scl --scale "$scale" ${mode:+--mode "$mode"}
+    done
+done
+echo "wine: $checked tables and files of Scala scales and equal divisions as on Linux"
+
 # The window, its table and the 42-row sheet, as a user gets them.
 start_window_manager "$out/openbox.log" || fail "no window manager"
 start=$(date +%s.%N)
@@ -124,6 +165,18 @@ if window=$(await_window '^Dorvane 2\.4$' 30 "$program"); then
         xdotool windowmove --sync "$sheet" 330 60
         sleep 0.8
         import -window root "$out/result-sheet.png"
+        xdotool windowactivate --sync "$sheet"
+        sleep 0.3
+        xdotool key ctrl+d
+        if tuning=$(await_window '^Accord$' 10 "$program"); then
+            xdotool windowmove --sync "$tuning" 40 40
+            sleep 0.8
+            import -window root "$out/tuning-window.png"
+            xdotool key Escape
+            sleep 0.3
+        else
+            fail "no tuning window from the sheet's Ctrl+D"
+        fi
         xdotool key Escape
     else
         fail "no result sheet"
@@ -135,21 +188,7 @@ wineserver -k 2>/dev/null || true
 wineserver -w
 wait "$program" 2>/dev/null || true
 
-# The installer, silent, for the current user, and its uninstaller.
-wine "$build/Dorvane-$version-setup.exe" /S
-wineserver -w
-user=${USER:-$(id -un)}
-installed=$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Dorvane
-menu=$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs
-[ -f "$installed/dorvane.exe" ] && [ -f "$installed/plugins/platforms/qwindows.dll" ] ||
-    fail "nothing installed in $installed"
-[ -f "$menu/Dorvane.lnk" ] || fail "no Start menu entry in $menu"
-wine "$installed/Désinstaller Dorvane.exe" /S
-wineserver -w
-for _ in $(seq 50); do [ -e "$installed" ] || break; sleep 0.2; done
-[ ! -e "$installed" ] && [ ! -e "$menu/Dorvane.lnk" ] ||
-    fail "left after uninstalling: $(ls "$installed" "$menu/Dorvane.lnk" 2>&1 | head -5)"
-echo "wine: installed and uninstalled silently"
-
+# The installer, silent, and its uninstaller.
+source "$here/tests/wine_install.sh"
 [ "$failures" = 0 ] || exit 1
 echo "wine: every check passed; screenshots in $out"
