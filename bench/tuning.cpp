@@ -53,7 +53,8 @@ void tableWindowOpened(benchmark::State &state)
 {
     const FretTable table = widestAt650();
     windowOpened(state, [&](output::FileDialogs &dialogs) {
-        return std::make_unique<TuningWindow>(table, dialogs, nullptr);
+        return std::make_unique<TuningWindow>(table, dialogs, TuningWindow::TemplateOpener(),
+                                              nullptr);
     });
 }
 
@@ -73,6 +74,20 @@ void scalaFileWritten(benchmark::State &state)
     const QString file = QDir::temp().filePath(QStringLiteral("dorvane-bench.scl"));
     for (auto _ : state) {
         const std::string contents = ScalaFile(widestAt650(), "dorvane-bench.scl");
+        if (!output::writeFile(file, QByteArray::fromStdString(contents))) {
+            state.SkipWithError("the Scala file was not written");
+            return;
+        }
+    }
+}
+
+// A thousand equal divisions as a Scala file, each step in cents, made and written whole.
+void divisionsFileWritten(benchmark::State &state)
+{
+    const QString file = QDir::temp().filePath(QStringLiteral("dorvane-bench-edo.scl"));
+    const ScalaScale divisions = *EqualDivisions(MostDivisions);
+    for (auto _ : state) {
+        const std::string contents = ScalaFile(divisions, "dorvane-bench-edo.scl");
         if (!output::writeFile(file, QByteArray::fromStdString(contents))) {
             state.SkipWithError("the Scala file was not written");
             return;
@@ -103,6 +118,8 @@ void registerTuning()
                                  scaleWindowOpened)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Scala file written/42 frets", scalaFileWritten)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Scala file written/1000 equal divisions", divisionsFileWritten)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Scala file read/1000 degrees, 500 frets", scalaFileRead)
         ->Unit(benchmark::kMicrosecond);

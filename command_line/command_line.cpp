@@ -65,34 +65,49 @@ int printOut(const QString &text)
     return refuse(Failure{Failure::Reason::OutputNotWritten, why}, 1);
 }
 
-// "Frette	Position	Note", then one line a fret in the scale's order.
-QString tableText(const FretTable &table)
-{
-    const std::string separator = output::decimalSeparator();
-    QString text = QStringLiteral("Frette\tPosition\tNote\n");
-    for (const Fret &fret : table.frets) {
-        text += QStringLiteral("%1\t%2\t%3\n")
-                    .arg(fret.number)
-                    .arg(QString::fromStdString(CurrencyText(fret.position, separator).str()),
-                         QString::fromStdString(fret.note));
-    }
-    return text;
-}
-
-// The tuning's columns, tab-separated, under their titles.
-QString detailsText(const FretTable &table)
+// Tab-separated lines.
+QString linesOf(const std::vector<TuningRow> &rows)
 {
     QString text;
-    const auto line = [&text](const TuningRow &row) {
+    for (const TuningRow &row : rows) {
         QStringList cells;
         for (const std::string &cell : row)
             cells << QString::fromStdString(cell);
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    };
-    line(TuningTitles());
-    for (const TuningRow &row : TuningRows(table, output::decimalSeparator()))
-        line(row);
+    }
     return text;
+}
+
+// "Frette	Position	Note", then one line a fret in the scale's order; or every column of
+// the tuning, under their titles; each with the frets' frequencies last, if asked.
+QString tableText(const FretTable &table, const Request &request)
+{
+    const std::string separator = output::decimalSeparator();
+    std::vector<TuningRow> rows{TuningTitles(request.frequency.has_value())};
+    for (TuningRow &row : TuningRows(table, separator, request.frequency))
+        rows.push_back(std::move(row));
+    if (!request.details) {
+        // Frette, Position, Note, and the frequency.
+        for (TuningRow &row : rows) {
+            TuningRow brief{row[0], row[5], row[1]};
+            if (request.frequency)
+                brief.push_back(row[7]);
+            row = std::move(brief);
+        }
+    }
+    return linesOf(rows);
+}
+
+// A scale of any tuning cut to the longest table, by default two periods: said on the
+// standard error, since the table then holds less than asked.
+void sayWhenCut(const Request &request)
+{
+    if (!request.scale || request.frets != 0 || 2 * request.scale->degrees.size() <= MostFrets)
+        return;
+    print(stderr, QStringLiteral("dorvane : deux périodes de cette gamme feraient %1 frettes ; "
+                                 "le tableau s'arrête à %2 (--frets de 1 à %2).\n")
+                      .arg(2 * request.scale->degrees.size())
+                      .arg(MostFrets));
 }
 
 // The tuning as a Scala file, written whole.
@@ -167,13 +182,13 @@ int run(int argc, char *argv[])
         return printOut(helpText());
     case Request::Action::Version:
         return printOut(QString::fromLatin1(ProgramName) + '\n');
-    case Request::Action::Table: {
-        const FretTable table = tableOf(*request);
-        return printOut(request->details ? detailsText(table) : tableText(table));
-    }
+    case Request::Action::Table:
+        sayWhenCut(*request);
+        return printOut(tableText(tableOf(*request), *request));
     case Request::Action::ExportScala:
         return exportScala(*request);
     case Request::Action::Export:
+        sayWhenCut(*request);
         break;
     }
     return exportTemplate(*request, argc, argv);

@@ -82,6 +82,11 @@ const QList<QCommandLineOption> &options()
                "sépare les décimales (647.7) ; un texte lu en partie est refusé",
                "LONGUEUR"),
         option({"mode"}, modesLine(), "MODE"),
+        option({"frequency"},
+               "avec --table : la fréquence de la corde à vide, en hertz (de 1 à\n"
+               "20000 ; 261.63 ou 261,63) ; une colonne « Fréquence (Hz) » donne\n"
+               "celle de chaque frette, au centième, pour accorder à l'accordeur",
+               "HZ"),
         option({"unit"}, "l'unité de la longueur : mm (par défaut), cm ou in (po, pouces)",
                "UNITÉ"),
         option({"width"},
@@ -108,8 +113,11 @@ QString helpText()
     QString text = QStringLiteral(
         "Usage :\n"
         "  dorvane                          ouvre la fenêtre\n"
+        "  dorvane FICHIER.scl              ouvre la fenêtre et l'accord de ce fichier\n"
         "  dorvane --table --scale GAMME --length LONGUEUR [--mode MODE]\n"
+        "          [--details] [--frequency HZ]\n"
         "  dorvane --export FICHIER --scale GAMME --length LONGUEUR [--mode MODE]\n"
+        "  dorvane --export FICHIER.scl --scale GAMME [--mode MODE]\n"
         "  (au lieu de --scale GAMME : --scl FICHIER.scl ou --edo N, avec [--frets K])\n"
         "          [--unit mm|cm|in] [--width LARGEUR] [--slot FENTE]\n"
         "          [--paper A4|Letter] [--correction POURCENTAGE]\n\n");

@@ -4,8 +4,10 @@
 #include "files.h"
 #include "length_reading.h"
 #include "template_files.h"
+#include "tuning_rows.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 using namespace dorvane;
 using R = Failure::Reason;
@@ -144,6 +146,16 @@ Result<Currency> rulerOf(const QString &text)
     return ruler;
 }
 
+// The open string's frequency, from 1 to 20000 Hz, with a point or a comma: "261,63".
+Result<double> frequencyOf(const QString &text)
+{
+    const StoredLength read = DecimalFromText(text.toStdString());
+    const double hertz = DoubleFromCurrency(read.value);
+    if (read.state != LengthState::Valid || hertz < LeastFrequency || hertz > MostFrequency)
+        return refused(R::FrequencyOutOfRange, QStringLiteral("--frequency ") + text);
+    return hertz;
+}
+
 // A scale of any tuning: a Scala file read whole, or equal divisions of the octave, and its
 // number of frets.
 std::optional<Failure> readScala(Request &request)
@@ -220,7 +232,8 @@ std::optional<Failure> readTable(Request &request)
             request.table.mode = *mode;
         }
     }
-    if (scala)
+    // A table takes every length the window takes; a template has its limits.
+    if (scala || (request.action == Request::Action::Table && request.table.length > Currency()))
         return std::nullopt;
     if (Done possible = CheckTemplate(tableOf(request), TemplateSettings()); !possible) {
         Failure why = possible.failure();
@@ -296,9 +309,22 @@ Result<Request> readAction(Request request)
             return refused(table ? R::OnlyWithExport : R::NotForScala,
                            QStringLiteral("--") + QLatin1String(option));
     }
-    if (!table && given.contains(QStringLiteral("details")))
-        return refused(R::OnlyWithTable, QStringLiteral("--details"));
+    // A Scala file holds one period of pitches: no length, no number of frets.
+    for (const char *option : {"length", "frets"}) {
+        if (given.contains(QLatin1String(option)) && scala)
+            return refused(R::NotForScala, QStringLiteral("--") + QLatin1String(option));
+    }
+    for (const char *option : {"details", "frequency"}) {
+        if (!table && given.contains(QLatin1String(option)))
+            return refused(R::OnlyWithTable, QStringLiteral("--") + QLatin1String(option));
+    }
     request.details = given.contains(QStringLiteral("details"));
+    if (given.contains(QStringLiteral("frequency"))) {
+        const Result<double> frequency = frequencyOf(given["frequency"]);
+        if (!frequency)
+            return frequency.failure();
+        request.frequency = *frequency;
+    }
     request.action = table   ? Request::Action::Table
                      : scala ? Request::Action::ExportScala
                              : Request::Action::Export;
@@ -322,9 +348,20 @@ FretTable tableOf(const Request &request)
 }
 
 // Reads what each option gives into the request: the scale first, then the length and the
-// mode, then the template's settings; the first refusal ends the reading.
+// mode, then the template's settings; the first refusal ends the reading. Words that are all
+// no options are files to open in the window, of which only one Scala file can be.
 Result<Request> readRequest(const QStringList &arguments)
 {
+    if (!arguments.isEmpty() && std::none_of(arguments.begin(), arguments.end(), isOption)) {
+        QStringList quoted;
+        for (const QString &file : arguments)
+            quoted << QStringLiteral("« %1 »").arg(file);
+        if (arguments.size() == 1)
+            return refused(R::FileNotScala, arguments.first());
+        Failure many = refused(R::OneFileOnly, quoted.join(QStringLiteral(", ")));
+        many.count = arguments.size();
+        return many;
+    }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(options());

@@ -21,6 +21,7 @@ namespace command_line
 struct Request {
     enum class Action { Help, Version, Table, Export, ExportScala } action = Action::Help;
     bool details = false;                     // with Table: the tuning's columns too
+    std::optional<double> frequency;          // with Table: the open string's, in hertz
     QString file;                             // with Export
     dorvane::TableChoice table;               // its length also for a scale of any tuning
     std::optional<dorvane::ScalaScale> scale; // with --scl or --edo

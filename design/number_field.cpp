@@ -44,10 +44,17 @@ void NumberField::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+void NumberField::setRange(Currency least, Currency most)
+{
+    range = {least, most};
+    showState();
+}
+
 std::optional<Currency> NumberField::value() const
 {
     const StoredLength read = DecimalFromText(text().toStdString());
-    if (read.state != LengthState::Valid)
+    if (read.state != LengthState::Valid ||
+        (range && (read.value < range->first || read.value > range->second)))
         return std::nullopt;
     return read.value;
 }
@@ -60,11 +67,16 @@ void NumberField::setValue(Currency value)
 
 QString NumberField::problem() const
 {
-    if (value())
+    if (value() || (optional && text().trimmed().isEmpty()))
         return QString();
     const StoredLength read = DecimalFromText(text().toStdString());
     if (text().trimmed().isEmpty())
         return QStringLiteral("tapez un nombre");
+    if (read.state == LengthState::Valid && range)
+        return QStringLiteral("« %1 » va de %2 à %3")
+            .arg(text().left(20),
+                 QString::fromStdString(CurrencyText(range->first, separator).str()),
+                 QString::fromStdString(CurrencyText(range->second, separator).str()));
     if (read.state == LengthState::OutOfRange)
         return QStringLiteral("« %1 » est hors limites").arg(text().left(20));
     return QStringLiteral("« %1 » n'est pas un nombre").arg(text().left(20));
@@ -72,7 +84,7 @@ QString NumberField::problem() const
 
 void NumberField::showState()
 {
-    const bool nowRefused = !value();
+    const bool nowRefused = !problem().isEmpty();
     if (nowRefused == refused)
         return;
     refused = nowRefused;

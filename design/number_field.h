@@ -19,12 +19,19 @@ public:
     // `separator` is the one the field shows: the regional settings' ("," in France).
     NumberField(const QString &name, std::string separator, QWidget *parent);
 
-    // The number typed, to four decimals; none while the text is not a number ("0.6.1", "").
+    // A field that may stay empty: nothing typed is no fault, and the field stays white.
+    void setOptional(bool optional) { this->optional = optional; }
+    // The numbers the field takes, from `least` to `most`; others are refused as out of range.
+    void setRange(dorvane::Currency least, dorvane::Currency most);
+
+    // The number typed, to four decimals; none while the text is not a number ("0.6.1", ""),
+    // or one out of the field's range.
     std::optional<dorvane::Currency> value() const;
     // Shows a number: 0.6 as "0,6" in France.
     void setValue(dorvane::Currency value);
 
-    // "« 0.6.1 » n'est pas un nombre" while the text is not one; empty otherwise.
+    // "« 0.6.1 » n'est pas un nombre" while the text is not one, "« 0 » va de 1 à 20000" out
+    // of range; empty otherwise.
     QString problem() const;
 
 signals:
@@ -40,4 +47,6 @@ private:
 
     std::string separator;
     bool refused = false;
+    bool optional = false;
+    std::optional<std::pair<dorvane::Currency, dorvane::Currency>> range;
 };

@@ -193,9 +193,10 @@ void TemplateDialog::settingsChanged()
     QStringList said;
     if (!lengthProblem.isEmpty())
         said << QStringLiteral("%1. Le gabarit serait fait pour %2 : corrigez la longueur dans "
-                               "la fenêtre principale, ou confirmez-la.")
+                               "%3, ou confirmez-la.")
                     .arg(lengthProblem,
-                         QString::fromStdString(CurrencyText(table.length, separator).str()));
+                         QString::fromStdString(CurrencyText(table.length, separator).str()),
+                         lengthWindow());
     if (!why.isEmpty())
         said << why;
     Probleme->setText(said.join(QLatin1Char(' ')));
@@ -205,10 +206,24 @@ void TemplateDialog::settingsChanged()
                                 (why.isEmpty() || k >= PaperCommands));
     const bool onPaper = pages && why.isEmpty();
     const QSignalBlocker quiet(Page);
-    Page->setRange(1, onPaper ? pages->count() : 1);
-    Page->setSuffix(QStringLiteral(" / %1").arg(onPaper ? pages->count() : 0));
-    Page->setValue(1);
+    // A template refused has no pages to count: the box shows a dash, and takes no page.
+    Page->setRange(onPaper ? 1 : 0, onPaper ? pages->count() : 0);
+    Page->setSpecialValueText(onPaper ? QString() : QStringLiteral("Page –"));
+    Page->setSuffix(onPaper ? QStringLiteral(" / %1").arg(pages->count()) : QString());
+    Page->setValue(onPaper ? 1 : 0);
+    Page->setEnabled(onPaper);
     Apercu->show(onPaper ? pages.get() : nullptr, 0);
+}
+
+// The window whose length box the length comes from: the tuning window's for its scales, the
+// main window's for a sheet's table.
+QString TemplateDialog::lengthWindow() const
+{
+    for (const QWidget *opener = parentWidget(); opener; opener = opener->parentWidget()) {
+        if (opener->objectName() == QLatin1String("Accord"))
+            return QStringLiteral("la fenêtre « Accord »");
+    }
+    return QStringLiteral("la fenêtre principale");
 }
 
 // The length read stands: the template is made for it.

@@ -41,6 +41,7 @@ private:
     void createButtons();
     void fitScreen();
     bool worthMaking(const template_pages::Pages &job);
+    QString lengthWindow() const;
 
     dorvane::FretTable table;
     QString lengthText;

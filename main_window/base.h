@@ -60,6 +60,12 @@ public:
     // Opens the tuning window of a Scala file; a file that cannot be read is said.
     void openScalaFile(const QString &fileName);
 
+    // The template dialog of a table, for a sheet's Ctrl+G and a tuning window's alike, with the
+    // length as typed and what its box made of it.
+    static void openTemplateDialog(QWidget *parent, const dorvane::FretTable &table,
+                                   const QString &lengthText, const QString &lengthExplanation,
+                                   output::FileDialogs &dialogs);
+
     // The dialogs through which the window and its sheets ask for files and numbers and tell of
     // failures; the system's unless replaced (tests replace them).
     void setDialogs(output::Dialogs replacement);
@@ -87,7 +93,7 @@ private:
     void createTable();
     void createModeControls();
     void createScaleCommands();
-    void showTuning(dorvane::ScalaScale scale, const QString &fileName);
+    void showTuning(dorvane::ScalaScale scale, const QString &path);
     void setKeyboardOrder();
 
     // The steps of a choice, each as the table of systems gives it for the chosen one: the
@@ -106,7 +112,6 @@ private:
 
     void showModeControls(bool visible);
     void showModeCaption(int mode);
-    void showLengthState(LengthState state);
     void followLength();
 
     // What a result sheet is given: the boxes as they stand and the table shown.

@@ -19,18 +19,24 @@ using namespace dorvane;
 namespace
 {
 
-const QColor outOfRangeColour(255, 170, 170);
-const QColor partlyReadColour(255, 225, 140);
+} // namespace
 
-// What a sheet opens on its table: the template dialog (Ctrl+G) and the tuning window (Ctrl+D).
+void Base::openTemplateDialog(QWidget *parent, const FretTable &table, const QString &lengthText,
+                              const QString &lengthExplanation, output::FileDialogs &dialogs)
+{
+    TemplateDialog dialog(table, lengthText, lengthExplanation, dialogs, parent);
+    dialog.exec();
+}
+
+namespace
+{
+
+// What a sheet opens on its table: the template dialog (Ctrl+G) and the tuning window (Ctrl+D),
+// whose scales of any tuning make templates too.
 const ResultSheet::Openers sheetOpeners = {
-    [](QWidget *sheet, const FretTable &table, const QString &lengthText,
-       const QString &lengthExplanation, output::FileDialogs &dialogs) {
-        TemplateDialog dialog(table, lengthText, lengthExplanation, dialogs, sheet);
-        dialog.exec();
-    },
+    &Base::openTemplateDialog,
     [](QWidget *sheet, const FretTable &table, output::FileDialogs &dialogs) {
-        TuningWindow window(table, dialogs, sheet);
+        TuningWindow window(table, dialogs, &Base::openTemplateDialog, sheet);
         window.exec();
     },
 };
@@ -75,8 +81,8 @@ void Base::Longvib_Change()
     const std::string text = Longvib->text().toStdString();
     const StoredLength stored = LengthFromText(text);
     vibratingLength = stored.value;
-    showLengthState(stored.state);
-    lengthHint->explain(text, stored);
+    lengthStateShown = stored.state;
+    lengthHint->explain(text, stored); // and the box's ground
     if (tableShown.system)
         followLength();
 }
@@ -88,19 +94,6 @@ void Base::followLength()
     tableShown.length = vibratingLength;
     computePositions(tableShown);
     labelNotes();
-}
-
-void Base::showLengthState(LengthState state)
-{
-    if (state == lengthStateShown)
-        return;
-    lengthStateShown = state;
-    QColor colour = palette().color(QPalette::HighlightedText);
-    if (state == LengthState::OutOfRange)
-        colour = outOfRangeColour;
-    else if (state == LengthState::PartlyRead)
-        colour = partlyReadColour;
-    design::setBackground(Longvib, colour);
 }
 
 void Base::Command1_Click()

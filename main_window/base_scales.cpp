@@ -6,12 +6,15 @@
 
 #include "design.h"
 #include "file_dialogs.h"
+#include "remembered.h"
 #include "scale_requests.h"
 #include "template_dialog.h"
 #include "tuning_window.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 
@@ -19,24 +22,6 @@ using namespace dorvane;
 
 namespace
 {
-
-// "Gabarit 1:1…" of the tuning window: the template dialog of its table.
-void openTemplate(QWidget *parent, const FretTable &table, const QString &lengthText,
-                  output::FileDialogs &dialogs)
-{
-    TemplateDialog dialog(table, lengthText, QString(), dialogs, parent);
-    dialog.exec();
-}
-
-// The one Scala file among the files dragged, if any.
-QString scalaFileOf(const QMimeData *data)
-{
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
-        return QString();
-    const QString path = urls.first().toLocalFile();
-    return path.endsWith(QLatin1String(".scl"), Qt::CaseInsensitive) ? path : QString();
-}
 
 } // namespace
 
@@ -61,22 +46,32 @@ void Base::setDialogs(output::Dialogs replacement)
     fileDialogs->replace(std::move(replacement));
 }
 
+// The commands, then the Scala files opened last, each by its name, its folder in its tip.
 void Base::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
     menu.addActions(scaleCommands);
+    QMenu *recent = menu.addMenu(QStringLiteral("Gammes récentes"));
+    recent->setObjectName(QStringLiteral("GammesRecentes"));
+    recent->setToolTipsVisible(true);
+    for (const QString &path : tuning::recentScalaFiles()) {
+        QAction *file = recent->addAction(QFileInfo(path).fileName());
+        file->setToolTip(QDir::toNativeSeparators(path));
+        connect(file, &QAction::triggered, this, [this, path] { openScalaFile(path); });
+    }
+    recent->setEnabled(!recent->isEmpty());
     menu.exec(event->globalPos());
 }
 
 void Base::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!scalaFileOf(event->mimeData()).isEmpty())
+    if (!tuning::scalaFileOf(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void Base::dropEvent(QDropEvent *event)
 {
-    const QString fileName = scalaFileOf(event->mimeData());
+    const QString fileName = tuning::scalaFileOf(event->mimeData());
     if (fileName.isEmpty())
         return;
     event->acceptProposedAction();
@@ -86,7 +81,7 @@ void Base::dropEvent(QDropEvent *event)
 void Base::OuvrirGamme_Click()
 {
     if (std::optional<tuning::AskedScale> asked = tuning::askScalaFile(this, *fileDialogs))
-        showTuning(std::move(asked->scale), asked->fileName);
+        showTuning(std::move(asked->scale), asked->path);
 }
 
 void Base::DiviserOctave_Click()
@@ -98,16 +93,16 @@ void Base::DiviserOctave_Click()
 void Base::openScalaFile(const QString &fileName)
 {
     if (std::optional<tuning::AskedScale> asked = tuning::readScala(this, *fileDialogs, fileName))
-        showTuning(std::move(asked->scale), asked->fileName);
+        showTuning(std::move(asked->scale), asked->path);
 }
 
 // The tuning window of a scale, on the length the main window holds; without one, on 650, a
 // guitar's, for the user to change.
-void Base::showTuning(ScalaScale scale, const QString &fileName)
+void Base::showTuning(ScalaScale scale, const QString &path)
 {
     const Currency usual = Currency::fromScaled(650 * 10000);
-    TuningWindow window(std::move(scale), fileName,
+    TuningWindow window(std::move(scale), path,
                         vibratingLength > Currency() ? vibratingLength : usual, *fileDialogs,
-                        openTemplate, this);
+                        openTemplateDialog, this);
     window.exec();
 }

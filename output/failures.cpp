@@ -139,7 +139,9 @@ QString optionWhy(const Failure &f)
                               "de pages")
             .arg(given, text(f.setting));
     case R::MissingScale:
-        return QStringLiteral("« --scale » manque : la gamme, parmi %1").arg(scaleNames());
+        return QStringLiteral("« --scale » manque : la gamme, parmi %1 ; ou --scl FICHIER.scl, "
+                              "une gamme Scala, ou --edo N, N divisions égales de l'octave")
+            .arg(scaleNames());
     case R::MissingLength:
         return QStringLiteral("« --length » manque : la longueur vibrante, par exemple 650");
     case R::NotForScala:
@@ -158,6 +160,19 @@ QString valueWhy(const Failure &f)
     switch (f.reason) {
     case R::UnknownScale:
         return QStringLiteral("%1 : gamme inconnue ; les gammes sont %2").arg(given, scaleNames());
+    case R::FileNotScala:
+        return QStringLiteral("%1 n'est pas une gamme Scala : la fenêtre n'ouvre qu'un fichier "
+                              ".scl (dorvane FICHIER.scl) ; « dorvane --help » donne les options")
+            .arg(given);
+    case R::OneFileOnly:
+        return QStringLiteral("%1 fichiers sont donnés, %2 : un seul fichier .scl s'ouvre à la "
+                              "fois")
+            .arg(f.count)
+            .arg(text(f.subject));
+    case R::FrequencyOutOfRange:
+        return QStringLiteral("%1 : la fréquence à vide va de 1 à 20000 Hz, le point ou la "
+                              "virgule séparant les décimales (261.63 ou 261,63)")
+            .arg(given);
     case R::LengthNotRead:
     case R::LengthTooLarge:
         return QStringLiteral("%1 : %2 ; une longueur s'écrit en chiffres, le point « . » "

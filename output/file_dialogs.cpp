@@ -16,10 +16,20 @@ namespace output
 namespace
 {
 
-// "PDF (*.pdf)" for a proposed "….pdf", and likewise for SVG and DXF.
+// "PDF (*.pdf)" for a proposed "….pdf", and likewise for SVG and DXF; "Gamme Scala (*.scl)".
 QString filterFor(const QString &suffix)
 {
+    if (suffix == QLatin1String("scl"))
+        return QStringLiteral("Gamme Scala (*.scl)");
     return QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix);
+}
+
+// "Enregistrer en PDF", and likewise; a Scala file is exported, as its command says.
+QString saveTitleFor(const QString &suffix)
+{
+    if (suffix == QLatin1String("scl"))
+        return QStringLiteral("Exporter en Scala");
+    return QStringLiteral("Enregistrer en %1").arg(suffix.toUpper());
 }
 
 QString documentsFolder()
@@ -48,7 +58,7 @@ Dialogs systemDialogs()
         [](QWidget *parent, const QString &proposedPath) {
             const QFileInfo proposed(proposedPath);
             const QString suffix = proposed.suffix().toLower();
-            QFileDialog dialog(parent, QStringLiteral("Enregistrer en %1").arg(suffix.toUpper()));
+            QFileDialog dialog(parent, saveTitleFor(suffix));
             dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
             dialog.setNameFilter(filterFor(suffix));
             dialog.setDefaultSuffix(suffix);

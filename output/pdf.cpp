@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf.h"
 
+#include "paged_document.h"
 #include "version.h"
 
 #include <QBuffer>
+#include <QPainter>
 #include <QPdfWriter>
 
 namespace output
@@ -25,6 +27,22 @@ dorvane::Result<QByteArray> pdfDocument(const QString &title, const QPageLayout 
             return dorvane::Failure{dorvane::Failure::Reason::PagesNotDrawn};
     }
     return document;
+}
+
+dorvane::Result<QByteArray> pdfOf(const PagedDocument &document, const QString &title)
+{
+    return pdfDocument(title, document.layout(), [&](QPdfWriter &writer) {
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        const double mm = writer.resolution() / 25.4;
+        for (int page = 0; page < document.count(); ++page) {
+            if (page > 0 && !writer.newPage())
+                return false;
+            document.paint(painter, page, mm);
+        }
+        return painter.end();
+    });
 }
 
 } // namespace output

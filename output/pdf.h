@@ -13,10 +13,18 @@ class QPdfWriter;
 
 namespace output
 {
+class PagedDocument;
+}
+
+namespace output
+{
 
 // A PDF at 1200 dpi, its pages painted by `paint`, which returns false when it could not;
 // PagesNotDrawn then.
 dorvane::Result<QByteArray> pdfDocument(const QString &title, const QPageLayout &layout,
                                         const std::function<bool(QPdfWriter &)> &paint);
+
+// Every page of a document as a PDF, its texts searchable and its fonts embedded.
+dorvane::Result<QByteArray> pdfOf(const PagedDocument &document, const QString &title);
 
 } // namespace output

@@ -17,6 +17,11 @@ namespace template_pages
 class Pages;
 }
 
+namespace output
+{
+class PagedDocument;
+}
+
 // The module's entry points, which the program looks up by name.
 namespace printing
 {
@@ -35,9 +40,10 @@ using PrintTemplate = dorvane::Result<Outcome> (*)(QWidget *parent,
                                                    const QString &title);
 inline constexpr const char TemplateEntryPoint[] = "dorvanePrintTemplate";
 
-// The system's print dialog, then a document of rich text (HTML), over as many pages as it
-// needs: the tuning of a table.
-using PrintDocument = dorvane::Result<Outcome> (*)(QWidget *parent, const QString &html,
+// The system's print dialog, then every page of a document in order, each painted from the
+// paper's corner: the tuning of a table.
+using PrintDocument = dorvane::Result<Outcome> (*)(QWidget *parent,
+                                                   const output::PagedDocument &document,
                                                    const QString &title);
 inline constexpr const char DocumentEntryPoint[] = "dorvanePrintDocument";
 

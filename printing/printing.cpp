@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing_module.h"
 
+#include "paged_document.h"
 #include "printing_build.h"
 #include "sheet_output.h"
 #include "template_pages.h"
@@ -11,8 +12,8 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QString>
-#include <QTextDocument>
 #include <algorithm>
+#include <functional>
 
 using dorvane::Failure;
 using dorvane::Result;
@@ -72,6 +73,36 @@ void printAtTrueSize(QPrinter &printer)
     printer.printEngine()->setProperty(cupsOptions, options);
 }
 
+// The pages the dialog chose, in order, each painted from the paper's corner by `paint`; false
+// when the printer took them not.
+bool printChosenPages(QPrinter &printer, int count,
+                      const std::function<void(QPainter &, int, double)> &paint)
+{
+    const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
+    const int last = printer.toPage() > 0 ? std::min(printer.toPage(), count) : count;
+    QPainter painter;
+    bool painted = painter.begin(&printer);
+    for (int page = first; painted && page < last; ++page) {
+        if (page > first)
+            painted = printer.newPage();
+        if (painted)
+            paint(painter, page, printer.resolution() / 25.4);
+    }
+    painted = painter.isActive() && painter.end() && painted;
+    return painted && printer.printerState() != QPrinter::Error;
+}
+
+// A printer for pages laid out from the paper's corner, in order; its dialog offers them all.
+bool askPrinter(QPrinter &printer, QWidget *parent, const QPageLayout &layout, int count)
+{
+    printer.setFullPage(true); // the painter's origin is the paper's corner
+    printer.setPageLayout(layout);
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, count);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace
 
 extern "C" Q_DECL_EXPORT Result<Outcome>
@@ -79,44 +110,26 @@ dorvanePrintTemplate(QWidget *parent, const template_pages::Pages &pages, const 
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
-    printer.setFullPage(true); // the painter's origin is the paper's corner
-    printer.setPageLayout(pages.layout());
-    printer.setPageOrder(QPrinter::FirstPageFirst);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, pages.count());
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askPrinter(printer, parent, pages.layout(), pages.count()))
         return Outcome::Cancelled;
     printAtTrueSize(printer);
-    const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
-    const int last =
-        printer.toPage() > 0 ? std::min(printer.toPage(), pages.count()) : pages.count();
-    QPainter painter;
-    bool painted = painter.begin(&printer);
-    for (int page = first; painted && page < last; ++page) {
-        if (page > first)
-            painted = printer.newPage();
-        if (painted)
-            pages.paint(painter, page, printer.resolution() / 25.4);
-    }
-    painted = painter.isActive() && painter.end() && painted;
-    if (painted && printer.printerState() != QPrinter::Error)
+    if (printChosenPages(printer, pages.count(), [&](QPainter &painter, int page, double mm) {
+            pages.paint(painter, page, mm);
+        }))
         return Outcome::Printed;
     return printFailure(printer, true);
 }
 
-extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintDocument(QWidget *parent, const QString &html,
-                                                              const QString &title)
+extern "C" Q_DECL_EXPORT Result<Outcome>
+dorvanePrintDocument(QWidget *parent, const output::PagedDocument &document, const QString &title)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!askPrinter(printer, parent, document.layout(), document.count()))
         return Outcome::Cancelled;
-    QTextDocument document;
-    document.setHtml(html);
-    document.print(&printer);
-    if (printer.printerState() != QPrinter::Error)
+    if (printChosenPages(printer, document.count(), [&](QPainter &painter, int page, double mm) {
+            document.paint(painter, page, mm);
+        }))
         return Outcome::Printed;
     return printFailure(printer, false);
 }

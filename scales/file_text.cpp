@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_text.h"
 
+#include <algorithm>
+
 namespace dorvane
 {
 
@@ -73,12 +75,64 @@ template <class Take> void decode(std::string_view bytes, bool utf8, Take take)
     }
 }
 
+// The letters of ISO-8859-1 from U+00C0, without their accents; "" for × and ÷.
+constexpr std::string_view latinLetters[] = {
+    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+    "D", "N", "O", "O", "O", "O", "O",  "x", "O", "U", "U", "U", "U", "Y", "Th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  "/", "o", "u", "u", "u", "u", "y", "th", "y"};
+
+// A character beyond ASCII as ASCII: a letter without its accent, a sign as its nearest.
+std::string_view asciiOf(char32_t point)
+{
+    if (point >= 0xC0 && point <= 0xFF)
+        return latinLetters[point - 0xC0];
+    switch (point) {
+    case 0xA0: // no-break space
+    case 0x202F:
+        return " ";
+    case 0x152:
+        return "OE";
+    case 0x153:
+        return "oe";
+    case 0xAB: // « »
+    case 0xBB:
+    case 0x201C:
+    case 0x201D:
+        return "\"";
+    case 0x2018:
+    case 0x2019:
+        return "'";
+    case 0x2013:
+    case 0x2014:
+        return "-";
+    case 0x2026:
+        return "...";
+    case 0xB0:
+        return "o";
+    default:
+        return "?";
+    }
+}
+
+// A hexadecimal digit's value; none for another character.
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f')
+        return (c | 0x20) - 'a' + 10;
+    return -1;
+}
+
 } // namespace
 
 bool IsUtf8(std::string_view bytes)
 {
     for (std::size_t i = 0; i < bytes.size();) {
-        if (nextUtf8(bytes, i) == Invalid)
+        if (static_cast<unsigned char>(bytes[i]) < 0x80)
+            ++i; // ASCII, most of a file
+        else if (nextUtf8(bytes, i) == Invalid)
             return false;
     }
     return true;
@@ -86,6 +140,9 @@ bool IsUtf8(std::string_view bytes)
 
 std::string SafeText(std::string_view bytes, bool utf8)
 {
+    // Printable ASCII, most names and descriptions, stays as it is.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     decode(bytes, utf8, [&out](char32_t point) {
@@ -113,6 +170,64 @@ std::string VisibleText(std::string_view bytes, std::size_t most)
                                                                     : point);
         return true;
     });
+    return out;
+}
+
+std::string Ascii(std::string_view utf8)
+{
+    std::string out;
+    decode(utf8, true, [&out](char32_t point) {
+        if (point < 0x80)
+            out += char(point);
+        else
+            out += asciiOf(point);
+        return true;
+    });
+    return out;
+}
+
+std::string EscapedAscii(std::string_view utf8)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t at = i;
+        char32_t point = nextUtf8(utf8, i);
+        if (point == Invalid)
+            point = Replacement;
+        const bool escapes = utf8[at] == '\\' && i < utf8.size() && (utf8[i] | 0x20) == 'u';
+        if (point < 0x80 && !escapes) {
+            out += char(point);
+            continue;
+        }
+        const int width = point > 0xFFFF ? 8 : 4;
+        out += point > 0xFFFF ? "\\U" : "\\u";
+        for (int k = width - 1; k >= 0; --k)
+            out += digits[(point >> (4 * k)) & 0xF];
+    }
+    return out;
+}
+
+std::string Unescaped(std::string_view ascii)
+{
+    std::string out;
+    for (std::size_t i = 0; i < ascii.size(); ++i) {
+        const bool wide = ascii.substr(i, 2) == "\\U";
+        const std::size_t width = wide ? 8 : 4;
+        char32_t point = 0;
+        bool escape = (wide || ascii.substr(i, 2) == "\\u") && ascii.size() - i >= 2 + width;
+        for (std::size_t k = 0; escape && k < width; ++k) {
+            const int digit = hexValue(ascii[i + 2 + k]);
+            escape = digit >= 0;
+            point = point << 4 | char32_t(digit);
+        }
+        if (!escape || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
+            out += ascii[i];
+            continue;
+        }
+        appendUtf8(out, point);
+        i += 1 + width;
+    }
     return out;
 }
 

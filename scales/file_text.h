@@ -32,4 +32,17 @@ std::string VisibleText(std::string_view bytes, std::size_t most = 40);
 // blank, becomes one. Nothing else changes, and the file reads to the same pitches.
 std::string SafeBytes(std::string_view bytes);
 
+// A UTF-8 text in plain ASCII, as the readers that take nothing else need it: each letter
+// without its accent ("Tempérée" gives "Temperee", "œ" "oe"), the typographer's quotes and
+// dashes as ASCII ones, any other character "?".
+std::string Ascii(std::string_view utf8);
+
+// A UTF-8 text in ASCII that keeps every character: each one beyond ASCII written \uXXXX (or
+// \UXXXXXXXX beyond U+FFFF), and a backslash that would start one \u005C: "Ré" gives
+// "R\u00E9", "1\31" stays.
+std::string EscapedAscii(std::string_view utf8);
+
+// The text that EscapedAscii wrote, back: "R\u00E9" gives "Ré". Anything else stays as it is.
+std::string Unescaped(std::string_view ascii);
+
 } // namespace dorvane

@@ -2,6 +2,7 @@
 #include "intervals.h"
 
 #include "decimal_text.h"
+#include "systems.h"
 
 #include <cmath>
 
@@ -11,35 +12,88 @@ namespace dorvane
 namespace
 {
 
-// The twelve notes of an octave from Do, named as the chromatic tables name them.
-constexpr std::string_view chromaticNames[12] = {"Do",   "Do #", "Ré",    "Mi b", "Mi",   "Fa",
-                                                 "Fa #", "Sol",  "Sol #", "La",   "Si b", "Si"};
+double ratioCents(std::uint64_t numerator, std::uint64_t denominator)
+{
+    // Each term below 2^53 is exact as a double; the logarithms then differ by the interval.
+    return 1200.0 * (std::log2(double(numerator)) - std::log2(double(denominator)));
+}
+
+// The interval brought into the octave above Do, exactly where its terms allow, in cents:
+// 9/4 gives the cents of 9/8, 19 of 12 steps 700.
+double centsInOctave(const Interval &interval)
+{
+    if (interval.measured)
+        return interval.cents - 1200.0 * std::floor(interval.cents / 1200.0);
+    if (interval.tempered())
+        return 1200.0 * (interval.steps % interval.division) / interval.division;
+    std::uint64_t a = interval.numerator, b = interval.denominator;
+    while (a >= 2 * b) {
+        if (a % 2 == 0)
+            a /= 2;
+        else if (b < (std::uint64_t{1} << 62))
+            b *= 2;
+        else
+            return std::fmod(ratioCents(a, b), 1200.0);
+    }
+    return ratioCents(a, b);
+}
 
 } // namespace
 
 double CentsOf(const Interval &interval)
 {
     if (interval.measured)
-        return interval.cents;
+        return interval.cents + 1200.0 * interval.octaves;
     if (interval.tempered())
         return 1200.0 * interval.steps / interval.division;
-    // Each term below 2^53 is exact as a double; the logarithms then differ by the interval.
-    return 1200.0 *
-           (std::log2(double(interval.numerator)) - std::log2(double(interval.denominator)));
+    return ratioCents(interval.numerator, interval.denominator);
 }
 
-Deviation DeviationOf(double cents)
+double FactorOf(const Interval &interval)
 {
+    if (interval.measured)
+        return std::pow(2.0, CentsOf(interval) / 1200.0);
+    if (interval.tempered())
+        return std::pow(2.0, double(interval.steps) / double(interval.division));
+    return double(interval.numerator) / double(interval.denominator);
+}
+
+std::string_view TemperedNote(int semitones)
+{
+    // The tempered table's first octave names its frets from Do # (1) to the octave's Do (12).
+    const NoteNames &names = scales::ChromaticNotes;
+    return names[std::size_t((semitones + 11) % 12)].note;
+}
+
+std::optional<int> SemitonesOf(std::string_view note)
+{
+    constexpr std::pair<std::string_view, int> naturals[] = {
+        {"Do", 0}, {"Ré", 2}, {"Mi", 4}, {"Fa", 5}, {"Sol", 7}, {"La", 9}, {"Si", 11}};
+    for (const auto &[name, semitones] : naturals) {
+        if (note == name)
+            return semitones;
+        if (note.size() == name.size() + 2 && note.starts_with(name) && note[name.size()] == ' ' &&
+            (note.back() == '#' || note.back() == 'b'))
+            return (semitones + (note.back() == '#' ? 13 : 11)) % 12;
+    }
+    return std::nullopt;
+}
+
+Deviation DeviationOf(const Interval &interval, std::string_view spelled)
+{
+    const double cents = centsInOctave(interval);
     const double nearest = std::nearbyint(cents / 100.0);
-    const int semitones = static_cast<int>(nearest);
-    const int inOctave = ((semitones % 12) + 12) % 12;
-    return {semitones, chromaticNames[inOctave], cents - 100.0 * nearest};
+    const int semitones = static_cast<int>(nearest); // 0 to 12: cents lie in [0, 1200)
+    const std::optional<int> own = SemitonesOf(spelled);
+    const std::string_view note =
+        own && *own == semitones % 12 ? spelled : TemperedNote(semitones % 12);
+    return {semitones, std::string(note), cents - 100.0 * nearest};
 }
 
 std::string IntervalText(const Interval &interval, std::string_view separator)
 {
     if (interval.measured)
-        return DecimalText(interval.cents, 3, separator) + " c";
+        return DecimalText(CentsOf(interval), 3, separator) + " c";
     if (interval.tempered())
         return "2^(" + std::to_string(interval.steps) + "/" + std::to_string(interval.division) +
                ")";

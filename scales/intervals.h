@@ -5,6 +5,7 @@
 
 #include "fret_table.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,14 +16,29 @@ namespace dorvane
 // position: 9/8 is 203.91 cents, 5/4 386.31, 2^(7/12) 700.
 double CentsOf(const Interval &interval);
 
+// The interval as the factor of a frequency: 9/8 gives 1.125, 7 of 12 steps 2^(7/12), 700 c
+// the same.
+double FactorOf(const Interval &interval);
+
 // The note of twelve-tone equal temperament nearest to an interval above Do, and how far from
-// it the interval lies, in cents: 9/8 is "Ré" +3.91, 5/4 "Mi" -13.69, 2187/2048 "Do #" +13.69.
+// it the interval lies, in cents, taken within the octave so that a note lies as far from it in
+// every octave: 9/8 and 9/4 are "Ré" +3.91, 5/4 "Mi" -13.69, 2187/2048 "Do #" +13.69. The note
+// is named as `spelled` names it where that is a name of the same tempered note ("Ré b" for
+// 256/243, -9.78), otherwise as the tempered table does ("Do #").
 struct Deviation {
-    int semitones;         // of the nearest tempered note: 2 for Ré, 12 for the octave's Do
-    std::string_view note; // "Ré", "Do #"
-    double cents;          // signed: above the tempered note when positive
+    int semitones;    // of the nearest tempered note above Do, from 0 to 12 (the octave's Do)
+    std::string note; // "Ré", "Do #"
+    double cents;     // signed: above the tempered note when positive
 };
-Deviation DeviationOf(double cents);
+Deviation DeviationOf(const Interval &interval, std::string_view spelled = {});
+
+// The tempered note a name stands for, in semitones above Do from 0 to 11: "Ré" 2, "Ré b" 1,
+// "Si #" 0; none for another name ("1\31").
+std::optional<int> SemitonesOf(std::string_view note);
+
+// The name of a tempered note, 0 to 11 semitones above Do, as the tempered table names it:
+// 1 "Do #", 3 "Mi b".
+std::string_view TemperedNote(int semitones);
 
 // The interval as a text: "9/8", "2^(7/12)", or in cents to three decimals with the separator
 // given, "696,578 c".

@@ -58,10 +58,13 @@ struct Failure {
         UnknownMode,
         UnknownUnit,
         UnknownPaper,
-        RulerOutOfRange, // --correction beyond `amount` and `limit`
-        UnknownFormat,   // the extension of --export
-        NotForScala,     // an option of the template with a .scl file
-        OnlyWithTable,   // --details without --table
+        RulerOutOfRange,     // --correction beyond `amount` and `limit`
+        UnknownFormat,       // the extension of --export
+        NotForScala,         // an option of the template with a .scl file
+        OnlyWithTable,       // --details without --table
+        FileNotScala,        // a file alone that is no Scala file, to open in the window
+        OneFileOnly,         // more than one file to open in the window
+        FrequencyOutOfRange, // --frequency not from `amount` to `limit` hertz
         // A scale of any tuning: `count` is the line of a Scala file at fault, `subject` its
         // text or the file's name.
         ScalaUnreadable,     // the file cannot be read

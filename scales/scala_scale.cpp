@@ -3,6 +3,7 @@
 
 #include "decimal_text.h"
 #include "file_text.h"
+#include "intervals.h"
 
 #include <algorithm>
 #include <charconv>
@@ -88,27 +89,35 @@ struct Read {
     int line;
 };
 
-// Every pitch above the unison and none above the period; no two at one pitch. In ascending
-// order, the period last.
-std::optional<Failure> checkDegrees(std::vector<Read> &read)
+// The degrees in ascending pitch, the period last, by their places in the file: each above the
+// unison and none above the period, no two at one pitch. Each value is computed once: a
+// degree in cents costs a power.
+Result<std::vector<std::size_t>> orderOf(const std::vector<Read> &read)
 {
+    std::vector<std::pair<double, std::size_t>> pitches;
+    pitches.reserve(read.size());
     const double period = read.back().degree.pitch.value();
-    for (const Read &r : read) {
-        if (!(r.degree.pitch.value() > 1.0))
-            return refused(R::ScalaAtUnison, r.line, PitchText(r.degree.pitch));
-        if (r.degree.pitch.value() > period)
-            return refused(R::ScalaAbovePeriod, r.line, PitchText(r.degree.pitch));
+    for (std::size_t k = 0; k < read.size(); ++k) {
+        const double value = read[k].degree.pitch.value();
+        if (!(value > 1.0))
+            return refused(R::ScalaAtUnison, read[k].line, read[k].degree.text);
+        if (value > period)
+            return refused(R::ScalaAbovePeriod, read[k].line, read[k].degree.text);
+        pitches.push_back({value, k});
     }
-    std::stable_sort(read.begin(), read.end(), [](const Read &a, const Read &b) {
-        return a.degree.pitch.value() < b.degree.pitch.value();
-    });
-    for (std::size_t k = 1; k < read.size(); ++k) {
-        if (read[k].degree.pitch.value() == read[k - 1].degree.pitch.value()) {
-            const auto [first, second] = std::minmax(read[k - 1].line, read[k].line);
-            return refused(R::ScalaSamePitch, second, PitchText(read[k].degree.pitch), first);
+    std::stable_sort(pitches.begin(), pitches.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<std::size_t> order;
+    order.reserve(read.size());
+    for (std::size_t k = 0; k < pitches.size(); ++k) {
+        if (k > 0 && pitches[k].first == pitches[k - 1].first) {
+            const Read &again = read[pitches[k].second];
+            const auto [first, second] = std::minmax(read[pitches[k - 1].second].line, again.line);
+            return refused(R::ScalaSamePitch, second, again.degree.text, first);
         }
+        order.push_back(pitches[k].second);
     }
-    return std::nullopt;
+    return order;
 }
 
 // The file's lines, numbered from 1, CR LF ended as LF.
@@ -119,23 +128,47 @@ public:
     // The next line that is no comment; false at the end of the file.
     bool next(std::string_view &line)
     {
+        std::string_view comment;
         while (position < text.size()) {
             const std::size_t end = std::min(text.find('\n', position), text.size());
             line = text.substr(position, end - position);
             position = end + 1;
             ++number;
-            if (!line.starts_with('!'))
+            if (!line.starts_with('!')) {
+                commentAbove = comment;
                 return true;
+            }
+            comment = line.substr(1);
         }
         return false;
     }
     int line() const { return number; }
+    // The text of the comment line just above the line given last, if it had one.
+    std::string_view above() const { return commentAbove; }
 
 private:
     std::string_view text;
     std::size_t position = 0;
     int number = 0;
+    std::string_view commentAbove;
 };
+
+// A text of a comment, as the program writes its names and titles there: made safe, its
+// \uXXXX read, and made safe again.
+std::string commentText(std::string_view comment, bool utf8)
+{
+    return SafeText(Unescaped(SafeText(trimmed(comment), utf8)), true);
+}
+
+// What follows a pitch's value: its name, up to a "!" that begins a comment.
+std::string_view nameAfter(std::string_view rest)
+{
+    for (std::size_t k = 0; k < rest.size(); ++k) {
+        if (rest[k] == '!' && (k == 0 || rest[k - 1] == ' ' || rest[k - 1] == '\t'))
+            return trimmed(rest.substr(0, k));
+    }
+    return rest;
+}
 
 // The number of notes, a whole number from 1 to 10000, from the line after the description.
 Result<int> countOf(Lines &lines)
@@ -161,6 +194,7 @@ Result<int> countOf(Lines &lines)
 Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
 {
     std::vector<Read> read;
+    read.reserve(std::size_t(count));
     std::string_view line;
     while (lines.next(line)) {
         const std::string_view text = trimmed(line);
@@ -172,7 +206,11 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
         const Result<Pitch> pitch = pitchOf(text.substr(0, end), lines.line());
         if (!pitch)
             return pitch.failure();
-        read.push_back({{*pitch, SafeText(trimmed(text.substr(end)), utf8)}, lines.line()});
+        std::string name = SafeText(nameAfter(trimmed(text.substr(end))), utf8);
+        if (name.empty())
+            name = commentText(lines.above(), utf8);
+        read.push_back(
+            {{*pitch, std::move(name), SafeText(text.substr(0, end), utf8)}, lines.line()});
     }
     if (int(read.size()) < count)
         return refused(R::ScalaFewerPitches, lines.line() + 1, {}, count);
@@ -197,12 +235,17 @@ Result<ScalaScale> ReadScala(std::string_view bytes)
     Result<std::vector<Read>> read = pitchesOf(lines, *count, utf8);
     if (!read)
         return read.failure();
-    if (const auto bad = checkDegrees(*read))
-        return *bad;
+    const Result<std::vector<std::size_t>> order = orderOf(*read);
+    if (!order)
+        return order.failure();
     ScalaScale scale;
     scale.description = SafeText(trimmed(description), utf8);
-    for (Read &r : *read)
-        scale.degrees.push_back(std::move(r.degree));
+    if (std::string full = commentText(ahead.above(), utf8);
+        !full.empty() && Ascii(full) == scale.description)
+        scale.description = std::move(full);
+    scale.degrees.reserve(read->size());
+    for (const std::size_t k : *order)
+        scale.degrees.push_back(std::move((*read)[k].degree));
     scale.source = std::string(bytes);
     return scale;
 }
@@ -215,7 +258,9 @@ Result<ScalaScale> EqualDivisions(int divisions)
     scale.description = std::to_string(divisions) + " divisions égales de l'octave";
     for (int step = 1; step <= divisions; ++step) {
         Pitch pitch{Pitch::Kind::Step, 1, 1, 0, step, divisions};
-        scale.degrees.push_back({pitch, PitchText(pitch)});
+        // Twelve are the tempered notes, named as their table names them.
+        std::string name = divisions == 12 ? std::string(TemperedNote(step % 12)) : std::string();
+        scale.degrees.push_back({pitch, std::move(name), PitchText(pitch)});
     }
     return scale;
 }
@@ -293,6 +338,8 @@ Interval intervalOf(const Pitch &degree, const Pitch &period, int periods)
         if (exact)
             return {a, b};
     }
+    if (centsOf(period) == 1200.0)
+        return Measured(centsOf(degree), periods);
     return Measured(centsOf(degree) + periods * centsOf(period));
 }
 
@@ -315,8 +362,7 @@ FretTable TableOf(const ScalaScale &scale, Currency length, int frets)
         const ScalaDegree &degree = scale.degrees[std::size_t(i % n)];
         const int o = i / n;
         const double q = degree.pitch.value() * std::pow(qP, double(o));
-        table.frets.push_back({i + 1, degree.name.empty() ? PitchText(degree.pitch) : degree.name,
-                               length - CurrencyFromDouble(l / q),
+        table.frets.push_back({i + 1, degree.label(), length - CurrencyFromDouble(l / q),
                                intervalOf(degree.pitch, period, o)});
     }
     return table;

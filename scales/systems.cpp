@@ -50,9 +50,9 @@ Interval Steps(int steps, int division)
     return {1, 1, steps, division};
 }
 
-Interval Measured(double cents)
+Interval Measured(double cents, int octaves)
 {
-    return {1, 1, 0, 0, cents, true};
+    return {1, 1, 0, 0, cents, true, octaves};
 }
 
 Interval IntervalOf(const Position &position)

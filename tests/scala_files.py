@@ -19,6 +19,8 @@ import sys
 from fractions import Fraction
 from math import log2
 
+import yoshimi
+
 FACTOR = 0.9438743126817  # the tables' semitone factor
 
 
@@ -30,22 +32,41 @@ def run(program, *arguments):
     return done.stdout
 
 
+def unescaped(text):
+    """A comment's text with its \\uXXXX read."""
+    return re.sub(r"\\u([0-9A-Fa-f]{4})|\\U([0-9A-Fa-f]{8})",
+                  lambda m: chr(int(m.group(1) or m.group(2), 16)), text)
+
+
 def read_scala(data):
-    """(description, [(pitch text, name)]) from the bytes of a Scala file."""
+    """(title, [(pitch text, name)]) from the bytes of a Scala file as the program writes them:
+    ASCII only, CR LF, a pitch line holding its value alone, its name in the comment just
+    above it, and the title in full in the comment above the description."""
     if b"\r\n" not in data or data.replace(b"\r\n", b"").count(b"\n"):
         raise ValueError("lines not ended by CR LF")
-    lines = [line for line in data.decode("latin-1").split("\r\n")
-             if not line.startswith("!")]
-    description, count = lines[0], int(lines[1].split()[0])
+    if any(byte > 127 for byte in data):
+        raise ValueError("a byte beyond ASCII")
+    lines = data.decode("ascii").split("\r\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    above, body = {}, []
+    for line in lines:
+        if line.startswith("!"):
+            above[len(body)] = unescaped(line[1:].strip())
+        else:
+            body.append(line)
+    title = above.get(0, body[0])
+    count = int(body[1].split()[0])
     pitches = []
-    for line in lines[2:]:
+    for k, line in enumerate(body[2:], start=2):
         if not line.strip():
             continue
-        value, _, name = line.strip().partition(" ")
-        pitches.append((value, name.strip()))
+        if len(line.split()) != 1:
+            raise ValueError(f"text after the value: {line!r}")
+        pitches.append((line.strip(), above.get(k, "")))
     if len(pitches) != count:
         raise ValueError(f"{count} pitches announced, {len(pitches)} given")
-    return description, pitches
+    return title, pitches
 
 
 def cents(value):
@@ -76,6 +97,19 @@ def table(program, scale, mode):
     return frets
 
 
+def read_back(program, path, scale, mode):
+    """The program reads its own file back to the notes and cents of the table it came from."""
+    def notes(*given):
+        rows = run(program, "--table", "--details", *given, "--length", "650").decode()
+        lines = [line.split("\t") for line in rows.splitlines()[1:]]
+        return sorted((row[1], row[3]) for row in lines if float(row[3]) < 1200)
+    source = (["--scale", scale, *(["--mode", mode] if mode else [])] if scale
+              else ["--edo", "31"])
+    if notes("--scl", path) != notes(*source):
+        return [f"{path}: read back to other notes or cents than {source}"]
+    return []
+
+
 def main():
     if sys.argv[1] == "--read":
         with open(sys.argv[2], "rb") as f:
@@ -91,6 +125,7 @@ def main():
     scales = re.findall(r"« ([^»]+) »", refused.split("les gammes sont", 1)[1])
     failures = []
     files = 0
+    written = []
     for scale in scales:
         for mode in (["0", "1", "2", "3", "4", "5", "6"] if scale == "Pythagore Diatonique"
                      else [None]):
@@ -99,9 +134,11 @@ def main():
             with open(path, "rb") as f:
                 description, pitches = read_scala(f.read())
             files += 1
+            written.append(path)
+            failures += read_back(program, path, scale, mode)
             what = f"{scale}, mode {mode}"
             values = [cents(v) for v, _ in pitches]
-            if not description.startswith(scale.encode("latin-1").decode("latin-1")):
+            if not description.startswith(scale):
                 failures.append(f"{what}: described as {description!r}")
             if values != sorted(values) or len(set(values)) != len(values):
                 failures.append(f"{what}: pitches not ascending or not all different")
@@ -112,6 +149,13 @@ def main():
                 if frets.get(name) != position(value, 6500000):
                     failures.append(f"{what}: {value} {name} at {position(value, 6500000)}, "
                                     f"the table has {frets.get(name)}")
+    # The 31 equal divisions too; then every file into a synthesizer.
+    edo = os.path.join(work, "31.scl")
+    run(program, "--export", edo, "--edo", "31")
+    written.append(edo)
+    failures += read_back(program, edo, None, None)
+    for path, said in yoshimi.refusals(written).items():
+        failures.append(f"Yoshimi refuses {path}: {said}")
     # A disk that fills after 100 bytes: the old file stays whole, nothing is left beside it.
     old = os.path.join(work, "old.scl")
     with open(old, "wb") as f:

@@ -134,9 +134,9 @@ BAD = [
     ("a zero denominator", "D\n 2\n 5/0\n 2/1\n", "ligne 3 : « 5/0 » n'est pas un rapport positif"),
     ("a negative ratio", "D\n 2\n -5/4\n 2/1\n", "ligne 3 : « -5/4 » n'est pas un rapport positif"),
     ("a zero ratio", "D\n 2\n 0/4\n 2/1\n", "ligne 3 : « 0/4 » n'est pas un rapport positif"),
-    ("at the unison", "D\n 2\n 1/1\n 2/1\n", "ligne 3 : « 1 » n'est pas au-dessus de l'unisson"),
-    ("below the unison", "D\n 2\n -100.0\n 2/1\n", "ligne 3 : « -100.00000 » n'est pas au-dessus"),
-    ("above the period", "D\n 2\n 3/1\n 2/1\n", "ligne 3 : « 3 » est au-dessus de la période"),
+    ("at the unison", "D\n 2\n 1/1\n 2/1\n", "ligne 3 : « 1/1 » n'est pas au-dessus de l'unisson"),
+    ("below the unison", "D\n 2\n -100.0\n 2/1\n", "ligne 3 : « -100.0 » n'est pas au-dessus"),
+    ("above the period", "D\n 2\n 3/1\n 2/1\n", "ligne 3 : « 3/1 » est au-dessus de la période"),
     ("two at one pitch", "D\n 3\n 3/2\n 6/4\n 2/1\n", "ligne 4 : « 6/4 » est à la même hauteur que la ligne 3"),
     ("a term of 2^53", "D\n 2\n 9007199254740992/9007199254740991\n 2/1\n", "ligne 3 : « 900719925474099"),
     ("too many degrees", "D\n 10001\n", "ligne 2 : plus de 10000 notes"),
@@ -172,6 +172,44 @@ def check_refusals(program, work):
         check(done.returncode == 2 and said in done.stderr, f"{arguments}: {done.stderr!r}")
 
 
+# Whole command lines that are refused, and what the message must say.
+REFUSED_LINES = [
+    (["notes.txt"], "« notes.txt » n'est pas une gamme Scala"),
+    (["a.scl", "b.scl"], "2 fichiers sont donnés, « a.scl », « b.scl » : un seul fichier"),
+    (["--export", "x.scl", "--scale", "Zarlino Diatonique", "--length", "650"],
+     "« --length » ne s'emploie pas avec un fichier .scl"),
+    (["--export", "x.scl", "--edo", "31", "--frets", "20"], "« --frets » ne s'emploie pas"),
+    (["--export", "x.scl", "--edo", "31", "--slot", "0.6"], "« --slot » ne s'emploie pas"),
+    (["--table", "--length", "650"], "ou --scl FICHIER.scl, une gamme Scala, ou --edo N"),
+    (["--table", "--edo", "12", "--length", "650", "--frequency", "0"], "la fréquence à vide"),
+    (["--export", "x.svg", "--edo", "12", "--length", "650", "--frequency", "440"],
+     "« --frequency » ne s'emploie qu'avec --table"),
+]
+
+
+def check_command_lines(program, work):
+    for arguments, said in REFUSED_LINES:
+        done = subprocess.run([os.path.abspath(program), *arguments], capture_output=True, text=True, cwd=work,
+                              env={**os.environ, "LC_ALL": "C.UTF-8", "LANG": "C.UTF-8"})
+        check(done.returncode == 2 and said in done.stderr and not os.path.exists(
+            os.path.join(work, "x.scl")), f"{arguments}: exit {done.returncode}: {done.stderr!r}")
+    check("dorvane FICHIER.scl" in run(program, "--help").stdout, "the help's FICHIER.scl")
+    # A table takes the lengths the window takes, beyond a template's.
+    done = run(program, "--table", "--scale", "Zarlino Diatonique", "--length", "1e9")
+    check(done.returncode == 0 and done.stdout.splitlines()[-1] == "14\t750000000\tDo",
+          f"a table at 1e9: {done.stdout[-60:]!r} {done.stderr!r}")
+    # Two periods of 1000 degrees cut to 500 frets, and said.
+    done = run(program, "--table", "--edo", "1000", "--length", "650")
+    check(len(done.stdout.splitlines()) == 501 and "s'arrête à 500" in done.stderr,
+          f"1000 degrees: {done.stderr!r}")
+    # Each fret's frequency, from the open string's, to the hundredth.
+    done = run(program, "--table", "--scale", "Zarlino Chromatique", "--length", "650",
+               "--frequency", "261,63")
+    rows = [line.split("\t") for line in done.stdout.splitlines()]
+    check(rows[0] == ["Frette", "Position", "Note", "Fréquence (Hz)"] and
+          rows[1][3] == f"{261.63 * 25 / 24:.2f}", f"frequencies: {rows[:2]}")
+
+
 def check_controls(program, work):
     """Every byte from 1 to 31 and 127 in a file's description and names: its SVG is XML a
     strict parser takes, its DXF's texts hold none, and neither does a table on the terminal."""
@@ -205,6 +243,7 @@ def main():
     check_debian_file(program, work)
     check_refusals(program, work)
     check_controls(program, work)
+    check_command_lines(program, work)
     print(f"scala import: {len(failures)} failures")
     sys.exit(1 if failures else 0)
 

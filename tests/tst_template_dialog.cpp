@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -315,12 +316,13 @@ private slots:
         typeLength(window, "330");
         pickScale(window, "Zarlino Chromatique");
         Answers answers;
-        QString said;
+        QString said, page;
         bool enabled = false;
         withTemplateDialog(window, answers, [&](QDialog *dialog) {
             typeInto(dialog, "Fente", slot);
             said = problemOf(dialog);
             enabled = commandsEnabled(dialog);
+            page = in<QSpinBox>(dialog, "Page")->text();
             // Pressed anyway, no command makes anything of settings refused.
             for (auto *button : dialog->findChildren<QPushButton *>())
                 if (!problem.isEmpty() && button->objectName() != "Fermer")
@@ -328,6 +330,8 @@ private slots:
         });
         QVERIFY2(said.contains(shown(problem)), qPrintable(said));
         QCOMPARE(enabled, problem.isEmpty());
+        // A template refused has no pages to count.
+        QVERIFY2(problem.isEmpty() ? page == "Page 1 / 2" : page == "Page –", qPrintable(page));
     }
 
     void refusedSettingsRecalledDisableEveryCommand()

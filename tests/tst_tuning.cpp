@@ -24,38 +24,69 @@ private slots:
         QTest::addColumn<Interval>("interval");
         QTest::addColumn<QString>("cents");
         QTest::addColumn<QString>("deviation");
+        QTest::addColumn<QString>("spelled"); // the fret's own name
         // 1200 log2(9/8) = 203.910; Ré is 200 cents above Do.
         QTest::newRow("9/8") << Ratio(9, 8) << "203,91"
-                             << "+3,91 (Ré)";
+                             << "+3,91 (Ré)"
+                             << "";
         QTest::newRow("5/4") << Ratio(5, 4) << "386,31"
-                             << "-13,69 (Mi)";
+                             << "-13,69 (Mi)"
+                             << "";
         QTest::newRow("2187/2048") << Ratio(2187, 2048) << "113,69"
-                                   << "+13,69 (Do #)";
+                                   << "+13,69 (Do #)"
+                                   << "";
         QTest::newRow("256/243, a limma") << Ratio(256, 243) << "90,22"
-                                          << "-9,78 (Do #)";
+                                          << "-9,78 (Do #)"
+                                          << "";
         QTest::newRow("3/2") << Ratio(3, 2) << "701,96"
-                             << "+1,96 (Sol)";
+                             << "+1,96 (Sol)"
+                             << "";
         QTest::newRow("9/4, an octave and a tone") << Ratio(9, 4) << "1403,91"
-                                                   << "+3,91 (Ré)";
+                                                   << "+3,91 (Ré)"
+                                                   << "";
         QTest::newRow("2/1") << Ratio(2, 1) << "1200,00"
-                             << "+0,00 (Do)";
+                             << "+0,00 (Do)"
+                             << "";
         QTest::newRow("4/1") << Ratio(4, 1) << "2400,00"
-                             << "+0,00 (Do)";
+                             << "+0,00 (Do)"
+                             << "";
         QTest::newRow("7 of 12 equal steps") << Steps(7, 12) << "700,00"
-                                             << "+0,00 (Sol)";
+                                             << "+0,00 (Sol)"
+                                             << "";
         QTest::newRow("125/64, Si #") << Ratio(125, 64) << "1158,94"
-                                      << "-41,06 (Do)";
+                                      << "-41,06 (Do)"
+                                      << "";
+        QTest::newRow("256/243 spelled Ré b") << Ratio(256, 243) << "90,22"
+                                              << "-9,78 (Ré b)"
+                                              << "Ré b";
+        QTest::newRow("125/96 spelled Mi #") << Ratio(125, 96) << "456,99"
+                                             << "-43,01 (Mi #)"
+                                             << "Mi #";
+        QTest::newRow("16/15 spelled Mi: another note") << Ratio(16, 15) << "111,73"
+                                                        << "+11,73 (Do #)"
+                                                        << "Mi";
+        // 390.225 c lies halfway between two hundredths from Mi; an octave higher, added in
+        // floating point, it would fall the other way.
+        QTest::newRow("390.225 c") << Measured(390.225) << "390,22"
+                                   << "-9,77 (Mi)"
+                                   << "";
+        QTest::newRow("390.225 c an octave higher") << Measured(390.225, 1) << "1590,22"
+                                                    << "-9,77 (Mi)"
+                                                    << "";
+        QTest::newRow("19 of 12 steps") << Steps(19, 12) << "1900,00"
+                                        << "+0,00 (Sol)"
+                                        << "";
     }
     void centsAndDeviations()
     {
         QFETCH(Interval, interval);
         QFETCH(QString, cents);
         QFETCH(QString, deviation);
+        QFETCH(QString, spelled);
         const double c = CentsOf(interval);
         QCOMPARE(QString::fromStdString(CentsText(c, ",")), cents);
-        const Deviation d = DeviationOf(c);
-        QCOMPARE(QString::fromStdString(CentsText(d.cents, ",", true) + " (" + std::string(d.note) +
-                                        ")"),
+        const Deviation d = DeviationOf(interval, spelled.toStdString());
+        QCOMPARE(QString::fromStdString(CentsText(d.cents, ",", true) + " (" + d.note + ")"),
                  deviation);
     }
 
@@ -90,6 +121,54 @@ private slots:
         const Result<ScalaScale> utf8 = ReadScala("Gamme \xc3\xa0\n 1\n 2/1 Do\n");
         QVERIFY(utf8);
         QCOMPARE(QString::fromStdString(utf8->description), "Gamme à");
+    }
+
+    void labelsOfDegrees_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("label"); // of the first degree
+        QTest::newRow("0.5e3, unnamed, as written") << QByteArray("D\n 2\n 0.5e3\n 2/1\n") << "D"
+                                                    << "0.5e3";
+        QTest::newRow("700.0 ! fifth: a comment, no name")
+            << QByteArray("D\n 2\n 700.0 ! fifth\n 2/1\n") << "D"
+            << "700.0";
+        QTest::newRow("5/4 Mi ! tierce") << QByteArray("D\n 2\n 5/4 Mi ! tierce\n 2/1\n") << "D"
+                                         << "Mi";
+        QTest::newRow("a name in the comment above")
+            << QByteArray("D\n 2\n!\n! R\\u00E9\n 9/8\n 2/1\n") << "D"
+            << "Ré";
+        QTest::newRow("a comment then a blank line: no name")
+            << QByteArray("D\n 2\n! R\\u00E9\n\n 9/8\n 2/1\n") << "D"
+            << "9/8";
+        QTest::newRow("the title in full above its ASCII")
+            << QByteArray("! Temp\\u00E9r\\u00E9e \\u00AB 1 \\u00BB\nTemperee \" 1 \"\n 1\n 2/1\n")
+            << "Tempérée « 1 »"
+            << "2/1";
+        QTest::newRow("a comment above that is another text")
+            << QByteArray("! meantone.scl\nQuarter-comma meantone\n 1\n 2/1\n")
+            << "Quarter-comma meantone"
+            << "2/1";
+    }
+    void labelsOfDegrees()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, description);
+        QFETCH(QString, label);
+        const Result<ScalaScale> read = ReadScala(std::string_view(file.data(), file.size()));
+        QVERIFY(read);
+        QCOMPARE(QString::fromStdString(read->description), description);
+        QCOMPARE(QString::fromStdString(read->degrees[0].label()), label);
+    }
+
+    void twelveEqualDivisionsAreTheTemperedNotes()
+    {
+        const FretTable divided = TableOf(*EqualDivisions(12), Currency::fromScaled(6500000));
+        const FretTable tempered =
+            TableOf({FindSystem(ScaleKind::TemperedChromatic), 0, Currency::fromScaled(6500000)});
+        QCOMPARE(divided.frets.size(), tempered.frets.size());
+        for (std::size_t k = 0; k < divided.frets.size(); ++k)
+            QCOMPARE(divided.frets[k].note, tempered.frets[k].note);
     }
 
     void textsFromAFileAreMadeSafe_data()

@@ -4,6 +4,7 @@
 #include "intervals.h"
 #include "scala_scale.h"
 #include "sheet_test.h"
+#include "tuning_test.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,64 +21,10 @@
 
 using namespace window_test;
 using namespace sheet_test;
+using namespace tuning_test;
 
 namespace
 {
-
-// A Scala file of the test's own.
-QString scalaFile(const QTemporaryDir &folder, const char *name, const QByteArray &text)
-{
-    QFile file(folder.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("no file");
-    return file.fileName();
-}
-
-const QByteArray meantone = "! meantone.scl\r\n!\r\nQuarter-comma meantone\r\n 3\r\n!\r\n"
-                            " 193.15686 R\xe9\r\n 696.57843 Sol\r\n 2/1 Do\r\n";
-
-struct Seen {
-    int rows = -1;
-    QString title;
-    QStringList firstRow;
-    QStringList said;
-};
-
-// What the tuning window opened by an action on the main window shows, once `inWindow` has run
-// in it; the main window's dialogs give `file` and 31 divisions, save as "saved.svg" and the
-// like in `saveIn`, and note what they say.
-Seen tuningOpenedBy(Base &window, const QString &file, const std::function<void()> &action,
-                    const std::function<void(QWidget *)> &inWindow = {}, const QString &saveIn = {})
-{
-    Seen seen;
-    window.setDialogs(
-        {[&](QWidget *, const QString &proposed) {
-             return QDir(saveIn).filePath("saved." + QFileInfo(proposed).suffix());
-         },
-         [&](QWidget *, const QString &, const QString &message) { seen.said << message; },
-         {},
-         [&](QWidget *, const QString &, const QString &, const QString &) { return file; },
-         [](QWidget *, const QString &, const QString &, int, int, int) { return 31; }});
-    // A timer of this call's own: when no window opens, it goes with the call.
-    QTimer look;
-    look.setSingleShot(true);
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        QWidget *tuning = QApplication::activeModalWidget();
-        if (!tuning || tuning->objectName() != "Accord")
-            return; // none opened
-        if (inWindow)
-            inWindow(tuning);
-        auto *model = tuning->findChild<QTableView *>("Tableau")->model();
-        seen.rows = model->rowCount();
-        seen.title = tuning->findChild<QLabel *>("Titre")->text();
-        for (int column = 0; column < model->columnCount(); ++column)
-            seen.firstRow << model->index(0, column).data().toString();
-        tuning->close();
-    });
-    look.start(0);
-    action();
-    return seen;
-}
 
 // The pitches of a Scala file in cents, as the tests' own reader reads them: it refuses what the
 // format does not allow, a decimal comma among others.
@@ -93,6 +40,20 @@ QList<double> readByTheTests(const QString &file)
             cents << line.toDouble();
     }
     return cents;
+}
+
+// The cents of the first period that a tuning window shows, ascending.
+QList<double> firstPeriodShown(QWidget *tuning)
+{
+    QList<double> shown;
+    const auto *model = tuning->findChild<QTableView *>("Tableau")->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const double cents = model->index(row, 3).data().toString().replace(',', '.').toDouble();
+        if (cents > 0 && cents <= 1200 && !shown.contains(cents))
+            shown << cents;
+    }
+    std::sort(shown.begin(), shown.end());
+    return shown;
 }
 
 } // namespace
@@ -117,7 +78,7 @@ private slots:
             << QStringList{"1", "Do #", "2^(1/12)", "100,00", "+0,00 (Do #)", "36,4817", "36,4817"};
         QTest::newRow("Pythagore Chromatique, 34 rows")
             << "Pythagore Chromatique" << 34
-            << QStringList{"1", "Ré b", "256/243", "90,22", "-9,78 (Do #)", "33,0078", "33,0078"};
+            << QStringList{"1", "Ré b", "256/243", "90,22", "-9,78 (Ré b)", "33,0078", "33,0078"};
         QTest::newRow("Zarlino Chromatique, 42 rows")
             << "Zarlino Chromatique" << 42
             << QStringList{"1", "Do #", "25/24", "70,67", "-29,33 (Do #)", "26", "26"};
@@ -198,34 +159,17 @@ private slots:
              [](QWidget *, const QString &, const QString &, int, int, int) { return 31; }});
         QList<double> shown; // the cents of the window's first period, ascending
         const auto exportFrom = [&](QWidget *tuning) {
-            const auto *model = tuning->findChild<QTableView *>("Tableau")->model();
-            for (int row = 0; row < model->rowCount(); ++row) {
-                const double cents =
-                    model->index(row, 3).data().toString().replace(',', '.').toDouble();
-                if (cents > 0 && cents <= 1200 && !shown.contains(cents))
-                    shown << cents;
-            }
-            std::sort(shown.begin(), shown.end());
+            shown = firstPeriodShown(tuning);
             tuning->findChild<QPushButton *>("ExporterScala")->click();
         };
-        // The window that opens is the tuning window: its file exported, then it is closed.
-        const auto whenOpen = [&] {
-            QTimer::singleShot(0, [&] {
-                QWidget *tuning = QApplication::activeModalWidget();
-                if (!tuning || tuning->objectName() != "Accord")
-                    qFatal("no tuning window");
-                exportFrom(tuning);
-                tuning->close();
-            });
-        };
         if (scale == "31") {
-            whenOpen();
+            whenTuningWindowOpens(exportFrom);
             QMetaObject::invokeMethod(&window, "DiviserOctave_Click");
         } else {
             pickScale(window, scale);
             whileModalOpen(window, "Command4", [&](QWidget *sheet) {
                 activate(sheet);
-                whenOpen();
+                whenTuningWindowOpens(exportFrom);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
             });
         }

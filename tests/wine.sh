@@ -128,7 +128,7 @@ same_file() {
 checked=0
 for choice in "--scl meantone.scl" "--edo 31"; do
     read -ra given <<<"$choice"
-    same_table fr_FR.UTF-8 --table --details "${given[@]}" --length 650
+    same_table fr_FR.UTF-8 --table --details "${given[@]}" --length 650 --frequency 261,63
     for kind in svg dxf; do
         same_file "x.$kind" "${given[@]}" --length 650 --slot 0.6
     done

@@ -4,7 +4,6 @@
 #include "decimal_text.h"
 #include "file_text.h"
 #include "intervals.h"
-#include "latin1.h"
 #include "version.h"
 
 #include <algorithm>
@@ -37,55 +36,68 @@ std::string pitchText(const Interval &interval)
     return DecimalText(CentsOf(interval), 5);
 }
 
+// A degree as readers that take only ASCII and nothing after the value need it: its name in a
+// comment above its value, "! R\u00E9" above " 9/8".
+struct Degree {
+    std::string name;
+    std::string value;
+};
+
+// The file, ASCII throughout, each line ended by CR LF: the file's name and the program, the
+// title in full above its ASCII form, then the degrees.
+std::string fileOf(std::string_view title, std::string_view fileName,
+                   const std::vector<Degree> &degrees)
+{
+    const std::string end = "\r\n";
+    std::string file = "! " + Ascii(fileName) + end;
+    file += "! " + Ascii(ProgramName) + end;
+    file += "! " + EscapedAscii(title) + end;
+    file += Ascii(title) + end;
+    file += " " + std::to_string(degrees.size()) + end;
+    file += "!" + end;
+    for (const Degree &degree : degrees) {
+        if (!degree.name.empty())
+            file += "! " + EscapedAscii(degree.name) + end;
+        file += " " + degree.value + end;
+    }
+    return file;
+}
+
 } // namespace
 
 std::string ScalaFile(const FretTable &table, std::string_view fileName)
 {
-    std::vector<const Fret *> degrees;
+    std::vector<const Fret *> notes;
     std::string octaveName = "Do";
     for (const Fret &fret : table.frets) {
         if (belowOctave(fret.interval) && !(fret.interval == Interval{}))
-            degrees.push_back(&fret);
+            notes.push_back(&fret);
         else if (isOctave(fret.interval))
             octaveName = fret.note;
     }
-    std::stable_sort(degrees.begin(), degrees.end(), [](const Fret *a, const Fret *b) {
+    std::stable_sort(notes.begin(), notes.end(), [](const Fret *a, const Fret *b) {
         return CentsOf(a->interval) < CentsOf(b->interval);
     });
-    const std::string end = "\r\n";
-    std::string file = "! " + std::string(fileName) + end;
-    file += "! " + std::string(ProgramName) + end;
-    file += table.title + end;
-    file += " " + std::to_string(degrees.size() + 1) + end;
-    file += "!" + end;
-    for (const Fret *fret : degrees)
-        file += " " + pitchText(fret->interval) + " " + fret->note + end;
-    file += " 2/1 " + octaveName + end;
-    return Latin1(file);
+    std::vector<Degree> degrees;
+    for (const Fret *fret : notes)
+        degrees.push_back({fret->note, pitchText(fret->interval)});
+    degrees.push_back({octaveName, "2/1"});
+    return fileOf(table.title, fileName, degrees);
 }
-
-} // namespace dorvane
-
-namespace dorvane
-{
 
 std::string ScalaFile(const ScalaScale &scale, std::string_view fileName)
 {
     if (!scale.source.empty())
         return SafeBytes(scale.source);
-    const std::string end = "\r\n";
-    std::string file = "! " + std::string(fileName) + end;
-    file += "! " + std::string(ProgramName) + end;
-    file += scale.description + end;
-    file += " " + std::to_string(scale.degrees.size()) + end;
-    file += "!" + end;
+    std::vector<Degree> degrees;
     for (const ScalaDegree &degree : scale.degrees) {
         const bool octave =
             degree.pitch.kind == Pitch::Kind::Step && degree.pitch.step == degree.pitch.divisions;
-        const std::string cents = DecimalText(1200.0 * std::log2(degree.pitch.value()), 5);
-        file += " " + (octave ? std::string("2/1") : cents) + " " + degree.name + end;
+        degrees.push_back(
+            {degree.label(), octave ? std::string("2/1")
+                                    : DecimalText(1200.0 * std::log2(degree.pitch.value()), 5)});
     }
-    return Latin1(file);
+    return fileOf(scale.description, fileName, degrees);
 }
 
 } // namespace dorvane

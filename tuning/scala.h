@@ -12,15 +12,19 @@ namespace dorvane
 {
 
 // One period of the table's scale, the octave: its notes in ascending pitch, the unison left
-// out and the octave 2/1 last; ratios as ratios ("2187/2048 Do #"), tempered steps in cents
-// with a point ("100.00000 Do #"), each with its note's name. The description is the table's
-// title; comments give the file's name and the program. ISO-8859-1, each line ended by CR LF,
-// as the format's first readers, on Windows, wrote them; every reader takes it.
+// out and the octave 2/1 last; ratios as ratios ("2187/2048"), tempered steps in cents with a
+// point ("100.00000"). Every byte is ASCII and a pitch line holds its value alone, as the
+// strictest readers, synthesizers among them, ask: each note's name stands in a comment just
+// above its value ("! Do #"), the description is the table's title in ASCII ("Temperee
+// Chromatique") under a comment that gives it in full, with \uXXXX for what ASCII lacks
+// ("! Temp\u00E9r\u00E9e Chromatique"); ReadScala takes both back. Comments give the file's
+// name and the program. Each line ends with CR LF, as the format's first readers, on Windows,
+// wrote them; every reader takes it.
 std::string ScalaFile(const FretTable &table, std::string_view fileName);
 
 // A scale of any tuning as a Scala file: the file's own bytes as they were read, but for its
-// control characters, each made "?" (SafeBytes); for equal divisions, each step in cents as
-// above.
+// control characters, each made "?" (SafeBytes); for equal divisions, each step in cents with
+// its label above it, as above.
 std::string ScalaFile(const ScalaScale &scale, std::string_view fileName);
 
 } // namespace dorvane

@@ -5,7 +5,8 @@
 #include "files.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 using namespace dorvane;
 
@@ -29,7 +30,7 @@ std::optional<AskedScale> readScala(QWidget *parent, output::FileDialogs &dialog
                             .arg(QDir::toNativeSeparators(path), output::describe(read.failure())));
         return std::nullopt;
     }
-    return AskedScale{std::move(*read), QFileInfo(path).fileName()};
+    return AskedScale{std::move(*read), path};
 }
 
 std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dialogs)
@@ -55,6 +56,15 @@ std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dia
         return std::nullopt;
     }
     return AskedScale{std::move(*divided), QString()};
+}
+
+QString scalaFileOf(const QMimeData *dragged)
+{
+    const QList<QUrl> urls = dragged->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return path.endsWith(QLatin1String(".scl"), Qt::CaseInsensitive) ? path : QString();
 }
 
 } // namespace tuning

@@ -10,6 +10,7 @@
 #include <QString>
 #include <optional>
 
+class QMimeData;
 class QWidget;
 
 namespace tuning
@@ -17,7 +18,7 @@ namespace tuning
 
 struct AskedScale {
     dorvane::ScalaScale scale;
-    QString fileName; // the file's name without its folder; empty for equal divisions
+    QString path; // the file's, as given; empty for equal divisions
 };
 
 // The scale of the Scala file at `path`.
@@ -28,5 +29,8 @@ std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dia
 // N equal divisions of the octave, N asked from 1 to 1000 (12 at first); a number refused is
 // said.
 std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dialogs);
+
+// The one Scala file among the files dragged onto a window, if any; empty otherwise.
+QString scalaFileOf(const QMimeData *dragged);
 
 } // namespace tuning

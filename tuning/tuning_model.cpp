@@ -16,14 +16,17 @@ QStringList textsOf(const dorvane::TuningRow &row)
 
 TuningModel::TuningModel(const dorvane::FretTable &table, const std::string &separator,
                          QObject *parent)
-    : QAbstractTableModel(parent), rows(dorvane::TuningRows(table, separator))
+    : QAbstractTableModel(parent), titles(dorvane::TuningTitles()),
+      rows(dorvane::TuningRows(table, separator))
 {
 }
 
-void TuningModel::setTable(const dorvane::FretTable &table, const std::string &separator)
+void TuningModel::setTable(const dorvane::FretTable &table, const std::string &separator,
+                           std::optional<double> openFrequency)
 {
     beginResetModel();
-    rows = dorvane::TuningRows(table, separator);
+    titles = dorvane::TuningTitles(openFrequency.has_value());
+    rows = dorvane::TuningRows(table, separator, openFrequency);
     endResetModel();
 }
 
@@ -34,7 +37,7 @@ int TuningModel::rowCount(const QModelIndex &parent) const
 
 int TuningModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : dorvane::TuningColumns;
+    return parent.isValid() ? 0 : int(titles.size());
 }
 
 QVariant TuningModel::data(const QModelIndex &index, int role) const
@@ -52,14 +55,14 @@ QVariant TuningModel::data(const QModelIndex &index, int role) const
 QVariant TuningModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
-        section >= dorvane::TuningColumns)
+        section >= int(titles.size()))
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromStdString(dorvane::TuningTitles()[std::size_t(section)]);
+    return QString::fromStdString(titles[std::size_t(section)]);
 }
 
 QList<QStringList> TuningModel::texts() const
 {
-    QList<QStringList> texts{textsOf(dorvane::TuningTitles())};
+    QList<QStringList> texts{textsOf(titles)};
     for (const dorvane::TuningRow &row : rows)
         texts << textsOf(row);
     return texts;

@@ -17,12 +17,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // Shows another table.
-    void setTable(const dorvane::FretTable &table, const std::string &separator);
+    // Shows another table, with each fret's frequency from the open string's, if given.
+    void setTable(const dorvane::FretTable &table, const std::string &separator,
+                  std::optional<double> openFrequency = std::nullopt);
 
     // The titles and every row, as texts.
     QList<QStringList> texts() const;
 
 private:
+    dorvane::TuningRow titles;
     std::vector<dorvane::TuningRow> rows;
 };

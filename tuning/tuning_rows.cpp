@@ -9,15 +9,17 @@
 namespace dorvane
 {
 
-const TuningRow &TuningTitles()
+TuningRow TuningTitles(bool withFrequency)
 {
-    static const TuningRow titles = {"Frette",
-                                     "Note",
-                                     "Intervalle",
-                                     "Cents",
-                                     "Écart au tempéré",
-                                     "Position",
-                                     "Depuis la frette précédente"};
+    TuningRow titles = {"Frette",
+                        "Note",
+                        "Intervalle",
+                        "Cents",
+                        "Écart au tempéré",
+                        "Position",
+                        "Depuis la frette précédente"};
+    if (withFrequency)
+        titles.push_back("Fréquence (Hz)");
     return titles;
 }
 
@@ -29,20 +31,23 @@ std::string CentsText(double cents, std::string_view separator, bool signedText)
     return DecimalText(hundredths / 100.0, 2, separator, signedText);
 }
 
-std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separator)
+std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separator,
+                                  std::optional<double> openFrequency)
 {
     std::vector<TuningRow> rows;
     rows.reserve(table.frets.size());
     Currency previous;
     for (const Fret &fret : table.frets) {
         const double cents = CentsOf(fret.interval);
-        const Deviation deviation = DeviationOf(cents);
-        rows.push_back(
-            {std::to_string(fret.number), fret.note, IntervalText(fret.interval, separator),
-             CentsText(cents, separator),
-             CentsText(deviation.cents, separator, true) + " (" + std::string(deviation.note) + ")",
-             CurrencyText(fret.position, separator).str(),
-             CurrencyText(fret.position - previous, separator).str()});
+        const Deviation deviation = DeviationOf(fret.interval, fret.note);
+        rows.push_back({std::to_string(fret.number), fret.note,
+                        IntervalText(fret.interval, separator), CentsText(cents, separator),
+                        CentsText(deviation.cents, separator, true) + " (" + deviation.note + ")",
+                        CurrencyText(fret.position, separator).str(),
+                        CurrencyText(fret.position - previous, separator).str()});
+        if (openFrequency)
+            rows.back().push_back(
+                DecimalText(*openFrequency * FactorOf(fret.interval), 2, separator));
         previous = fret.position;
     }
     return rows;

@@ -1,123 +1,88 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tuning window of a scale of any tuning: its file, its length and number of frets, a
-// Scala file or equal divisions opened in its place, and its template.
+// The tuning window of a scale of any tuning: its file, its length, read as the main window
+// reads one, its number of frets, remembered for the next session, and the open string's
+// frequency of every table.
 #include "tuning_window.h"
 
-#include "design.h"
+#include "length_hint.h"
 #include "number_field.h"
 #include "regional.h"
-#include "scale_requests.h"
+#include "remembered.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
-#include <QHBoxLayout>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 using namespace dorvane;
 
-TuningWindow::TuningWindow(ScalaScale shown, const QString &fileName, Currency length,
-                           output::FileDialogs &dialogs, TemplateOpener openTemplate,
-                           QWidget *parent)
-    : QDialog(parent), scale(std::move(shown)), dialogs(dialogs),
-      templateOpener(std::move(openTemplate))
-{
-    table = TableOf(*scale, length);
-    createTable();
-    createScaleFields(length);
-    createButtons();
-    for (auto [keys, run] : {std::pair{Qt::Key_O, &TuningWindow::Ouvrir_Click},
-                             std::pair{Qt::Key_E, &TuningWindow::Diviser_Click}}) {
-        auto *action = new QAction(this);
-        action->setShortcut(QKeySequence(Qt::CTRL | keys));
-        connect(action, &QAction::triggered, this, run);
-        addAction(action);
-    }
-    design::commandsBeforeEditingKeys(this, {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    showScale(*scale, fileName);
-    fitTable();
-}
-
-// The file the scale was read from, its length and its number of frets, above the table.
-void TuningWindow::createScaleFields(Currency length)
-{
-    Fichier = new QLabel(this);
-    Fichier->setObjectName(QStringLiteral("Fichier"));
-    LongueurVibrante =
-        new NumberField(QStringLiteral("LongueurVibrante"), output::decimalSeparator(), this);
-    LongueurVibrante->setAccessibleName(QStringLiteral("Longueur vibrante"));
-    LongueurVibrante->setToolTip(QStringLiteral(
-        "Dans l'unité de votre choix ; le point ou la virgule sépare les décimales"));
-    LongueurVibrante->setValue(length);
-    Frettes = new QSpinBox(this);
-    Frettes->setObjectName(QStringLiteral("Frettes"));
-    Frettes->setRange(1, MostFrets);
-    Frettes->setAccessibleName(QStringLiteral("Nombre de frettes"));
-    auto *line = new QHBoxLayout;
-    auto *lengthLabel = new QLabel(QStringLiteral("&Longueur vibrante :"), this);
-    lengthLabel->setBuddy(LongueurVibrante);
-    auto *fretsLabel = new QLabel(QStringLiteral("&Frettes :"), this);
-    fretsLabel->setBuddy(Frettes);
-    line->addWidget(lengthLabel);
-    line->addWidget(LongueurVibrante);
-    line->addSpacing(12);
-    line->addWidget(fretsLabel);
-    line->addWidget(Frettes);
-    line->addStretch(1);
-    auto *column = static_cast<QVBoxLayout *>(layout());
-    column->insertWidget(1, Fichier);
-    column->insertLayout(2, line);
-    connect(LongueurVibrante, &NumberField::valueEdited, this, &TuningWindow::scaleSettingsChanged);
-    connect(Frettes, &QSpinBox::valueChanged, this, &TuningWindow::scaleSettingsChanged);
-}
-
-// A scale in the window: two periods of frets at first.
-void TuningWindow::showScale(ScalaScale shown, const QString &fileName)
+// A scale in the window: two periods of frets at first; the file shown last on the length and
+// with the frets it had.
+void TuningWindow::showScale(ScalaScale shown, const QString &path)
 {
     scale = std::move(shown);
-    Fichier->setText(fileName.isEmpty()
+    scalePath = path;
+    Fichier->setText(path.isEmpty()
                          ? QString()
-                         : QStringLiteral("Fichier : %1").arg(QDir::toNativeSeparators(fileName)));
-    Fichier->setVisible(!fileName.isEmpty());
+                         : QStringLiteral("Fichier : %1").arg(QFileInfo(path).fileName()));
+    Fichier->setToolTip(QDir::toNativeSeparators(path));
+    Fichier->setVisible(!path.isEmpty());
+    Longueur->hide();
+    ChampsGamme->show();
+    if (!Gabarit->isVisibleTo(this)) {
+        // Before the Scala export, as in every window of a scale of any tuning.
+        QPushButton *exporter = findChild<QPushButton *>(QStringLiteral("ExporterScala"));
+        buttons->removeButton(exporter);
+        buttons->addButton(Gabarit, QDialogButtonBox::ActionRole);
+        buttons->addButton(exporter, QDialogButtonBox::ActionRole);
+        Gabarit->show();
+    }
+    for (QAction *action : commands) {
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_G))
+            action->setVisible(true);
+    }
     const QSignalBlocker quiet(Frettes);
     Frettes->setValue(std::min(2 * int(scale->degrees.size()), MostFrets));
+    if (const auto last = tuning::lastScala(); last && !path.isEmpty() && last->file == path) {
+        LongueurVibrante->setText(last->length);
+        if (last->frets > 0)
+            Frettes->setValue(last->frets);
+    }
+    if (!path.isEmpty())
+        tuning::rememberScala({path, LongueurVibrante->text(), Frettes->value()});
     scaleSettingsChanged();
 }
 
-// The table again, for the length and the number of frets asked; a length that is not a
-// number leaves the table as it was, the field saying so.
+// The table again, for the length read and the number of frets asked. The length is read as
+// the main window reads its own, but for the comma, which this window takes too: a text read
+// in part is taken as far as it was read and said beside the box, as is one out of range.
 void TuningWindow::scaleSettingsChanged()
 {
-    const Currency length = LongueurVibrante->value().value_or(table.length);
-    showTable(TableOf(*scale, length, Frettes->value()));
+    const std::string text = LongueurVibrante->text().toStdString();
+    length = DecimalFromText(text);
+    lengthHint->explain(text, length);
+    showTable(TableOf(*scale, length.value, Frettes->value()));
 }
 
-bool TuningWindow::openScala(const QString &fileName)
+// The frets' frequencies from the open string's, in a column of their own, or none.
+void TuningWindow::frequencyChanged()
 {
-    std::optional<tuning::AskedScale> asked = tuning::readScala(this, dialogs, fileName);
-    if (asked)
-        showScale(std::move(asked->scale), asked->fileName);
-    return asked.has_value();
+    const auto hertz = FrequenceAVide->value();
+    const QString problem = FrequenceAVide->problem();
+    FrequenceAVide->setToolTip(problem.isEmpty() ? FrequenceAVide->accessibleDescription()
+                                                 : problem);
+    openFrequency = hertz ? std::optional<double>(DoubleFromCurrency(*hertz)) : std::nullopt;
+    showTable(table);
 }
 
-void TuningWindow::Ouvrir_Click()
+// Closed, the window keeps the file shown with its length and its frets for the next time.
+void TuningWindow::done(int result)
 {
-    if (std::optional<tuning::AskedScale> asked = tuning::askScalaFile(this, dialogs))
-        showScale(std::move(asked->scale), asked->fileName);
-}
-
-void TuningWindow::Diviser_Click()
-{
-    if (std::optional<tuning::AskedScale> asked = tuning::askDivisions(this, dialogs))
-        showScale(std::move(asked->scale), QString());
-}
-
-void TuningWindow::Gabarit_Click()
-{
-    if (templateOpener)
-        templateOpener(
-            this, table,
-            QString::fromStdString(CurrencyText(table.length, output::decimalSeparator()).str()),
-            dialogs);
+    if (scale && !scalePath.isEmpty())
+        tuning::rememberScala({scalePath, LongueurVibrante->text(), Frettes->value()});
+    QDialog::done(result);
 }

@@ -1,57 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The tuning window built: its title, the fields of its scale, its table and its commands,
+// and its columns at their widths.
 #include "tuning_window.h"
 
 #include "design.h"
-#include "failures.h"
-#include "files.h"
-#include "pdf.h"
-#include "printing_module.h"
+#include "length_hint.h"
+#include "number_field.h"
 #include "regional.h"
-#include "scala.h"
 #include "tuning_model.h"
+#include "tuning_rows.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMimeData>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableView>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 using namespace dorvane;
 
-TuningWindow::TuningWindow(const FretTable &table, output::FileDialogs &dialogs, QWidget *parent)
-    : QDialog(parent), table(table), dialogs(dialogs)
+TuningWindow::TuningWindow(const FretTable &table, output::FileDialogs &dialogs,
+                           TemplateOpener openTemplate, QWidget *parent)
+    : QDialog(parent), table(table), dialogs(dialogs), templateOpener(std::move(openTemplate))
 {
-    createTable();
-    Longueur = new QLabel(lengthLine(), this);
-    Longueur->setObjectName(QStringLiteral("Longueur"));
-    static_cast<QVBoxLayout *>(layout())->insertWidget(1, Longueur);
-    createButtons();
-    fitTable();
+    createWindow(table.length);
+    fitWindow();
 }
 
-// The title and the table, which both kinds of window have.
-void TuningWindow::createTable()
+TuningWindow::TuningWindow(ScalaScale shown, const QString &path, Currency length,
+                           output::FileDialogs &dialogs, TemplateOpener openTemplate,
+                           QWidget *parent)
+    : QDialog(parent), dialogs(dialogs), templateOpener(std::move(openTemplate))
+{
+    table = TableOf(shown, length);
+    createWindow(length);
+    showScale(std::move(shown), path);
+    fitWindow();
+}
+
+void TuningWindow::createWindow(Currency length)
 {
     setObjectName(QStringLiteral("Accord"));
     setWindowTitle(QStringLiteral("Accord"));
     setModal(true);
-    auto *layout = new QVBoxLayout(this);
+    setAcceptDrops(true);
+    auto *column = new QVBoxLayout(this);
     Titre = new QLabel(QString::fromStdString(table.title), this);
     Titre->setObjectName(QStringLiteral("Titre"));
     QFont bold = Titre->font();
     bold.setBold(true);
     Titre->setFont(bold);
+    column->addWidget(Titre);
+    Longueur = new QLabel(lengthLine(), this);
+    Longueur->setObjectName(QStringLiteral("Longueur"));
+    column->addWidget(Longueur);
+    Fichier = new QLabel(this);
+    Fichier->setObjectName(QStringLiteral("Fichier"));
+    Fichier->hide();
+    column->addWidget(Fichier);
+    createFields(length);
+    createTable();
+    createButtons();
+    createCommands();
+}
+
+void TuningWindow::createTable()
+{
     model = new TuningModel(table, output::decimalSeparator(), this);
     Tableau = new QTableView(this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
@@ -67,8 +86,120 @@ void TuningWindow::createTable()
     // The widths of the columns from the rows a screen shows: of 500, the first fifty tell.
     Tableau->horizontalHeader()->setResizeContentsPrecision(50);
     Tableau->resizeColumnsToContents();
-    layout->addWidget(Titre);
-    layout->addWidget(Tableau, 1);
+    layout()->addWidget(Tableau);
+    static_cast<QVBoxLayout *>(layout())->setStretchFactor(Tableau, 1);
+}
+
+// The length and the frets of a scale of any tuning, hidden for a sheet's table, and the open
+// string's frequency, for every table.
+void TuningWindow::createFields(Currency shownLength)
+{
+    LongueurVibrante = new QLineEdit(
+        QString::fromStdString(CurrencyText(shownLength, output::decimalSeparator()).str()));
+    LongueurVibrante->setObjectName(QStringLiteral("LongueurVibrante"));
+    LongueurVibrante->setAccessibleName(QStringLiteral("Longueur vibrante"));
+    LongueurVibrante->setAccessibleDescription(QStringLiteral(
+        "Dans l'unité de votre choix ; le point ou la virgule sépare les décimales"));
+    length = DecimalFromText(LongueurVibrante->text().toStdString());
+    lengthHint = new LengthHint(LongueurVibrante, true, this);
+    Frettes = new QSpinBox;
+    Frettes->setObjectName(QStringLiteral("Frettes"));
+    Frettes->setRange(1, MostFrets);
+    Frettes->setAccessibleName(QStringLiteral("Nombre de frettes"));
+    FrequenceAVide =
+        new NumberField(QStringLiteral("FrequenceAVide"), output::decimalSeparator(), this);
+    FrequenceAVide->setOptional(true);
+    FrequenceAVide->setRange(Currency::fromScaled(std::int64_t(LeastFrequency) * 10000),
+                             Currency::fromScaled(std::int64_t(MostFrequency) * 10000));
+    FrequenceAVide->setAccessibleName(QStringLiteral("Fréquence à vide, en hertz"));
+    FrequenceAVide->setAccessibleDescription(QStringLiteral(
+        "La fréquence de la corde à vide, de 1 à 20000 Hz : une colonne donne celle de chaque "
+        "frette, pour accorder à l'accordeur ; vide, pas de colonne"));
+    FrequenceAVide->setToolTip(FrequenceAVide->accessibleDescription());
+    const auto label = [this](const char *text, QWidget *buddy) {
+        auto *shown = new QLabel(QString::fromUtf8(text), this);
+        shown->setBuddy(buddy);
+        return shown;
+    };
+    // The length and the frets together, hidden as one while a sheet's table is shown.
+    ChampsGamme = new QWidget(this);
+    ChampsGamme->setObjectName(QStringLiteral("ChampsGamme"));
+    auto *scaleFields = new QHBoxLayout(ChampsGamme);
+    scaleFields->setContentsMargins(0, 0, 0, 0);
+    scaleFields->addWidget(label("&Longueur vibrante :", LongueurVibrante));
+    scaleFields->addWidget(LongueurVibrante);
+    scaleFields->addSpacing(12);
+    scaleFields->addWidget(label("&Frettes :", Frettes));
+    scaleFields->addWidget(Frettes);
+    scaleFields->addSpacing(12);
+    ChampsGamme->hide(); // until a scale of any tuning is shown
+    auto *line = new QHBoxLayout;
+    line->addWidget(ChampsGamme);
+    line->addWidget(label("Fréquence à &vide (Hz) :", FrequenceAVide));
+    line->addWidget(FrequenceAVide);
+    line->addStretch(1);
+    static_cast<QVBoxLayout *>(layout())->addLayout(line);
+    connect(LongueurVibrante, &QLineEdit::textEdited, this, &TuningWindow::scaleSettingsChanged);
+    connect(Frettes, &QSpinBox::valueChanged, this, &TuningWindow::scaleSettingsChanged);
+    connect(FrequenceAVide, &NumberField::valueEdited, this, &TuningWindow::frequencyChanged);
+}
+
+void TuningWindow::createButtons()
+{
+    buttons = new QDialogButtonBox(this);
+    const auto command = [&](const char *name, const char *text, void (TuningWindow::*run)(),
+                             const QKeySequence &keys) {
+        QPushButton *button = design::commandButton(buttons, name, text);
+        connect(button, &QPushButton::clicked, this, run);
+        auto *action = new QAction(button->text().remove(QLatin1Char('&')), this);
+        connect(action, &QAction::triggered, this, run);
+        if (!keys.isEmpty()) {
+            action->setShortcut(keys);
+            addAction(action);
+            button->setToolTip(keys.toString(QKeySequence::NativeText));
+        }
+        commands << action;
+        return button;
+    };
+    command("Copier", "&Copier", &TuningWindow::Copier_Click,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    command("Imprimer", "&Imprimer…", &TuningWindow::Imprimer_Click, QKeySequence::Print);
+    command("EnregistrerPdf", "Enregistrer en P&DF…", &TuningWindow::EnregistrerPdf_Click,
+            QKeySequence::Save);
+    Gabarit = command("Gabarit", "&Gabarit 1:1…", &TuningWindow::Gabarit_Click,
+                      QKeySequence(Qt::CTRL | Qt::Key_G));
+    // A sheet makes its own template: the button joins the others with a scale of any tuning.
+    buttons->removeButton(Gabarit);
+    Gabarit->setParent(this);
+    Gabarit->hide();
+    commands.last()->setVisible(false);
+    command("ExporterScala", "Exporter en &Scala (.scl)…", &TuningWindow::ExporterScala_Click,
+            QKeySequence());
+    QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("Fermer"));
+    close->setText(QStringLiteral("Fermer"));
+    design::pressOnEnter(close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout()->addWidget(buttons);
+}
+
+// Scales of any tuning, in every tuning window: Ctrl+O and Ctrl+E, also first in its menu.
+void TuningWindow::createCommands()
+{
+    QList<QAction *> scales;
+    for (auto [text, keys, run] :
+         {std::tuple{"Ouvrir une gamme Scala (.scl)…", Qt::Key_O, &TuningWindow::Ouvrir_Click},
+          std::tuple{"Division égale de l'octave…", Qt::Key_E, &TuningWindow::Diviser_Click}}) {
+        auto *action = new QAction(QString::fromUtf8(text), this);
+        action->setShortcut(QKeySequence(Qt::CTRL | keys));
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        scales << action;
+    }
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    commands = scales + QList<QAction *>{separator} + commands;
+    design::commandsBeforeEditingKeys(this, {QKeySequence(Qt::CTRL | Qt::Key_E)});
 }
 
 // Another table in the same window: the rows again, the columns at their widths.
@@ -76,12 +207,13 @@ void TuningWindow::showTable(const FretTable &shown)
 {
     table = shown;
     Titre->setText(QString::fromStdString(table.title));
-    model->setTable(table, output::decimalSeparator());
-    Tableau->resizeColumnsToContents();
+    Longueur->setText(lengthLine());
+    model->setTable(table, output::decimalSeparator(), openFrequency);
+    fitColumns();
 }
 
 // Every column at its width, and as many rows as the screen leaves room for.
-void TuningWindow::fitTable()
+void TuningWindow::fitWindow()
 {
     const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
     const QSize room =
@@ -96,47 +228,28 @@ void TuningWindow::fitTable()
     resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
-// Where the buttons make the window wider than the columns, the columns share the rest.
-void TuningWindow::showEvent(QShowEvent *event)
+// The columns at the widths of their texts, then sharing what the table leaves, so that they
+// fill it whatever the rows shown.
+void TuningWindow::fitColumns()
 {
-    QDialog::showEvent(event);
+    Tableau->resizeColumnsToContents();
     const int spare = Tableau->viewport()->width() - Tableau->horizontalHeader()->length();
     for (int column = 0; spare > 0 && column < model->columnCount(); ++column)
         Tableau->setColumnWidth(column,
                                 Tableau->columnWidth(column) + spare / model->columnCount());
 }
 
-void TuningWindow::createButtons()
+void TuningWindow::showEvent(QShowEvent *event)
 {
-    auto *buttons = new QDialogButtonBox(this);
-    const auto command = [&](const char *name, const char *text, void (TuningWindow::*run)(),
-                             const QKeySequence &keys) {
-        QPushButton *button = design::commandButton(buttons, name, text);
-        connect(button, &QPushButton::clicked, this, run);
-        if (!keys.isEmpty()) {
-            auto *action = new QAction(this);
-            action->setShortcut(keys);
-            connect(action, &QAction::triggered, this, run);
-            addAction(action);
-            button->setToolTip(keys.toString(QKeySequence::NativeText));
-        }
-    };
-    command("Copier", "&Copier", &TuningWindow::Copier_Click,
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    command("Imprimer", "&Imprimer…", &TuningWindow::Imprimer_Click, QKeySequence::Print);
-    command("EnregistrerPdf", "Enregistrer en P&DF…", &TuningWindow::EnregistrerPdf_Click,
-            QKeySequence::Save);
-    if (scale)
-        command("Gabarit", "&Gabarit 1:1…", &TuningWindow::Gabarit_Click,
-                QKeySequence(Qt::CTRL | Qt::Key_G));
-    command("ExporterScala", "Exporter en &Scala (.scl)…", &TuningWindow::ExporterScala_Click,
-            QKeySequence());
-    QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
-    close->setObjectName(QStringLiteral("Fermer"));
-    close->setText(QStringLiteral("Fermer"));
-    design::pressOnEnter(close);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout()->addWidget(buttons);
+    QDialog::showEvent(event);
+    fitColumns();
+}
+
+void TuningWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (isVisible())
+        fitColumns();
 }
 
 // "Longueur : 650".
@@ -144,97 +257,4 @@ QString TuningWindow::lengthLine() const
 {
     return QStringLiteral("Longueur : %1")
         .arg(QString::fromStdString(CurrencyText(table.length, output::decimalSeparator()).str()));
-}
-
-QString TuningWindow::html() const
-{
-    QString html = QStringLiteral("<meta charset=\"utf-8\"><h3>%1</h3><p>%2</p>\n"
-                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n")
-                       .arg(Titre->text().toHtmlEscaped(), lengthLine().toHtmlEscaped());
-    const QList<QStringList> texts = model->texts();
-    for (qsizetype k = 0; k < texts.size(); ++k) {
-        const QString cell = k == 0 ? QStringLiteral("th") : QStringLiteral("td");
-        html += QStringLiteral("<tr>");
-        for (const QString &text : texts[k])
-            html += QStringLiteral("<%1>%2</%1>").arg(cell, text.toHtmlEscaped());
-        html += QStringLiteral("</tr>\n");
-    }
-    return html + QStringLiteral("</table>\n");
-}
-
-QString TuningWindow::plainText() const
-{
-    QString text = Titre->text() + QLatin1Char('\n') + lengthLine() + QLatin1Char('\n');
-    for (const QStringList &row : model->texts())
-        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    return text;
-}
-
-// Every column, as tab-separated text and as an HTML table, which a spreadsheet pastes as cells.
-void TuningWindow::Copier_Click()
-{
-    auto *data = new QMimeData;
-    data->setText(plainText());
-    data->setHtml(html());
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
-void TuningWindow::Imprimer_Click()
-{
-    const Result<void *> entry = output::printingEntry(printing::DocumentEntryPoint);
-    if (!entry) {
-        dialogs.warning(this, QStringLiteral("Imprimer"),
-                        output::describe(entry.failure()) + QLatin1Char('.'));
-        return;
-    }
-    const auto printDocument = reinterpret_cast<printing::PrintDocument>(*entry);
-    const QString title = QStringLiteral("Accord ") + Titre->text();
-    if (const auto printed = printDocument(this, html(), title); !printed)
-        dialogs.warning(this, QStringLiteral("Imprimer"),
-                        output::describe(printed.failure()) + QLatin1Char('.'));
-}
-
-// Asks for a file, then writes what it is given for the name chosen, whole; a failure is said.
-void TuningWindow::saveFile(const QString &proposedName, const QString &title,
-                            const std::function<QByteArray(const QString &)> &contents)
-{
-    const QString fileName = dialogs.askFileName(this, proposedName);
-    if (fileName.isEmpty())
-        return; // cancelled
-    if (const Done written = output::writeFile(fileName, contents(fileName)); !written)
-        dialogs.warning(
-            this, title,
-            QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
-                .arg(QDir::toNativeSeparators(fileName), output::describe(written.failure())));
-}
-
-void TuningWindow::EnregistrerPdf_Click()
-{
-    QTextDocument document;
-    document.setHtml(html());
-    const QString title = QStringLiteral("Accord ") + Titre->text();
-    const QPageLayout page(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    const Result<QByteArray> pdf = output::pdfDocument(title, page, [&](QPdfWriter &writer) {
-        document.print(&writer);
-        return true;
-    });
-    if (!pdf) {
-        dialogs.warning(this, QStringLiteral("Enregistrer en PDF"),
-                        output::describe(pdf.failure()) + QLatin1Char('.'));
-        return;
-    }
-    saveFile(output::proposedFileName(title, QString()), QStringLiteral("Enregistrer en PDF"),
-             [&](const QString &) { return *pdf; });
-}
-
-// The scale shown: a sheet's table one octave of it, a scale of any tuning as it was read.
-void TuningWindow::ExporterScala_Click()
-{
-    saveFile(output::proposedFileName(Titre->text(), QString(), QStringLiteral("scl")),
-             QStringLiteral("Exporter en Scala"), [this](const QString &fileName) {
-                 const std::string name = QFileInfo(fileName).fileName().toStdString();
-                 return QByteArray::fromStdString(scale ? ScalaFile(*scale, name)
-                                                        : ScalaFile(table, name));
-             });
 }

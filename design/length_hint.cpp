@@ -11,6 +11,9 @@ using namespace dorvane;
 namespace
 {
 
+const QColor outOfRangeColour(255, 170, 170);
+const QColor partlyReadColour(255, 225, 140);
+
 // A part of the typed text as the explanation quotes it: blanks run together, and a part of
 // over 20 characters cut with "…" (a pasted text may run to megabytes).
 QString quoted(std::string_view utf8Part)
@@ -25,7 +28,8 @@ QString quoted(std::string_view utf8Part)
 
 } // namespace
 
-LengthHint::LengthHint(QLineEdit *lengthBox) : QLabel(lengthBox->parentWidget()), box(lengthBox)
+LengthHint::LengthHint(QLineEdit *lengthBox, bool commaTaken, QWidget *window)
+    : QLabel(window ? window : lengthBox->parentWidget()), box(lengthBox), commaTaken(commaTaken)
 {
     setObjectName(QStringLiteral("IndicationLongueur"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -40,7 +44,7 @@ LengthHint::LengthHint(QLineEdit *lengthBox) : QLabel(lengthBox->parentWidget())
     hide();
 }
 
-QString LengthHint::explanation(std::string_view text, const StoredLength &stored)
+QString LengthHint::explanation(std::string_view text, const StoredLength &stored, bool commaTaken)
 {
     const std::string_view read = text.substr(0, std::min(stored.reading.stop, text.size()));
     const std::string_view rest = text.substr(read.size());
@@ -51,14 +55,23 @@ QString LengthHint::explanation(std::string_view text, const StoredLength &store
     if (!stored.reading.digits)
         return QStringLiteral("Aucun nombre au début : la longueur est 0");
     QString said = QStringLiteral("Lu : %1 — « %2 » est ignoré").arg(quoted(read), quoted(rest));
-    if (!rest.empty() && rest.front() == ',')
+    if (!rest.empty() && rest.front() == ',' && !commaTaken)
         said += QStringLiteral(" : les décimales se séparent par un point");
     return said;
 }
 
 void LengthHint::explain(std::string_view text, const StoredLength &stored)
 {
-    const QString said = explanation(text, stored);
+    if (stored.state != shown) {
+        shown = stored.state;
+        QColor colour = box->palette().color(QPalette::HighlightedText);
+        if (shown == LengthState::OutOfRange)
+            colour = outOfRangeColour;
+        else if (shown == LengthState::PartlyRead)
+            colour = partlyReadColour;
+        design::setBackground(box, colour);
+    }
+    const QString said = explanation(text, stored, commaTaken);
     if (said == this->text() && isHidden() == said.isEmpty())
         return;
     setText(said);
@@ -71,8 +84,9 @@ void LengthHint::explain(std::string_view text, const StoredLength &stored)
     // Just under the box, moved left as far as needed to stay within the window.
     const QSize size = sizeHint();
     const int right = parentWidget()->width() - 2;
-    const int left = std::max(0, std::min(box->x(), right - size.width()));
-    setGeometry(left, box->geometry().bottom() + 1, std::min(size.width(), right), size.height());
+    const QPoint under = box->mapTo(parentWidget(), QPoint(0, box->height()));
+    const int left = std::max(0, std::min(under.x(), right - size.width()));
+    setGeometry(left, under.y(), std::min(size.width(), right), size.height());
     raise();
     show();
 }
