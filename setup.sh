@@ -92,7 +92,7 @@ cmake --build build-bench
 build-bench/bench/dorvane_bench --benchmark_min_time=0.001 --informative
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DDORVANE_WINDOWS=OFF -DDORVANE_FUZZ=ON -DBUILD_TESTING=OFF
+    -DDORVANE_GUI=OFF -DDORVANE_FUZZ=ON -DBUILD_TESTING=OFF
 cmake --build build-fuzz
 findings=build-fuzz/findings # a crashing input is kept here
 corpus=$(mktemp -d)          # what the runs add to the seeds, dropped afterwards

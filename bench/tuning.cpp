@@ -6,7 +6,7 @@
 #include "decimal_text.h"
 #include "file_dialogs.h"
 #include "files.h"
-#include "scala.h"
+#include "scala_file.h"
 #include "scala_scale.h"
 #include "systems.h"
 #include "tuning_window.h"
@@ -74,7 +74,7 @@ void scalaFileWritten(benchmark::State &state)
     const QString file = QDir::temp().filePath(QStringLiteral("dorvane-bench.scl"));
     for (auto _ : state) {
         const std::string contents = ScalaFile(widestAt650(), "dorvane-bench.scl");
-        if (!output::writeFile(file, QByteArray::fromStdString(contents))) {
+        if (!files::writeFile(file, QByteArray::fromStdString(contents))) {
             state.SkipWithError("the Scala file was not written");
             return;
         }
@@ -88,7 +88,7 @@ void divisionsFileWritten(benchmark::State &state)
     const ScalaScale divisions = *EqualDivisions(MostDivisions);
     for (auto _ : state) {
         const std::string contents = ScalaFile(divisions, "dorvane-bench-edo.scl");
-        if (!output::writeFile(file, QByteArray::fromStdString(contents))) {
+        if (!files::writeFile(file, QByteArray::fromStdString(contents))) {
             state.SkipWithError("the Scala file was not written");
             return;
         }

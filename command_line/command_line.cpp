@@ -6,7 +6,7 @@
 #include "platform.h"
 #include "regional.h"
 #include "request.h"
-#include "scala.h"
+#include "scala_file.h"
 #include "template_files.h"
 #include "tuning_rows.h"
 #include "version.h"
@@ -42,12 +42,10 @@ void print(std::FILE *stream, const QString &text)
 // is named with its option: "« --scl x.scl » : ligne 7 : …".
 int refuse(const Failure &failure, int code)
 {
-    const bool ofFile = failure.reason >= Failure::Reason::ScalaUnreadable &&
-                        failure.reason <= Failure::Reason::ScalaSamePitch;
     const QString why = output::describe(failure, ".");
-    print(stderr, ofFile ? QStringLiteral("dorvane : « --scl %1 » : %2.\n")
-                               .arg(QString::fromStdString(failure.setting), why)
-                         : QStringLiteral("dorvane : %1.\n").arg(why));
+    print(stderr, !failure.file.empty() ? QStringLiteral("dorvane : « --scl %1 » : %2.\n")
+                                              .arg(QString::fromStdString(failure.file), why)
+                                        : QStringLiteral("dorvane : %1.\n").arg(why));
     return code;
 }
 
@@ -62,7 +60,7 @@ int printOut(const QString &text)
     const char *why = errno == ENOSPC  ? "le disque est plein"
                       : errno == EPIPE ? "elle a été fermée"
                                        : "l'écriture a échoué";
-    return refuse(Failure{Failure::Reason::OutputNotWritten, why}, 1);
+    return refuse(Failure{dorvane::FileFault::OutputNotWritten, why}, 1);
 }
 
 // Tab-separated lines.
@@ -116,7 +114,7 @@ int exportScala(const Request &request)
     const std::string name = QFileInfo(request.file).fileName().toStdString();
     const std::string contents =
         request.scale ? ScalaFile(*request.scale, name) : ScalaFile(TableOf(request.table), name);
-    const Done written = output::writeFile(request.file, QByteArray::fromStdString(contents));
+    const Done written = files::writeFile(request.file, QByteArray::fromStdString(contents));
     if (written)
         return 0;
     print(stderr, QStringLiteral("dorvane : le fichier « %1 » n'a pas été écrit : %2.\n")
@@ -131,7 +129,7 @@ Failure named(Failure failure, const Request &request)
                                                        {LengthSetting, "length"},
                                                        {StripSetting, "width"},
                                                        {SlotSetting, "slot"}};
-    const QString option = failure.reason == Failure::Reason::TooManyPages
+    const QString option = failure.reason == dorvane::Reason(TemplateFault::TooManyPages)
                                ? QStringLiteral("length")
                                : options.value(failure.setting);
     const QString given = request.given.value(option);
@@ -159,7 +157,7 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
     const Done written = template_files::save(*made, request.pages, *format, request.file);
     if (written)
         return 0;
-    if (written.failure().reason == Failure::Reason::TooManyPages) {
+    if (written.failure().reason == dorvane::Reason(TemplateFault::TooManyPages)) {
         print(stderr, QStringLiteral("dorvane : %1 ; un fichier SVG ou DXF n'a pas de pages.\n")
                           .arg(output::describe(named(written.failure(), request), ".")));
         return 2;

@@ -10,7 +10,8 @@
 #include <algorithm>
 
 using namespace dorvane;
-using R = Failure::Reason;
+using O = OptionFault;
+using V = ValueFault;
 
 namespace command_line
 {
@@ -18,7 +19,7 @@ namespace command_line
 namespace
 {
 
-Failure refused(R reason, const QString &subject, const std::string &setting = {})
+Failure refused(Reason reason, const QString &subject, const std::string &setting = {})
 {
     return Failure{reason, subject.toStdString(), {}, 0, 0, setting};
 }
@@ -46,29 +47,29 @@ const QCommandLineOption *declared(const QString &typed)
 
 // What the toolkit's parser refuses, in the program's words: an unknown option, one without
 // its value or a flag given one, one given twice, or a word that is no option.
-std::optional<Failure> refusedArgument(const QStringList &arguments, const QCommandLineParser &p)
+Done checkArguments(const QStringList &arguments, const QCommandLineParser &p)
 {
     for (qsizetype k = 0; k < arguments.size(); ++k) {
         const QString &argument = arguments[k];
         if (!isOption(argument))
-            return refused(R::UnknownOption, argument);
+            return refused(O::UnknownOption, argument);
         const QCommandLineOption *option = declared(nameIn(argument));
         if (!option)
-            return refused(R::UnknownOption, nameIn(argument));
+            return refused(O::UnknownOption, nameIn(argument));
         const bool valued = !option->valueName().isEmpty();
         if (!valued && argument.contains(QLatin1Char('=')))
-            return refused(R::TakesNoValue, nameIn(argument));
+            return refused(O::TakesNoValue, nameIn(argument));
         if (valued && !argument.contains(QLatin1Char('=')) && ++k == arguments.size())
-            return refused(R::MissingValue, argument);
+            return refused(O::MissingValue, argument);
     }
     for (const QCommandLineOption &option : options()) {
         const qsizetype given = option.valueName().isEmpty()
                                     ? arguments.count(QStringLiteral("--") + option.names().last())
                                     : p.values(option).size();
         if (given > 1)
-            return refused(R::GivenTwice, QStringLiteral("--") + option.names().last());
+            return refused(O::GivenTwice, QStringLiteral("--") + option.names().last());
     }
-    return std::nullopt;
+    return Succeeded();
 }
 
 // A list entry's text, in any case: "zarlino chromatique" is "Zarlino Chromatique".
@@ -78,7 +79,7 @@ Result<const ScaleSystem *> scaleOf(const QString &name)
         if (name.compare(QString::fromUtf8(system.name), Qt::CaseInsensitive) == 0)
             return &system;
     }
-    return refused(R::UnknownScale, QStringLiteral("--scale ") + name);
+    return refused(V::UnknownScale, QStringLiteral("--scale ") + name);
 }
 
 // The length, read by the length box's rule, and only when the whole text is read.
@@ -87,7 +88,7 @@ Result<Currency> lengthOf(const QString &text)
     const StoredLength read = LengthFromText(text.toStdString());
     if (read.state == LengthState::Valid)
         return read.value;
-    return refused(read.state == LengthState::OutOfRange ? R::LengthTooLarge : R::LengthNotRead,
+    return refused(read.state == LengthState::OutOfRange ? V::LengthTooLarge : V::LengthNotRead,
                    QStringLiteral("--length ") + text);
 }
 
@@ -97,20 +98,20 @@ Result<Currency> numberOf(const QString &option, const QString &text)
     const StoredLength read = DecimalFromText(text.toStdString());
     if (read.state == LengthState::Valid)
         return read.value;
-    return refused(read.state == LengthState::OutOfRange ? R::NumberTooLarge : R::NotANumber,
+    return refused(read.state == LengthState::OutOfRange ? V::NumberTooLarge : V::NotANumber,
                    QStringLiteral("--%1 %2").arg(option, text));
 }
 
 Result<int> modeOf(const ScaleSystem &system, const QString &text)
 {
     if (!system.hasModes)
-        return refused(R::ModeWithoutModes, QStringLiteral("--mode"));
+        return refused(V::ModeWithoutModes, QStringLiteral("--mode"));
     for (int mode = 0; mode < scales::ModeCount; ++mode) {
         if (text == QString::number(mode) ||
             text.compare(QString::fromUtf8(scales::Modes[mode].name), Qt::CaseInsensitive) == 0)
             return mode;
     }
-    return refused(R::UnknownMode, QStringLiteral("--mode ") + text);
+    return refused(V::UnknownMode, QStringLiteral("--mode ") + text);
 }
 
 // "mm", "cm", "in", and for inches also "po" and "pouces", as the program writes them; in any
@@ -124,7 +125,7 @@ Result<Unit> unitOf(const QString &text)
     }
     if (text.compare(QLatin1String("pouces"), Qt::CaseInsensitive) == 0)
         return Unit::Inch;
-    return refused(R::UnknownUnit, QStringLiteral("--unit ") + text);
+    return refused(V::UnknownUnit, QStringLiteral("--unit ") + text);
 }
 
 Result<template_pages::Paper> paperOf(const QString &text)
@@ -133,7 +134,7 @@ Result<template_pages::Paper> paperOf(const QString &text)
         return template_pages::Paper::A4;
     if (text.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
         return template_pages::Paper::Letter;
-    return refused(R::UnknownPaper, QStringLiteral("--paper ") + text);
+    return refused(V::UnknownPaper, QStringLiteral("--paper ") + text);
 }
 
 // What the 100 mm ruler measured on the printer that will print the PDF: from 90 to 110.
@@ -142,7 +143,7 @@ Result<Currency> rulerOf(const QString &text)
     using template_pages::PageSettings;
     const Result<Currency> ruler = numberOf(QStringLiteral("correction"), text);
     if (ruler && (*ruler < PageSettings::LeastRuler || *ruler > PageSettings::MostRuler))
-        return refused(R::RulerOutOfRange, QStringLiteral("--correction ") + text);
+        return refused(V::RulerOutOfRange, QStringLiteral("--correction ") + text);
     return ruler;
 }
 
@@ -152,24 +153,21 @@ Result<double> frequencyOf(const QString &text)
     const StoredLength read = DecimalFromText(text.toStdString());
     const double hertz = DoubleFromCurrency(read.value);
     if (read.state != LengthState::Valid || hertz < LeastFrequency || hertz > MostFrequency)
-        return refused(R::FrequencyOutOfRange, QStringLiteral("--frequency ") + text);
+        return refused(V::FrequencyOutOfRange, QStringLiteral("--frequency ") + text);
     return hertz;
 }
 
 // A scale of any tuning: a Scala file read whole, or equal divisions of the octave, and its
 // number of frets.
-std::optional<Failure> readScala(Request &request)
+Done readScala(Request &request)
 {
     const QMap<QString, QString> &given = request.given;
     if (given.contains(QStringLiteral("mode")))
-        return refused(R::ModeWithoutModes, QStringLiteral("--mode"));
+        return refused(V::ModeWithoutModes, QStringLiteral("--mode"));
     if (given.contains(QStringLiteral("scl"))) {
-        Result<ScalaScale> read = output::readScalaFile(given["scl"]);
-        if (!read) {
-            Failure why = read.failure();
-            why.setting = given["scl"].toStdString(); // the file, as the option gave it
-            return why;
-        }
+        Result<ScalaScale> read = files::readScalaFile(given["scl"]);
+        if (!read)
+            return read.failure();
         request.scale = std::move(*read);
     } else {
         bool whole = false;
@@ -186,17 +184,17 @@ std::optional<Failure> readScala(Request &request)
         bool whole = false;
         request.frets = given["frets"].toInt(&whole);
         if (!whole || request.frets < 1 || request.frets > MostFrets) {
-            Failure why = refused(R::FretsOutOfRange, QStringLiteral("--frets ") + given["frets"]);
+            Failure why = refused(V::FretsOutOfRange, QStringLiteral("--frets ") + given["frets"]);
             why.limit = MostFrets;
             return why;
         }
     }
-    return std::nullopt;
+    return Succeeded();
 }
 
 // The scale, its mode and the length, for --table and --export alike; a table refuses the
 // lengths that a template refuses, in the same words. A Scala file needs no length.
-std::optional<Failure> readTable(Request &request)
+Done readTable(Request &request)
 {
     const QMap<QString, QString> &given = request.given;
     const bool scala = request.action == Request::Action::ExportScala;
@@ -204,11 +202,11 @@ std::optional<Failure> readTable(Request &request)
                        int(given.contains(QStringLiteral("scl"))) +
                        int(given.contains(QStringLiteral("edo")));
     if (scales == 0)
-        return refused(R::MissingScale, QStringLiteral("--scale"));
+        return refused(O::MissingScale, QStringLiteral("--scale"));
     if (scales > 1)
-        return refused(R::ScaleOrScala, {});
+        return refused(O::ScaleOrScala, {});
     if (!scala && !given.contains(QStringLiteral("length")))
-        return refused(R::MissingLength, QStringLiteral("--length"));
+        return refused(O::MissingLength, QStringLiteral("--length"));
     if (given.contains(QStringLiteral("length"))) {
         const Result<Currency> length = lengthOf(given["length"]);
         if (!length)
@@ -216,11 +214,11 @@ std::optional<Failure> readTable(Request &request)
         request.table.length = *length;
     }
     if (!given.contains(QStringLiteral("scale"))) {
-        if (auto bad = readScala(request))
-            return bad;
+        if (Done read = readScala(request); !read)
+            return read;
     } else {
         if (given.contains(QStringLiteral("frets")))
-            return refused(R::FretsOnlyForScala, QStringLiteral("--frets"));
+            return refused(O::FretsOnlyForScala, QStringLiteral("--frets"));
         const Result<const ScaleSystem *> system = scaleOf(given["scale"]);
         if (!system)
             return system.failure();
@@ -234,27 +232,27 @@ std::optional<Failure> readTable(Request &request)
     }
     // A table takes every length the window takes; a template has its limits.
     if (scala || (request.action == Request::Action::Table && request.table.length > Currency()))
-        return std::nullopt;
+        return Succeeded();
     if (Done possible = CheckTemplate(tableOf(request), TemplateSettings()); !possible) {
         Failure why = possible.failure();
         why.subject = ("--length " + given["length"]).toStdString();
         return why;
     }
-    return std::nullopt;
+    return Succeeded();
 }
 
 // The file and the settings of a template; an option that does not apply to the file's format
 // is refused.
-std::optional<Failure> readTemplate(Request &request)
+Done readTemplate(Request &request)
 {
     const QMap<QString, QString> &given = request.given;
     request.file = given["export"];
     const auto format = template_files::formatOf(request.file);
     if (!format)
-        return refused(R::UnknownFormat, QStringLiteral("--export ") + request.file);
+        return refused(V::UnknownFormat, QStringLiteral("--export ") + request.file);
     for (const char *option : {"paper", "correction"}) {
         if (*format != template_files::Format::Pdf && given.contains(QLatin1String(option)))
-            return refused(R::OnlyWithPdf, QStringLiteral("--") + QLatin1String(option),
+            return refused(O::OnlyWithPdf, QStringLiteral("--") + QLatin1String(option),
                            template_files::suffixOf(*format).toStdString());
     }
     TemplateSettings &settings = request.settings;
@@ -286,7 +284,7 @@ std::optional<Failure> readTemplate(Request &request)
             return ruler.failure();
         request.pages.ruler = *ruler;
     }
-    return std::nullopt;
+    return Succeeded();
 }
 
 // What --table or --export asks for, and the rest of the request for it.
@@ -301,22 +299,22 @@ Result<Request> readAction(Request request)
     }
     const bool table = given.contains(QStringLiteral("table"));
     if (table == given.contains(QStringLiteral("export")))
-        return refused(R::TableOrExport, {});
+        return refused(O::TableOrExport, {});
     const bool scala =
         !table && given["export"].endsWith(QLatin1String(".scl"), Qt::CaseInsensitive);
     for (const char *option : {"unit", "width", "slot", "paper", "correction"}) {
         if (given.contains(QLatin1String(option)) && (table || scala))
-            return refused(table ? R::OnlyWithExport : R::NotForScala,
+            return refused(table ? O::OnlyWithExport : O::NotForScala,
                            QStringLiteral("--") + QLatin1String(option));
     }
     // A Scala file holds one period of pitches: no length, no number of frets.
     for (const char *option : {"length", "frets"}) {
         if (given.contains(QLatin1String(option)) && scala)
-            return refused(R::NotForScala, QStringLiteral("--") + QLatin1String(option));
+            return refused(O::NotForScala, QStringLiteral("--") + QLatin1String(option));
     }
     for (const char *option : {"details", "frequency"}) {
         if (!table && given.contains(QLatin1String(option)))
-            return refused(R::OnlyWithTable, QStringLiteral("--") + QLatin1String(option));
+            return refused(O::OnlyWithTable, QStringLiteral("--") + QLatin1String(option));
     }
     request.details = given.contains(QStringLiteral("details"));
     if (given.contains(QStringLiteral("frequency"))) {
@@ -329,11 +327,11 @@ Result<Request> readAction(Request request)
                      : scala ? Request::Action::ExportScala
                              : Request::Action::Export;
     request.file = given["export"];
-    if (auto bad = readTable(request))
-        return *bad;
+    if (Done read = readTable(request); !read)
+        return read.failure();
     if (request.action == Request::Action::Export) {
-        if (auto bad = readTemplate(request))
-            return *bad;
+        if (Done read = readTemplate(request); !read)
+            return read.failure();
     }
     return request;
 }
@@ -357,8 +355,8 @@ Result<Request> readRequest(const QStringList &arguments)
         for (const QString &file : arguments)
             quoted << QStringLiteral("« %1 »").arg(file);
         if (arguments.size() == 1)
-            return refused(R::FileNotScala, arguments.first());
-        Failure many = refused(R::OneFileOnly, quoted.join(QStringLiteral(", ")));
+            return refused(O::FileNotScala, arguments.first());
+        Failure many = refused(O::OneFileOnly, quoted.join(QStringLiteral(", ")));
         many.count = arguments.size();
         return many;
     }
@@ -366,8 +364,8 @@ Result<Request> readRequest(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(options());
     parser.parse(QStringList{QStringLiteral("dorvane")} + arguments);
-    if (const auto bad = refusedArgument(arguments, parser))
-        return *bad;
+    if (const Done taken = checkArguments(arguments, parser); !taken)
+        return taken.failure();
     Request request;
     for (const QCommandLineOption &option : options()) {
         if (parser.isSet(option))

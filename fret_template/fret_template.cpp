@@ -124,7 +124,7 @@ Currency DefaultStripWidth(Unit unit)
 
 Done CheckTemplate(const FretTable &table, const TemplateSettings &settings)
 {
-    using R = Failure::Reason;
+    using R = TemplateFault;
     const auto outOfRange = [](Currency value) {
         return value <= Currency() || value > LargestLength;
     };

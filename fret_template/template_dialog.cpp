@@ -281,16 +281,16 @@ void TemplateDialog::saveAs(template_files::Format format)
         !worthMaking(template_pages::Pages(pages->fretTemplate(), saved)))
         return;
     const QString name =
-        output::proposedFileName(QStringLiteral("Gabarit ") + QString::fromStdString(table.title),
-                                 lengthText, template_files::suffixOf(format));
-    const QString fileName = dialogs.askFileName(this, name);
-    if (fileName.isEmpty())
+        files::proposedFileName(QStringLiteral("Gabarit ") + QString::fromStdString(table.title),
+                                lengthText, template_files::suffixOf(format));
+    const std::optional<QString> fileName = dialogs.askFileName(this, name);
+    if (!fileName)
         return; // cancelled
     if (const dorvane::Done written =
-            template_files::save(pages->fretTemplate(), saved, format, fileName);
+            template_files::save(pages->fretTemplate(), saved, format, *fileName);
         !written)
         dialogs.warning(
             this, QStringLiteral("Exporter le gabarit"),
             QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
-                .arg(QDir::toNativeSeparators(fileName), output::describe(written.failure())));
+                .arg(QDir::toNativeSeparators(*fileName), output::describe(written.failure())));
 }

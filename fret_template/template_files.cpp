@@ -53,7 +53,7 @@ dorvane::Done save(const dorvane::FretTemplate &t, const template_pages::PageSet
             return document.failure();
         contents = std::move(*document);
     }
-    return output::writeFile(fileName, contents);
+    return files::writeFile(fileName, contents);
 }
 
 } // namespace template_files

@@ -261,24 +261,14 @@ void Pages::paintMarks(QPainter &painter, int column, int row) const
 
 dorvane::Result<QByteArray> pdfDocument(const Pages &pages, const QString &title)
 {
-    return output::pdfDocument(title, pages.layout(), [&pages](QPdfWriter &pdf) {
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return false;
-        for (int page = 0; page < pages.count(); ++page) {
-            if (page > 0 && !pdf.newPage())
-                return false;
-            pages.paint(painter, page, pdf.resolution() / 25.4);
-        }
-        return painter.end();
-    });
+    return output::pdfOf(pages, title);
 }
 
 dorvane::Done checkPages(const Pages &pages)
 {
     if (pages.count() <= MostPages)
         return dorvane::Succeeded();
-    return dorvane::Failure{dorvane::Failure::Reason::TooManyPages, {}, {}, MostPages};
+    return dorvane::Failure{dorvane::TemplateFault::TooManyPages, {}, {}, MostPages};
 }
 
 } // namespace template_pages

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "fret_template.h"
+#include "paged_document.h"
 
 #include <QPageLayout>
 #include <QRectF>
@@ -37,20 +38,20 @@ struct PageSettings {
     bool corrected() const { return ruler != TrueRuler; }
 };
 
-class Pages
+class Pages : public output::PagedDocument
 {
 public:
     Pages(dorvane::FretTemplate fretTemplate, PageSettings settings);
 
-    int count() const { return columns * rows; }
-    QPageLayout layout() const; // landscape, no margins: the painter's origin is the corner
+    int count() const override { return columns * rows; }
+    QPageLayout layout() const override; // landscape, no margins: the origin is the corner
     QSizeF paperMm() const;
     const dorvane::FretTemplate &fretTemplate() const { return t; }
     const PageSettings &pageSettings() const { return settings; }
 
     // Draws page `index`, from 0, its top left corner at the painter's origin, with
     // `pixelsPerMm` of the painter's pixels in a millimetre.
-    void paint(QPainter &painter, int index, double pixelsPerMm) const;
+    void paint(QPainter &painter, int index, double pixelsPerMm) const override;
 
 private:
     void paintTemplate(QPainter &painter, int column, int row) const;

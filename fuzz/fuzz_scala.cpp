@@ -5,7 +5,7 @@
 // its DXF holds none in any value, its names none; and which, written back, reads the same.
 #include "dxf.h"
 #include "file_text.h"
-#include "scala.h"
+#include "scala_file.h"
 #include "scala_scale.h"
 #include "svg.h"
 

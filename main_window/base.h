@@ -121,9 +121,12 @@ private:
 
     dorvane::Currency vibratingLength;
     dorvane::ScaleKind scaleKind = dorvane::ScaleKind::NoScale;
-    dorvane::TableChoice tableShown;   // what the table was last computed from
-    dorvane::FretTable computed;       // the last table computed, which the boxes are written from
-    dorvane::TableChoice computedFrom; // its system, whose rows it fills, and its mode
+    // What the table shows: the choice it was computed from, none while it shows nothing, and
+    // the table of frets computed, which the boxes are written from.
+    struct Shown {
+        dorvane::TableChoice choice;
+        dorvane::FretTable table;
+    } shown;
     LengthState lengthStateShown = LengthState::Valid;
     std::string decimalSeparator;
     QImage background; // at one pixel to a pixel, drawn from the program's memory, never copied

@@ -54,7 +54,6 @@ void Base::Combo1_Click()
         scaleKind = system->kind; // before the positions: ComputeDiatonic reads it
         computePositions({system, 0, vibratingLength});
         labelNotes();
-        tableShown = {system, 0, vibratingLength};
     }
     showModeControls(scaleKind == ScaleKind::PythagoreanDiatonic);
 }
@@ -83,7 +82,7 @@ void Base::Longvib_Change()
     vibratingLength = stored.value;
     lengthStateShown = stored.state;
     lengthHint->explain(text, stored); // and the box's ground
-    if (tableShown.system)
+    if (shown.choice.system)
         followLength();
 }
 
@@ -91,8 +90,7 @@ void Base::Longvib_Change()
 // Chromatique" shown at 650 and the length changed to 630 puts its twelfth fret at 315.
 void Base::followLength()
 {
-    tableShown.length = vibratingLength;
-    computePositions(tableShown);
+    computePositions({shown.choice.system, shown.choice.mode, vibratingLength});
     labelNotes();
 }
 
@@ -136,8 +134,6 @@ void Base::HScroll1_Change()
     if (mode < 0 || mode >= scales::ModeCount)
         return;
     showModeCaption(mode);
-    if (const ScaleSystem *chosen = FindSystem(scaleKind); chosen && chosen->hasModes)
-        tableShown = {chosen, mode, vibratingLength};
     if (mode == 0) {
         ComputeDiatonic();
         LabelDiatonicNotes();
@@ -158,6 +154,6 @@ void Base::ClearTable()
         }
         design::nameFretBoxes(Text1[i], Sol1[i], 0);
     }
-    tableShown = {};
+    shown = {};
     showModeControls(false);
 }

@@ -22,7 +22,7 @@ namespace
 QString boxNote(const std::string &note, int mode, int fret)
 {
     const QString text = QString::fromUtf8(note);
-    if (mode == 0 || note == "Do")
+    if (mode == 0 || note == scales::OpenStringNote)
         return text.leftJustified(4);
     constexpr int ModeLa = 5;
     if (mode == ModeLa && (fret == 0 || fret == 10))
@@ -53,10 +53,9 @@ void Base::showRows(design::RowSet rows)
 // system, as the design's Compute steps write them.
 void Base::computePositions(const TableChoice &choice, Rows rows)
 {
-    computed = TableOf(choice);
-    computedFrom = choice;
+    shown = {choice, TableOf(choice)};
     design::forEachRow(design::rowsOf(choice.system->sheet), [&](int fret, int row) {
-        const Fret &entry = computed.frets[static_cast<std::size_t>(fret)];
+        const Fret &entry = shown.table.frets[static_cast<std::size_t>(fret)];
         if (!written(entry, rows == Rows::ButOctaves))
             return;
         const ShortText text = CurrencyText(entry.position, decimalSeparator);
@@ -67,9 +66,9 @@ void Base::computePositions(const TableChoice &choice, Rows rows)
 // The names of the table computed last, as the design's Label steps write them.
 void Base::labelNotes(Rows rows)
 {
-    const int mode = computedFrom.system->hasModes ? computedFrom.mode : 0;
-    design::forEachRow(design::rowsOf(computedFrom.system->sheet), [&](int fret, int row) {
-        const Fret &entry = computed.frets[static_cast<std::size_t>(fret)];
+    const int mode = shown.choice.system->hasModes ? shown.choice.mode : 0;
+    design::forEachRow(design::rowsOf(shown.choice.system->sheet), [&](int fret, int row) {
+        const Fret &entry = shown.table.frets[static_cast<std::size_t>(fret)];
         if (written(entry, rows == Rows::ButOctaves))
             design::setBoxText(Sol1[row], boxNote(entry.note, mode, fret));
     });
@@ -104,9 +103,9 @@ QString Base::lengthText() const
 // The scale whose table is shown, with its mode; the list's text while the table is empty.
 QString Base::scaleText() const
 {
-    if (!tableShown.system)
+    if (!shown.choice.system)
         return Combo1->currentText();
-    return QString::fromStdString(TableName(tableShown));
+    return QString::fromStdString(TableName(shown.choice));
 }
 
 SheetContents Base::sheetContents() const
@@ -120,6 +119,6 @@ SheetContents Base::sheetContents() const
     contents.lengthExplanation =
         lengthStateShown == LengthState::Valid ? QString() : lengthHint->text();
     contents.scaleName = scaleText();
-    contents.table = TableOf(tableShown);
+    contents.table = shown.table;
     return contents;
 }

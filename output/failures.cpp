@@ -7,8 +7,7 @@
 
 #include <QStringList>
 
-using dorvane::Failure;
-using R = Failure::Reason;
+using namespace dorvane;
 
 namespace output
 {
@@ -29,239 +28,271 @@ QString quoted(const QString &subject)
 QString scaleNames()
 {
     QStringList names;
-    for (const dorvane::ScaleSystem &system : dorvane::scales::Systems)
+    for (const ScaleSystem &system : scales::Systems)
         names << quoted(QString::fromUtf8(system.name));
     return names.join(QStringLiteral(", "));
 }
 
+// Each layer's reasons, in a switch that names them all: a reason added without its words
+// does not build.
+
 // What a template or its pages cannot be made of.
-QString templateWhy(const Failure &f, const std::string &separator)
+QString why(TemplateFault reason, const Failure &f, const std::string &separator)
 {
-    const QString figure = text(dorvane::CurrencyText(f.amount, separator).str());
-    switch (f.reason) {
-    case R::NoTable:
+    using T = TemplateFault;
+    const QString figure = text(CurrencyText(f.amount, separator).str());
+    switch (reason) {
+    case T::NoTable:
         return QStringLiteral("le tableau est vide : choisissez d'abord une gamme");
-    case R::OutOfRange:
+    case T::OutOfRange:
         return QStringLiteral("%1 doit être positive et d'au plus %2")
-            .arg(f.setting == dorvane::LengthSetting ? QStringLiteral("la longueur vibrante")
-                                                     : QStringLiteral("la largeur de la bande"),
+            .arg(f.setting == LengthSetting ? QStringLiteral("la longueur vibrante")
+                                            : QStringLiteral("la largeur de la bande"),
                  figure);
-    case R::SlotOverStrip:
+    case T::SlotOverStrip:
         return QStringLiteral("la largeur des fentes doit être positive ou nulle et inférieure à "
                               "celle de la bande");
-    case R::SlotOverGap:
+    case T::SlotOverGap:
         return QStringLiteral("la largeur des fentes doit être inférieure au plus petit écart "
                               "entre deux frettes, %1 entre les frettes %2 et %3")
             .arg(figure)
             .arg(f.count)
             .arg(f.count + 1);
-    case R::TooManyPages:
+    case T::TooManyPages:
         return QStringLiteral("le gabarit demanderait plus de %1 pages").arg(f.count);
-    default:
+    case T::PagesNotDrawn:
         return QStringLiteral("les pages n'ont pas pu être dessinées");
     }
+    return {};
 }
 
-// What stopped a file or the standard output from being written.
-QString fileWhy(const Failure &f)
+// What stopped a file or the standard output from being written, or a file from being read.
+QString why(FileFault reason, const Failure &f)
 {
+    using F = FileFault;
     const QString subject = text(f.subject);
-    switch (f.reason) {
-    case R::FolderMissing:
+    switch (reason) {
+    case F::Unreadable:
+        return QStringLiteral("le fichier « %1 » ne peut pas être lu").arg(subject);
+    case F::ReadShort:
+        return QStringLiteral("le fichier « %1 » n'a pas pu être lu jusqu'au bout").arg(subject);
+    case F::TooLarge:
+        return QStringLiteral("le fichier dépasse %1 octets : ce n'est pas une gamme Scala")
+            .arg(f.limit);
+    case F::FolderMissing:
         return QStringLiteral("le dossier « %1 » n'existe pas").arg(subject);
-    case R::NameIsFolder:
+    case F::NameIsFolder:
         return QStringLiteral("ce nom est celui d'un dossier");
-    case R::NameTooLong:
+    case F::NameTooLong:
         return QStringLiteral("le nom du fichier est trop long : %1 %3, quand ce dossier en "
                               "admet %2 au plus")
             .arg(f.count)
             .arg(f.limit)
             .arg(platform::nameLengthUnit());
-    case R::FolderNotWritable:
+    case F::FolderNotWritable:
         return QStringLiteral("vous n'avez pas le droit d'écrire dans le dossier « %1 »")
             .arg(subject);
-    case R::FileReadOnly:
+    case F::FileReadOnly:
         return QStringLiteral("le fichier existant est en lecture seule ; il est resté tel quel");
-    case R::FileNotYours:
+    case F::FileNotYours:
         return QStringLiteral("vous n'avez pas le droit de remplacer le fichier existant ; il est "
                               "resté tel quel");
-    case R::NotCreated:
+    case F::NotCreated:
         return QStringLiteral("le fichier n'a pas pu être créé dans le dossier « %1 »")
             .arg(subject);
-    case R::DiskFull:
+    case F::DiskFull:
         return QStringLiteral("le disque est plein");
-    case R::NotReplaced:
-        return QStringLiteral("le nouveau fichier n'a pas pu remplacer l'ancien");
-    case R::OutputNotWritten:
-        return QStringLiteral("la sortie standard n'a pas pu être écrite : %1").arg(subject);
-    default:
+    case F::WriteInterrupted:
         return QStringLiteral("l'écriture a été interrompue (le disque est peut-être plein)");
+    case F::NotReplaced:
+        return QStringLiteral("le nouveau fichier n'a pas pu remplacer l'ancien");
+    case F::OutputNotWritten:
+        return QStringLiteral("la sortie standard n'a pas pu être écrite : %1").arg(subject);
     }
+    return {};
 }
 
-QString printingWhy(const Failure &f)
+// Why nothing was printed, said as a sentence of its own.
+QString why(PrintFault reason, const Failure &f)
 {
-    if (f.reason == R::NoPrintingModule)
+    using P = PrintFault;
+    const QString subject = text(f.subject);
+    const QString notSent =
+        QStringLiteral("L'impression %1sur %2 a échoué : le travail n'a pas pu être envoyé");
+    const QString printer = QStringLiteral("l'imprimante « %1 »").arg(subject);
+    const QString file = QStringLiteral("le fichier « %1 »").arg(subject);
+    switch (reason) {
+    case P::NoModule:
         return QStringLiteral("L'impression n'est pas possible : le module d'impression « %1 » "
                               "est introuvable ou illisible")
-            .arg(text(f.subject));
-    if (f.reason == R::PrintingOtherBuild)
+            .arg(subject);
+    case P::OtherBuild:
         return QStringLiteral("L'impression n'est pas possible : le module d'impression « %1 » "
                               "appartient à une autre version du programme ; réinstallez Dorvane")
-            .arg(text(f.subject));
-    const QString where = f.setting == "file" ? QStringLiteral("le fichier « %1 »")
-                                              : QStringLiteral("l'imprimante « %1 »");
-    return QStringLiteral("L'impression %1sur %2 a échoué : le travail n'a pas pu être envoyé")
-        .arg(f.limit ? QStringLiteral("du gabarit ") : QString(), where.arg(text(f.subject)));
+            .arg(subject);
+    case P::SheetToPrinter:
+        return notSent.arg(QString(), printer);
+    case P::SheetToFile:
+        return notSent.arg(QString(), file);
+    case P::TemplateToPrinter:
+        return notSent.arg(QStringLiteral("du gabarit "), printer);
+    case P::TemplateToFile:
+        return notSent.arg(QStringLiteral("du gabarit "), file);
+    }
+    return {};
 }
 
 // What the command line refuses of its options; the subject is the option as given.
-QString optionWhy(const Failure &f)
+QString why(OptionFault reason, const Failure &f)
 {
+    using O = OptionFault;
     const QString given = quoted(text(f.subject));
-    switch (f.reason) {
-    case R::UnknownOption:
+    switch (reason) {
+    case O::UnknownOption:
         return QStringLiteral("%1 : option inconnue ; « dorvane --help » donne les options")
             .arg(given);
-    case R::MissingValue:
+    case O::MissingValue:
         return QStringLiteral("%1 demande une valeur").arg(given);
-    case R::GivenTwice:
+    case O::GivenTwice:
         return QStringLiteral("%1 est donnée deux fois").arg(given);
-    case R::TakesNoValue:
+    case O::TakesNoValue:
         return QStringLiteral("%1 ne prend pas de valeur").arg(given);
-    case R::TableOrExport:
+    case O::TableOrExport:
         return QStringLiteral("il faut soit --table, soit --export FICHIER ; « dorvane --help » "
                               "donne les options");
-    case R::OnlyWithExport:
+    case O::OnlyWithExport:
         return QStringLiteral("%1 ne s'emploie qu'avec --export").arg(given);
-    case R::OnlyWithPdf:
+    case O::OnlyWithPdf:
         return QStringLiteral("%1 ne s'emploie qu'avec un fichier .pdf : un fichier .%2 n'a pas "
                               "de pages")
             .arg(given, text(f.setting));
-    case R::MissingScale:
-        return QStringLiteral("« --scale » manque : la gamme, parmi %1 ; ou --scl FICHIER.scl, "
-                              "une gamme Scala, ou --edo N, N divisions égales de l'octave")
-            .arg(scaleNames());
-    case R::MissingLength:
-        return QStringLiteral("« --length » manque : la longueur vibrante, par exemple 650");
-    case R::NotForScala:
+    case O::OnlyWithTable:
+        return QStringLiteral("%1 ne s'emploie qu'avec --table").arg(given);
+    case O::NotForScala:
         return QStringLiteral("%1 ne s'emploie pas avec un fichier .scl, qui ne garde que "
                               "l'accord")
             .arg(given);
-    default:
-        return QStringLiteral("%1 ne s'emploie qu'avec --table").arg(given);
-    }
-}
-
-// What the command line refuses of the values of its options.
-QString valueWhy(const Failure &f)
-{
-    const QString given = quoted(text(f.subject));
-    switch (f.reason) {
-    case R::UnknownScale:
-        return QStringLiteral("%1 : gamme inconnue ; les gammes sont %2").arg(given, scaleNames());
-    case R::FileNotScala:
+    case O::MissingScale:
+        return QStringLiteral("« --scale » manque : la gamme, parmi %1 ; ou --scl FICHIER.scl, "
+                              "une gamme Scala, ou --edo N, N divisions égales de l'octave")
+            .arg(scaleNames());
+    case O::MissingLength:
+        return QStringLiteral("« --length » manque : la longueur vibrante, par exemple 650");
+    case O::ScaleOrScala:
+        return QStringLiteral("il faut une seule gamme : --scale, --scl ou --edo");
+    case O::FretsOnlyForScala:
+        return QStringLiteral("%1 ne s'emploie qu'avec --scl ou --edo : les gammes de la "
+                              "liste ont leurs frettes")
+            .arg(given);
+    case O::FileNotScala:
         return QStringLiteral("%1 n'est pas une gamme Scala : la fenêtre n'ouvre qu'un fichier "
                               ".scl (dorvane FICHIER.scl) ; « dorvane --help » donne les options")
             .arg(given);
-    case R::OneFileOnly:
+    case O::OneFileOnly:
         return QStringLiteral("%1 fichiers sont donnés, %2 : un seul fichier .scl s'ouvre à la "
                               "fois")
             .arg(f.count)
             .arg(text(f.subject));
-    case R::FrequencyOutOfRange:
-        return QStringLiteral("%1 : la fréquence à vide va de 1 à 20000 Hz, le point ou la "
-                              "virgule séparant les décimales (261.63 ou 261,63)")
-            .arg(given);
-    case R::LengthNotRead:
-    case R::LengthTooLarge:
-        return QStringLiteral("%1 : %2 ; une longueur s'écrit en chiffres, le point « . » "
-                              "séparant les décimales, par exemple 650 ou 647.7")
-            .arg(given, f.reason == R::LengthTooLarge
-                            ? QStringLiteral("hors limites")
-                            : QStringLiteral("le texte n'est lu qu'en partie"));
-    case R::NotANumber:
-    case R::NumberTooLarge:
-        return QStringLiteral("%1 : %2 ; un nombre s'écrit en chiffres, par exemple 0.6 ou 0,6")
-            .arg(given, f.reason == R::NumberTooLarge ? QStringLiteral("hors limites")
-                                                      : QStringLiteral("pas un nombre"));
-    case R::ModeWithoutModes:
+    }
+    return {};
+}
+
+// What the command line refuses of the values of its options.
+QString why(ValueFault reason, const Failure &f)
+{
+    using V = ValueFault;
+    const QString given = quoted(text(f.subject));
+    // "« --length 12 mm » : le texte n'est lu qu'en partie ; une longueur s'écrit en chiffres…"
+    const auto notRead = [&](const char *whyNot, const char *number, const char *examples) {
+        return QStringLiteral("%1 : %2 ; %3 s'écrit en chiffres, %4")
+            .arg(given, QString::fromUtf8(whyNot), QString::fromUtf8(number),
+                 QString::fromUtf8(examples));
+    };
+    const char *lengthExamples = "le point « . » séparant les décimales, par exemple 650 ou 647.7";
+    switch (reason) {
+    case V::UnknownScale:
+        return QStringLiteral("%1 : gamme inconnue ; les gammes sont %2").arg(given, scaleNames());
+    case V::LengthNotRead:
+        return notRead("le texte n'est lu qu'en partie", "une longueur", lengthExamples);
+    case V::LengthTooLarge:
+        return notRead("hors limites", "une longueur", lengthExamples);
+    case V::NotANumber:
+        return notRead("pas un nombre", "un nombre", "par exemple 0.6 ou 0,6");
+    case V::NumberTooLarge:
+        return notRead("hors limites", "un nombre", "par exemple 0.6 ou 0,6");
+    case V::ModeWithoutModes:
         return QStringLiteral("« --mode » ne s'emploie qu'avec la gamme %1")
             .arg(systemsWithModes());
-    case R::UnknownMode:
+    case V::UnknownMode:
         return QStringLiteral("%1 : un mode est un nombre de 0 à 6 ou sa note : %2")
             .arg(given, modeNotes());
-    case R::UnknownUnit:
+    case V::UnknownUnit:
         return QStringLiteral("%1 : les unités sont mm, cm et in (ou po, pouces)").arg(given);
-    case R::UnknownPaper:
+    case V::UnknownPaper:
         return QStringLiteral("%1 : les papiers sont A4 et Letter").arg(given);
-    case R::RulerOutOfRange:
+    case V::RulerOutOfRange:
         return QStringLiteral("%1 : le pourcentage auquel l'imprimante imprime, ce que mesure sa "
                               "règle de 100 mm, va de 90 à 110")
             .arg(given);
-    default:
+    case V::FrequencyOutOfRange:
+        return QStringLiteral("%1 : la fréquence à vide va de 1 à 20000 Hz, le point ou la "
+                              "virgule séparant les décimales (261.63 ou 261,63)")
+            .arg(given);
+    case V::FretsOutOfRange:
+        return QStringLiteral("%1 : le nombre de frettes va de 1 à %2").arg(given).arg(f.limit);
+    case V::UnknownFormat:
         return QStringLiteral("%1 : l'extension du fichier choisit le format, .pdf, .svg, .dxf ou "
                               ".scl")
             .arg(given);
     }
+    return {};
 }
 
-// What a Scala file, a number of divisions or of frets is refused for; a file's faults name
-// their line.
-QString scalaWhy(const Failure &f)
+// What a Scala file or a number of divisions is refused for; a file's faults name their line.
+QString why(ScalaFault reason, const Failure &f)
 {
+    using S = ScalaFault;
     const QString given = quoted(text(f.subject));
     const QString line = QStringLiteral("ligne %1 : ").arg(f.count);
-    switch (f.reason) {
-    case R::ScalaUnreadable:
-        return QStringLiteral("le fichier %1 ne peut pas être lu").arg(given);
-    case R::ScalaReadShort:
-        return QStringLiteral("le fichier %1 n'a pas pu être lu jusqu'au bout").arg(given);
-    case R::ScalaTooLarge:
+    switch (reason) {
+    case S::TooLarge:
         return QStringLiteral("le fichier dépasse %1 octets : ce n'est pas une gamme Scala")
             .arg(f.limit);
-    case R::ScalaNoCount:
+    case S::NoCount:
         return line + QStringLiteral("le fichier s'arrête avant le nombre de notes");
-    case R::ScalaBadCount:
+    case S::BadCount:
         return line + QStringLiteral("%1 n'est pas un nombre de notes entier").arg(given);
-    case R::ScalaNoDegree:
+    case S::NoDegree:
         return line + QStringLiteral("une gamme de 0 note n'a pas de frette");
-    case R::ScalaTooManyDegrees:
+    case S::TooManyDegrees:
         return line + QStringLiteral("plus de %1 notes").arg(f.limit);
-    case R::ScalaFewerPitches:
+    case S::FewerPitches:
         return line + QStringLiteral("le fichier s'arrête avant la fin des %1 hauteurs annoncées")
                           .arg(f.limit);
-    case R::ScalaMorePitches:
+    case S::MorePitches:
         return line + QStringLiteral("%1 est de trop : %2 hauteurs sont annoncées")
                           .arg(given)
                           .arg(f.limit);
-    case R::ScalaNotANumber:
+    case S::NotANumber:
         return line + QStringLiteral("%1 n'est pas un nombre").arg(given);
-    case R::ScalaNotPositive:
+    case S::NotPositive:
         return line + QStringLiteral("%1 n'est pas un rapport positif (zéro, négatif ou "
                                      "dénominateur nul)")
                           .arg(given);
-    case R::ScalaTooPrecise:
+    case S::TooPrecise:
         return line + QStringLiteral("%1 est trop grand pour être tenu exactement").arg(given);
-    case R::ScalaAtUnison:
+    case S::AtUnison:
         return line + QStringLiteral("%1 n'est pas au-dessus de l'unisson").arg(given);
-    case R::ScalaAbovePeriod:
+    case S::AbovePeriod:
         return line +
                QStringLiteral("%1 est au-dessus de la période, la dernière hauteur").arg(given);
-    case R::ScalaSamePitch:
+    case S::SamePitch:
         return line +
                QStringLiteral("%1 est à la même hauteur que la ligne %2").arg(given).arg(f.limit);
-    case R::DivisionsOutOfRange:
+    case S::DivisionsOutOfRange:
         return QStringLiteral("%1 : le nombre de divisions va de 1 à %2").arg(given).arg(f.limit);
-    case R::FretsOutOfRange:
-        return QStringLiteral("%1 : le nombre de frettes va de 1 à %2").arg(given).arg(f.limit);
-    case R::FretsOnlyForScala:
-        return QStringLiteral("%1 ne s'emploie qu'avec --scl ou --edo : les gammes de la "
-                              "liste ont leurs frettes")
-            .arg(given);
-    default:
-        return QStringLiteral("il faut une seule gamme : --scale, --scl ou --edo");
     }
+    return {};
 }
 
 } // namespace
@@ -269,7 +300,7 @@ QString scalaWhy(const Failure &f)
 QString modeNotes()
 {
     QStringList notes;
-    for (const dorvane::scales::Mode &mode : dorvane::scales::Modes)
+    for (const scales::Mode &mode : scales::Modes)
         notes << QString::fromUtf8(mode.name);
     return notes.join(QStringLiteral(", "));
 }
@@ -277,7 +308,7 @@ QString modeNotes()
 QString systemsWithModes()
 {
     QStringList names;
-    for (const dorvane::ScaleSystem &system : dorvane::scales::Systems) {
+    for (const ScaleSystem &system : scales::Systems) {
         if (system.hasModes)
             names << quoted(QString::fromUtf8(system.name));
     }
@@ -289,22 +320,21 @@ QString describe(const Failure &failure)
     return describe(failure, decimalSeparator());
 }
 
+// A template's reason begins with the setting it names, where it names one: "« --slot 1.5 » :".
 QString describe(const Failure &f, const std::string &separator)
 {
-    if (f.reason <= R::PagesNotDrawn) {
-        const QString why = templateWhy(f, separator);
-        return f.subject.empty() ? why
-                                 : QStringLiteral("%1 : %2").arg(quoted(text(f.subject)), why);
-    }
-    if (f.reason <= R::OutputNotWritten)
-        return fileWhy(f);
-    if (f.reason <= R::PrintFailed)
-        return printingWhy(f);
-    if (f.reason >= R::ScalaUnreadable)
-        return scalaWhy(f);
-    const bool ofOption =
-        f.reason <= R::MissingLength || f.reason == R::NotForScala || f.reason == R::OnlyWithTable;
-    return ofOption ? optionWhy(f) : valueWhy(f);
+    return std::visit(
+        [&](auto reason) {
+            if constexpr (std::is_same_v<decltype(reason), TemplateFault>) {
+                const QString said = why(reason, f, separator);
+                return f.subject.empty()
+                           ? said
+                           : QStringLiteral("%1 : %2").arg(quoted(text(f.subject)), said);
+            } else {
+                return why(reason, f);
+            }
+        },
+        f.reason);
 }
 
 } // namespace output

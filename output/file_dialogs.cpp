@@ -55,7 +55,7 @@ QString shortened(const QString &name, int longest)
 Dialogs systemDialogs()
 {
     return {
-        [](QWidget *parent, const QString &proposedPath) {
+        [](QWidget *parent, const QString &proposedPath) -> std::optional<QString> {
             const QFileInfo proposed(proposedPath);
             const QString suffix = proposed.suffix().toLower();
             QFileDialog dialog(parent, saveTitleFor(suffix));
@@ -64,7 +64,9 @@ Dialogs systemDialogs()
             dialog.setDefaultSuffix(suffix);
             dialog.setDirectory(proposed.absolutePath());
             dialog.selectFile(proposed.fileName());
-            return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+                return std::nullopt;
+            return dialog.selectedFiles().first();
         },
         [](QWidget *parent, const QString &title, const QString &message) {
             QMessageBox::warning(parent, title, message);
@@ -72,8 +74,12 @@ Dialogs systemDialogs()
         [](QWidget *parent, const QString &title, const QString &question) {
             return QMessageBox::question(parent, title, question) == QMessageBox::Yes;
         },
-        [](QWidget *parent, const QString &title, const QString &folder, const QString &filter) {
-            return QFileDialog::getOpenFileName(parent, title, folder, filter);
+        [](QWidget *parent, const QString &title, const QString &folder,
+           const QString &filter) -> std::optional<QString> {
+            const QString chosen = QFileDialog::getOpenFileName(parent, title, folder, filter);
+            if (chosen.isEmpty()) // the toolkit's way of saying the dialog was cancelled
+                return std::nullopt;
+            return chosen;
         },
         [](QWidget *parent, const QString &title, const QString &label, int value, int least,
            int most) -> std::optional<int> {
@@ -87,11 +93,11 @@ Dialogs systemDialogs()
     };
 }
 
-QString FileDialogs::askFileName(QWidget *parent, const QString &proposedName)
+std::optional<QString> FileDialogs::askFileName(QWidget *parent, const QString &proposedName)
 {
     const QString folder = QFileInfo(lastFolder).isDir() ? lastFolder : documentsFolder();
     QString name = proposedName;
-    const int longest = longestFileName(folder);
+    const int longest = files::longestFileName(folder);
     if (const int length = platform::nameLength(name); length > longest) {
         name = shortened(name, longest);
         shown.warning(parent, QStringLiteral("Nom de fichier trop long"),
@@ -103,18 +109,19 @@ QString FileDialogs::askFileName(QWidget *parent, const QString &proposedName)
                           .arg(longest)
                           .arg(platform::nameLengthUnit()));
     }
-    const QString chosen = shown.saveFileName(parent, QDir(folder).filePath(name));
-    if (!chosen.isEmpty())
-        lastFolder = QFileInfo(chosen).absolutePath();
+    const std::optional<QString> chosen = shown.saveFileName(parent, QDir(folder).filePath(name));
+    if (chosen)
+        lastFolder = QFileInfo(*chosen).absolutePath();
     return chosen;
 }
 
-QString FileDialogs::askOpenFileName(QWidget *parent, const QString &title, const QString &filter)
+std::optional<QString> FileDialogs::askOpenFileName(QWidget *parent, const QString &title,
+                                                    const QString &filter)
 {
     const QString folder = QFileInfo(lastFolder).isDir() ? lastFolder : documentsFolder();
-    const QString chosen = shown.openFileName(parent, title, folder, filter);
-    if (!chosen.isEmpty())
-        lastFolder = QFileInfo(chosen).absolutePath();
+    const std::optional<QString> chosen = shown.openFileName(parent, title, folder, filter);
+    if (chosen)
+        lastFolder = QFileInfo(*chosen).absolutePath();
     return chosen;
 }
 

@@ -15,15 +15,17 @@ namespace output
 
 // The dialogs of a command; the system's unless replaced (tests replace them).
 struct Dialogs {
-    // The proposed path's extension (.pdf, .svg, .dxf) gives the kind of file asked for.
-    std::function<QString(QWidget *parent, const QString &proposedPath)> saveFileName;
+    // The proposed path's extension (.pdf, .svg, .dxf) gives the kind of file asked for; none
+    // when cancelled.
+    std::function<std::optional<QString>(QWidget *parent, const QString &proposedPath)>
+        saveFileName;
     std::function<void(QWidget *parent, const QString &title, const QString &message)> warning;
     // A question answered by "Oui" (true) or "Non".
     std::function<bool(QWidget *parent, const QString &title, const QString &question)> question;
     // A file to open from a folder, of the kind the filter names ("Gamme Scala (*.scl)");
-    // empty when cancelled.
-    std::function<QString(QWidget *parent, const QString &title, const QString &folder,
-                          const QString &filter)>
+    // none when cancelled.
+    std::function<std::optional<QString>(QWidget *parent, const QString &title,
+                                         const QString &folder, const QString &filter)>
         openFileName;
     // A whole number from `least` to `most`; none when cancelled.
     std::function<std::optional<int>(QWidget *parent, const QString &title, const QString &label,
@@ -44,9 +46,9 @@ public:
 
     // Asks for the file to write, proposing the name in the folder of the last file chosen
     // during the session, at first in the user's documents folder (the home folder without
-    // one). A name too long for that folder is shortened, and the user told why. Empty when
+    // one). A name too long for that folder is shortened, and the user told why. None when
     // cancelled.
-    QString askFileName(QWidget *parent, const QString &proposedName);
+    std::optional<QString> askFileName(QWidget *parent, const QString &proposedName);
     void warning(QWidget *parent, const QString &title, const QString &message) const
     {
         shown.warning(parent, title, message);
@@ -55,8 +57,9 @@ public:
     {
         return shown.question(parent, title, question);
     }
-    // Asks for a file to open, in the folder of the last file chosen; empty when cancelled.
-    QString askOpenFileName(QWidget *parent, const QString &title, const QString &filter);
+    // Asks for a file to open, in the folder of the last file chosen; none when cancelled.
+    std::optional<QString> askOpenFileName(QWidget *parent, const QString &title,
+                                           const QString &filter);
     std::optional<int> number(QWidget *parent, const QString &title, const QString &label,
                               int value, int least, int most) const
     {

@@ -12,7 +12,7 @@ namespace output
 {
 
 dorvane::Result<QByteArray> pdfDocument(const QString &title, const QPageLayout &layout,
-                                        const std::function<bool(QPdfWriter &)> &paint)
+                                        const std::function<dorvane::Done(QPdfWriter &)> &paint)
 {
     QByteArray document;
     QBuffer buffer(&document);
@@ -23,25 +23,28 @@ dorvane::Result<QByteArray> pdfDocument(const QString &title, const QPageLayout 
         pdf.setCreator(QString::fromLatin1(dorvane::ProgramName));
         pdf.setResolution(1200);
         pdf.setPageLayout(layout);
-        if (!paint(pdf))
-            return dorvane::Failure{dorvane::Failure::Reason::PagesNotDrawn};
+        if (const dorvane::Done painted = paint(pdf); !painted)
+            return painted.failure();
     }
     return document;
 }
 
 dorvane::Result<QByteArray> pdfOf(const PagedDocument &document, const QString &title)
 {
-    return pdfDocument(title, document.layout(), [&](QPdfWriter &writer) {
+    return pdfDocument(title, document.layout(), [&](QPdfWriter &writer) -> dorvane::Done {
+        const dorvane::Failure notDrawn{dorvane::TemplateFault::PagesNotDrawn};
         QPainter painter;
         if (!painter.begin(&writer))
-            return false;
+            return notDrawn;
         const double mm = writer.resolution() / 25.4;
         for (int page = 0; page < document.count(); ++page) {
             if (page > 0 && !writer.newPage())
-                return false;
+                return notDrawn;
             document.paint(painter, page, mm);
         }
-        return painter.end();
+        if (!painter.end())
+            return notDrawn;
+        return dorvane::Succeeded();
     });
 }
 

@@ -19,10 +19,9 @@ class PagedDocument;
 namespace output
 {
 
-// A PDF at 1200 dpi, its pages painted by `paint`, which returns false when it could not;
-// PagesNotDrawn then.
+// A PDF at 1200 dpi, its pages painted by `paint`, or why they could not be.
 dorvane::Result<QByteArray> pdfDocument(const QString &title, const QPageLayout &layout,
-                                        const std::function<bool(QPdfWriter &)> &paint);
+                                        const std::function<dorvane::Done(QPdfWriter &)> &paint);
 
 // Every page of a document as a PDF, its texts searchable and its fonts embedded.
 dorvane::Result<QByteArray> pdfOf(const PagedDocument &document, const QString &title);

@@ -41,12 +41,11 @@ dorvane::Result<void *> printingEntry(QLibrary &module, const QStringList &paths
             otherBuild = QDir::toNativeSeparators(paths[k]);
     }
     if (!module.isLoaded() && !otherBuild.isEmpty())
-        return dorvane::Failure{dorvane::Failure::Reason::PrintingOtherBuild,
-                                otherBuild.toStdString()};
+        return dorvane::Failure{dorvane::PrintFault::OtherBuild, otherBuild.toStdString()};
     if (QFunctionPointer entry = module.resolve(entryPoint))
         return reinterpret_cast<void *>(entry);
     std::fprintf(stderr, "dorvane: %s\n", qPrintable(module.errorString()));
-    return dorvane::Failure{dorvane::Failure::Reason::NoPrintingModule, DORVANE_PRINTING_MODULE};
+    return dorvane::Failure{dorvane::PrintFault::NoModule, DORVANE_PRINTING_MODULE};
 }
 
 dorvane::Result<void *> printingEntry(const char *entryPoint)

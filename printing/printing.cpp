@@ -13,7 +13,6 @@
 #include <QPrinter>
 #include <QString>
 #include <algorithm>
-#include <functional>
 
 using dorvane::Failure;
 using dorvane::Result;
@@ -25,14 +24,14 @@ namespace
 // A job that could not be sent, to a printer or into a file, of a sheet or of a template.
 Failure printFailure(const QPrinter &printer, bool ofTemplate)
 {
+    using dorvane::PrintFault;
     const bool toFile = !printer.outputFileName().isEmpty();
-    Failure failure{
-        Failure::Reason::PrintFailed,
-        (toFile ? QDir::toNativeSeparators(printer.outputFileName()) : printer.printerName())
-            .toStdString()};
-    failure.setting = toFile ? "file" : "printer";
-    failure.limit = ofTemplate ? 1 : 0;
-    return failure;
+    const PrintFault reason =
+        ofTemplate ? (toFile ? PrintFault::TemplateToFile : PrintFault::TemplateToPrinter)
+                   : (toFile ? PrintFault::SheetToFile : PrintFault::SheetToPrinter);
+    return Failure{reason, (toFile ? QDir::toNativeSeparators(printer.outputFileName())
+                                   : printer.printerName())
+                               .toStdString()};
 }
 
 } // namespace
@@ -53,7 +52,7 @@ extern "C" Q_DECL_EXPORT Result<Outcome> dorvanePrintSheet(QWidget *sheet, const
     if (dialog.exec() != QDialog::Accepted)
         return Outcome::Cancelled;
     printer.setPageMargins(sheet_output::PaperMargins, QPageLayout::Millimeter);
-    if (sheet_output::paintSheet(*sheet, printer) && printer.printerState() != QPrinter::Error)
+    if (sheet_output::paintSheet(*sheet, printer).ok() && printer.printerState() != QPrinter::Error)
         return Outcome::Printed;
     return printFailure(printer, false);
 }
@@ -73,34 +72,37 @@ void printAtTrueSize(QPrinter &printer)
     printer.printEngine()->setProperty(cupsOptions, options);
 }
 
-// The pages the dialog chose, in order, each painted from the paper's corner by `paint`; false
-// when the printer took them not.
-bool printChosenPages(QPrinter &printer, int count,
-                      const std::function<void(QPainter &, int, double)> &paint)
+// The system's print dialog for a document laid out from the paper's corner, then the pages
+// chosen in it, in order; a template is printed at its true size, never fitted to the paper.
+Result<Outcome> printPages(QWidget *parent, const output::PagedDocument &document,
+                           const QString &title, bool ofTemplate)
 {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setFullPage(true); // the painter's origin is the paper's corner
+    printer.setPageLayout(document.layout());
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, document.count());
+    if (dialog.exec() != QDialog::Accepted)
+        return Outcome::Cancelled;
+    if (ofTemplate)
+        printAtTrueSize(printer);
     const int first = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
-    const int last = printer.toPage() > 0 ? std::min(printer.toPage(), count) : count;
+    const int last =
+        printer.toPage() > 0 ? std::min(printer.toPage(), document.count()) : document.count();
     QPainter painter;
     bool painted = painter.begin(&printer);
     for (int page = first; painted && page < last; ++page) {
         if (page > first)
             painted = printer.newPage();
         if (painted)
-            paint(painter, page, printer.resolution() / 25.4);
+            document.paint(painter, page, printer.resolution() / 25.4);
     }
     painted = painter.isActive() && painter.end() && painted;
-    return painted && printer.printerState() != QPrinter::Error;
-}
-
-// A printer for pages laid out from the paper's corner, in order; its dialog offers them all.
-bool askPrinter(QPrinter &printer, QWidget *parent, const QPageLayout &layout, int count)
-{
-    printer.setFullPage(true); // the painter's origin is the paper's corner
-    printer.setPageLayout(layout);
-    printer.setPageOrder(QPrinter::FirstPageFirst);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, count);
-    return dialog.exec() == QDialog::Accepted;
+    if (painted && printer.printerState() != QPrinter::Error)
+        return Outcome::Printed;
+    return printFailure(printer, ofTemplate);
 }
 
 } // namespace
@@ -108,28 +110,11 @@ bool askPrinter(QPrinter &printer, QWidget *parent, const QPageLayout &layout, i
 extern "C" Q_DECL_EXPORT Result<Outcome>
 dorvanePrintTemplate(QWidget *parent, const template_pages::Pages &pages, const QString &title)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
-    if (!askPrinter(printer, parent, pages.layout(), pages.count()))
-        return Outcome::Cancelled;
-    printAtTrueSize(printer);
-    if (printChosenPages(printer, pages.count(), [&](QPainter &painter, int page, double mm) {
-            pages.paint(painter, page, mm);
-        }))
-        return Outcome::Printed;
-    return printFailure(printer, true);
+    return printPages(parent, pages, title, true);
 }
 
 extern "C" Q_DECL_EXPORT Result<Outcome>
 dorvanePrintDocument(QWidget *parent, const output::PagedDocument &document, const QString &title)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
-    if (!askPrinter(printer, parent, document.layout(), document.count()))
-        return Outcome::Cancelled;
-    if (printChosenPages(printer, document.count(), [&](QPainter &painter, int page, double mm) {
-            document.paint(painter, page, mm);
-        }))
-        return Outcome::Printed;
-    return printFailure(printer, false);
+    return printPages(parent, document, title, false);
 }

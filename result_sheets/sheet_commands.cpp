@@ -32,15 +32,16 @@ void ResultSheet::print()
 
 void ResultSheet::saveAsPdf()
 {
-    const QString proposed = output::proposedFileName(documentTitle(), QString());
-    const QString fileName = dialogs->askFileName(this, proposed);
-    if (fileName.isEmpty())
+    const QString proposed = files::proposedFileName(documentTitle(), QString());
+    const std::optional<QString> fileName = dialogs->askFileName(this, proposed);
+    if (!fileName)
         return; // cancelled
-    if (const dorvane::Done saved = sheet_output::savePdf(*this, fileName, documentTitle()); !saved)
+    if (const dorvane::Done saved = sheet_output::savePdf(*this, *fileName, documentTitle());
+        !saved)
         dialogs->warning(
             this, QStringLiteral("Enregistrer en PDF"),
             QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
-                .arg(QDir::toNativeSeparators(fileName), output::describe(saved.failure())));
+                .arg(QDir::toNativeSeparators(*fileName), output::describe(saved.failure())));
 }
 
 // The sheet's rows in their order, each cell as it stands, the user's typing included.

@@ -100,12 +100,13 @@ QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page)
     return across > upright ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-bool paintSheet(QWidget &sheet, QPagedPaintDevice &page)
+dorvane::Done paintSheet(QWidget &sheet, QPagedPaintDevice &page)
 {
     const PlainForPaper plain(sheet);
+    const dorvane::Failure notDrawn{dorvane::TemplateFault::PagesNotDrawn};
     QPainter painter;
     if (!painter.begin(&page))
-        return false;
+        return notDrawn;
     // The painter's origin is the top left of the printable area, in the page's own units.
     const QSizeF area(page.width(), page.height());
     const QSizeF size = sheet.size();
@@ -119,7 +120,9 @@ bool paintSheet(QWidget &sheet, QPagedPaintDevice &page)
     painter.scale(double(picture.logicalDpiX()) / page.logicalDpiX(),
                   double(picture.logicalDpiY()) / page.logicalDpiY());
     painter.drawPicture(0, 0, picture);
-    return painter.end();
+    if (!painter.end())
+        return notDrawn;
+    return dorvane::Succeeded();
 }
 
 dorvane::Done savePdf(QWidget &sheet, const QString &fileName, const QString &title)
@@ -132,7 +135,7 @@ dorvane::Done savePdf(QWidget &sheet, const QString &fileName, const QString &ti
         title, layout, [&sheet](QPdfWriter &pdf) { return paintSheet(sheet, pdf); });
     if (!document)
         return document.failure();
-    return output::writeFile(fileName, *document);
+    return files::writeFile(fileName, *document);
 }
 
 TableText tableText(const QString &title, const QString &lengthText, const QList<Cell> &cells)

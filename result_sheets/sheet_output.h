@@ -24,10 +24,10 @@ QPageLayout::Orientation bestOrientation(QSizeF sheet, const QPageLayout &page);
 
 // Paints the sheet's controls as they stand, the user's typing included, scaled uniformly to
 // fill the printable area of the page and centred on it; the text stays text. No text cursor,
-// selection or focus frame is drawn. Returns false when the page could not be painted.
-bool paintSheet(QWidget &sheet, QPagedPaintDevice &page);
+// selection or focus frame is drawn; PagesNotDrawn when the page could not be painted.
+dorvane::Done paintSheet(QWidget &sheet, QPagedPaintDevice &page);
 
-// Writes the sheet as a one-page PDF, whole or not at all, as output::writeFile writes files.
+// Writes the sheet as a one-page PDF, whole or not at all, as files::writeFile writes files.
 dorvane::Done savePdf(QWidget &sheet, const QString &fileName, const QString &title);
 
 // The table as a spreadsheet takes it, its cells separated by tabs: the title, "Longueur" and

@@ -67,9 +67,7 @@ std::string_view TemperedNote(int semitones)
 
 std::optional<int> SemitonesOf(std::string_view note)
 {
-    constexpr std::pair<std::string_view, int> naturals[] = {
-        {"Do", 0}, {"Ré", 2}, {"Mi", 4}, {"Fa", 5}, {"Sol", 7}, {"La", 9}, {"Si", 11}};
-    for (const auto &[name, semitones] : naturals) {
+    for (const auto &[name, semitones] : scales::NaturalNotes) {
         if (note == name)
             return semitones;
         if (note.size() == name.size() + 2 && note.starts_with(name) && note[name.size()] == ' ' &&

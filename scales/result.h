@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How everything that may fail says so: a Result holds what was made, or the Failure that
-// stopped it, with the facts that explain it. Nothing here speaks French; one place of the
-// program's windows and command line phrases every failure (output/failures.h).
+// stopped it, with the facts that explain it. Each layer of the program has its own reasons,
+// an enumeration of its own, and a Failure holds one of them. Nothing here speaks French; one
+// place phrases every reason (output/failures.cpp), a switch over each enumeration naming every
+// reason, so that a reason added without its words does not build.
 #pragma once
 
 #include "currency.h"
@@ -14,85 +16,112 @@
 namespace dorvane
 {
 
+// What a template cannot be made of, a table and its settings, or its pages.
+enum class TemplateFault : std::uint8_t {
+    NoTable,       // no scale chosen
+    OutOfRange,    // `setting` not positive, or over `amount`
+    SlotOverStrip, // the slot as wide as the strip, `amount`
+    SlotOverGap,   // the slot as wide as the gap `amount` after fret `count`
+    TooManyPages,  // more than `count` pages
+    PagesNotDrawn, // the painter could not draw the pages
+};
+
+// Why a file or the standard output could not be written, or a file read: `subject` is the
+// folder or the file.
+enum class FileFault : std::uint8_t {
+    Unreadable,        // the file cannot be read
+    ReadShort,         // the file cannot be read to its end
+    TooLarge,          // more than `limit` bytes
+    FolderMissing,     // the folder does not exist
+    NameIsFolder,      // the name is a folder's
+    NameTooLong,       // `count` of the name's units, `limit` allowed
+    FolderNotWritable, // no right to write in the folder
+    FileReadOnly,      // the old file is read-only
+    FileNotYours,      // no right to replace the old file
+    NotCreated,        // the file could not be created in the folder
+    DiskFull,          // the disk filled while writing
+    WriteInterrupted,  // the writing stopped
+    NotReplaced,       // the new file could not take the old one's place
+    OutputNotWritten,  // the standard output, with `subject` why
+};
+
+// Why nothing was printed: `subject` is the module, the printer or the file printed into.
+enum class PrintFault : std::uint8_t {
+    NoModule,          // the printing module cannot be loaded
+    OtherBuild,        // the printing module belongs to another build of the program
+    SheetToPrinter,    // a sheet or a tuning could not be sent to the printer
+    SheetToFile,       // … nor printed into the file
+    TemplateToPrinter, // a template could not be sent to the printer
+    TemplateToFile,    // … nor printed into the file
+};
+
+// What the command line refuses of its options, given or not: `subject` is the option as given.
+enum class OptionFault : std::uint8_t {
+    UnknownOption,
+    MissingValue,
+    GivenTwice,
+    TakesNoValue,
+    TableOrExport,  // neither or both of --table and --export
+    OnlyWithExport, // an option of the template with --table
+    OnlyWithPdf,    // --paper or --correction with the format `setting`
+    OnlyWithTable,  // --details or --frequency without --table
+    NotForScala,    // an option of the template with a .scl file
+    MissingScale,
+    MissingLength,
+    ScaleOrScala,      // more than one of --scale, --scl and --edo
+    FretsOnlyForScala, // --frets with --scale
+    FileNotScala,      // a file alone that is no Scala file, to open in the window
+    OneFileOnly,       // `count` files to open in the window, `subject` quoted
+};
+
+// What the command line refuses of the values of its options: `subject` is the option and its
+// value as given.
+enum class ValueFault : std::uint8_t {
+    UnknownScale,
+    LengthNotRead,  // a length read only in part
+    LengthTooLarge, // a length out of range
+    NotANumber,     // a width or a correction
+    NumberTooLarge,
+    ModeWithoutModes,
+    UnknownMode,
+    UnknownUnit,
+    UnknownPaper,
+    RulerOutOfRange,     // --correction beyond `amount` and `limit`
+    FrequencyOutOfRange, // --frequency not from 1 to 20000 hertz
+    FretsOutOfRange,     // --frets not from 1 to `limit`
+    UnknownFormat,       // the extension of --export
+};
+
+// Why a scale of any tuning is refused: a Scala file, whose `file` is named, `count` being its
+// line at fault and `subject` the text there; or a number of equal divisions.
+enum class ScalaFault : std::uint8_t {
+    TooLarge,            // more than `limit` bytes
+    NoCount,             // the file ends before the number of notes
+    BadCount,            // the number of notes is not a whole number
+    NoDegree,            // the number of notes is 0
+    TooManyDegrees,      // more than `limit`
+    FewerPitches,        // `limit` pitches announced, the file ends first
+    MorePitches,         // a pitch beyond the `limit` announced
+    NotANumber,          // a pitch that is not a number
+    NotPositive,         // a zero or negative ratio, or a zero denominator
+    TooPrecise,          // a term of 2^53 or more
+    AtUnison,            // a degree at or below the unison
+    AbovePeriod,         // a degree above the period, the last pitch
+    SamePitch,           // the pitch of line `limit` again
+    DivisionsOutOfRange, // equal divisions other than 1 to `limit`
+};
+
+using Reason =
+    std::variant<TemplateFault, FileFault, PrintFault, OptionFault, ValueFault, ScalaFault>;
+
 struct Failure {
-    enum class Reason : std::uint8_t {
-        // A template that cannot be made of a table and its settings.
-        NoTable,       // no scale chosen
-        OutOfRange,    // `setting` not positive, or over `amount`
-        SlotOverStrip, // the slot as wide as the strip, `amount`
-        SlotOverGap,   // the slot as wide as the gap `amount` after fret `count`
-        TooManyPages,  // more than `count` pages
-        PagesNotDrawn, // the painter could not draw the pages
-        // A file that cannot be written: `subject` is its folder or its name.
-        FolderMissing,     // the folder does not exist
-        NameIsFolder,      // the name is a folder's
-        NameTooLong,       // `count` of the name's units, `limit` allowed
-        FolderNotWritable, // no right to write in the folder
-        FileReadOnly,      // the old file is read-only
-        FileNotYours,      // no right to replace the old file
-        NotCreated,        // the file could not be created in the folder
-        DiskFull,          // the disk filled while writing
-        WriteInterrupted,  // the writing stopped
-        NotReplaced,       // the new file could not take the old one's place
-        OutputNotWritten,  // the standard output, with `subject` why
-        // Printing.
-        NoPrintingModule,   // the module `subject` cannot be loaded
-        PrintingOtherBuild, // the module `subject` belongs to another build of the program
-        PrintFailed,        // the job to `subject` could not be sent
-        // The command line: `subject` is the option and its value as given.
-        UnknownOption,
-        MissingValue,
-        GivenTwice,
-        TakesNoValue,
-        TableOrExport,  // neither or both of --table and --export
-        OnlyWithExport, // an option of the template with --table
-        OnlyWithPdf,    // --paper or --correction with `setting`, another format
-        MissingScale,
-        MissingLength,
-        UnknownScale,
-        LengthNotRead,  // a length read only in part
-        LengthTooLarge, // a length out of range
-        NotANumber,     // a width or a correction
-        NumberTooLarge,
-        ModeWithoutModes,
-        UnknownMode,
-        UnknownUnit,
-        UnknownPaper,
-        RulerOutOfRange,     // --correction beyond `amount` and `limit`
-        UnknownFormat,       // the extension of --export
-        NotForScala,         // an option of the template with a .scl file
-        OnlyWithTable,       // --details without --table
-        FileNotScala,        // a file alone that is no Scala file, to open in the window
-        OneFileOnly,         // more than one file to open in the window
-        FrequencyOutOfRange, // --frequency not from `amount` to `limit` hertz
-        // A scale of any tuning: `count` is the line of a Scala file at fault, `subject` its
-        // text or the file's name.
-        ScalaUnreadable,     // the file cannot be read
-        ScalaReadShort,      // the file cannot be read to its end
-        ScalaTooLarge,       // more than `limit` bytes
-        ScalaNoCount,        // the file ends before the number of notes
-        ScalaBadCount,       // the number of notes is not a whole number
-        ScalaNoDegree,       // the number of notes is 0
-        ScalaTooManyDegrees, // more than `limit`
-        ScalaFewerPitches,   // `limit` pitches announced, the file ends first
-        ScalaMorePitches,    // a pitch beyond the `limit` announced
-        ScalaNotANumber,     // a pitch that is not a number
-        ScalaNotPositive,    // a zero or negative ratio, or a zero denominator
-        ScalaTooPrecise,     // a term of 2^53 or more
-        ScalaAtUnison,       // a degree at or below the unison
-        ScalaAbovePeriod,    // a degree above the period, the last pitch
-        ScalaSamePitch,      // the pitch of line `limit` again
-        DivisionsOutOfRange, // equal divisions other than 1 to `limit`
-        FretsOutOfRange,     // a number of frets other than 1 to `limit`
-        ScaleOrScala,        // more than one of --scale, --scl and --edo
-        FretsOnlyForScala,   // --frets with --scale
-    };
     Reason reason;
     std::string subject{};  // what failed: a setting, a file, a printer, an option (UTF-8)
     Currency amount{};      // a limit, a gap, a width
-    std::int64_t count = 0; // a fret, a number of pages or of bytes
+    std::int64_t count = 0; // a fret, a line, a number of pages or of bytes
     std::int64_t limit = 0;
-    std::string setting{}; // which setting, where it is not the subject
+    std::string setting{}; // which setting, or which format, where it is not the subject
+    std::string file{};    // the file at fault, as it was named, where it is not the subject
 };
 
 // The settings a template can be refused for, as a Failure names them.

@@ -85,6 +85,16 @@ namespace scales
 extern const NoteNames DiatonicNotes;
 extern const NoteNames ChromaticNotes;
 
+// The note of the open string, whose octaves are named as it is: "Do".
+extern const std::string_view OpenStringNote;
+
+// The seven natural notes and the semitones of each above Do: "Ré" 2.
+struct NaturalNote {
+    std::string_view name;
+    int semitones;
+};
+extern const std::span<const NaturalNote, 7> NaturalNotes;
+
 extern const Scale TemperedDiatonic;
 extern const Scale TemperedChromatic;
 

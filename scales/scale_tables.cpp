@@ -288,6 +288,12 @@ constexpr ScaleSystem systems[SystemCount] = {
 const NoteNames DiatonicNotes = diatonicNotes;
 const NoteNames ChromaticNotes = chromaticNotes;
 
+const std::string_view OpenStringNote = "Do";
+
+constexpr NaturalNote naturalNotes[] = {{"Do", 0},  {"Ré", 2}, {"Mi", 4}, {"Fa", 5},
+                                        {"Sol", 7}, {"La", 9}, {"Si", 11}};
+const std::span<const NaturalNote, 7> NaturalNotes = naturalNotes;
+
 const Scale TemperedDiatonic = temperedDiatonic;
 const Scale TemperedChromatic = temperedChromatic;
 const Scale DiatonicShared = diatonicShared;

@@ -51,9 +51,11 @@ inline void saveTo(QWidget *sheet, const QString &fileName, QStringList *message
                    QString *proposed = nullptr)
 {
     qobject_cast<ResultSheet *>(sheet)->setDialogs(
-        {[=](QWidget *, const QString &path) {
+        {[=](QWidget *, const QString &path) -> std::optional<QString> {
              if (proposed)
                  *proposed = path;
+             if (fileName.isEmpty())
+                 return std::nullopt; // cancelled
              return fileName;
          },
          [=](QWidget *, const QString &, const QString &message) { *messages << message; },

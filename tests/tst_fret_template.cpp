@@ -39,27 +39,27 @@ private slots:
         QTest::newRow("no scale") << ""
                                   << "650"
                                   << "60"
-                                  << "0" << int(Failure::Reason::NoTable) << "0" << 0;
+                                  << "0" << int(TemplateFault::NoTable) << "0" << 0;
         QTest::newRow("a length of 0") << "Zarlino Chromatique"
                                        << "0"
                                        << "60"
-                                       << "0" << int(Failure::Reason::OutOfRange) << "100000" << 0;
+                                       << "0" << int(TemplateFault::OutOfRange) << "100000" << 0;
         QTest::newRow("a strip of 0") << "Zarlino Chromatique"
                                       << "650"
                                       << "0"
-                                      << "0" << int(Failure::Reason::OutOfRange) << "100000" << 0;
+                                      << "0" << int(TemplateFault::OutOfRange) << "100000" << 0;
         QTest::newRow("a slot as wide as the strip")
             << "Tempérée Chromatique"
             << "650"
             << "60"
-            << "60" << int(Failure::Reason::SlotOverStrip) << "60" << 0;
+            << "60" << int(TemplateFault::SlotOverStrip) << "60" << 0;
         // Frets 40 and 41 of Zarlino's chromatic scale at 330: 48/25 and 125/64 on the half
         // length 165, at 330 - 165 / 1.92 = 244.0625 and 330 - 165 / 1.953125 = 245.52.
         QTest::newRow("330, a slot of the gap after fret 40")
             << "Zarlino Chromatique"
             << "330"
             << "60"
-            << "1.4575" << int(Failure::Reason::SlotOverGap) << "1.4575" << 40;
+            << "1.4575" << int(TemplateFault::SlotOverGap) << "1.4575" << 40;
         QTest::newRow("330, a slot just narrower") << "Zarlino Chromatique"
                                                    << "330"
                                                    << "60"
@@ -80,7 +80,7 @@ private slots:
         settings.stripWidth = mm(qPrintable(strip));
         settings.slotWidth = mm(qPrintable(slot));
         const Done possible = CheckTemplate(table, settings);
-        QCOMPARE(possible ? -1 : int(possible.failure().reason), reason);
+        QCOMPARE(possible ? -1 : int(std::get<TemplateFault>(possible.failure().reason)), reason);
         if (!possible) {
             QCOMPARE(possible.failure().amount, mm(qPrintable(limit)));
             QCOMPARE(possible.failure().count, fret);

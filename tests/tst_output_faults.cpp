@@ -85,7 +85,7 @@ private slots:
     void proposedNamesHoldNoForbiddenCharacter()
     {
         QFETCH(QString, length);
-        const QString name = output::proposedFileName("Gabarit Zarlino", length, "svg");
+        const QString name = files::proposedFileName("Gabarit Zarlino", length, "svg");
         QCOMPARE(name, "Gabarit Zarlino 650_2.svg");
         // A name in the folder itself, not in a folder that does not exist.
         QCOMPARE(QFileInfo(QDir("/tmp").filePath(name)).absolutePath(), "/tmp");
@@ -125,7 +125,7 @@ private slots:
         QVERIFY(chmod(QFile::encodeName(folder.path()).constData(), mode_t(folderMode)) == 0);
         // As nobody, really: the checks of access go by the real user.
         QVERIFY(setresuid(65534, 65534, 0) == 0);
-        const dorvane::Done written = output::writeFile(target, "new");
+        const dorvane::Done written = files::writeFile(target, "new");
         const QString failure = written ? QString() : output::describe(written.failure());
         QVERIFY(setresuid(0, 0, 0) == 0);
         QVERIFY2(failure.startsWith(reason), qPrintable(failure));

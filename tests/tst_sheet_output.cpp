@@ -237,7 +237,7 @@ private slots:
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
-            QVERIFY(sheet_output::paintSheet(*sheet, printer));
+            QVERIFY(sheet_output::paintSheet(*sheet, printer).ok());
         });
         QVERIFY(programOutput("pdftotext", {pdf, "-"}).contains("Pythagore Chromatique"));
         const QStringList images =

@@ -2,7 +2,7 @@
 // The tuning of a table: cents and deviations from equal temperament, worked out by hand, and
 // the Scala file of every system and mode.
 #include "intervals.h"
-#include "scala.h"
+#include "scala_file.h"
 #include "scala_scale.h"
 #include "systems.h"
 #include "tuning_rows.h"

@@ -283,9 +283,9 @@ private slots:
             [&](QWidget *tuning) {
                 length = tuning->findChild<QLineEdit *>("LongueurVibrante")->text();
                 frets = tuning->findChild<QSpinBox *>("Frettes")->value();
-                window.setDialogs({[&](QWidget *, const QString &path) {
+                window.setDialogs({[&](QWidget *, const QString &path) -> std::optional<QString> {
                                        proposed = QFileInfo(path).fileName();
-                                       return QString(); // cancelled
+                                       return std::nullopt; // cancelled
                                    },
                                    {},
                                    {},

@@ -23,7 +23,7 @@ const QString openTitle = QStringLiteral("Ouvrir une gamme Scala");
 std::optional<AskedScale> readScala(QWidget *parent, output::FileDialogs &dialogs,
                                     const QString &path)
 {
-    Result<ScalaScale> read = output::readScalaFile(path);
+    Result<ScalaScale> read = files::readScalaFile(path);
     if (!read) {
         dialogs.warning(parent, openTitle,
                         QStringLiteral("Le fichier « %1 » n'a pas été ouvert : %2.")
@@ -35,11 +35,11 @@ std::optional<AskedScale> readScala(QWidget *parent, output::FileDialogs &dialog
 
 std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dialogs)
 {
-    const QString path =
+    const std::optional<QString> path =
         dialogs.askOpenFileName(parent, openTitle, QStringLiteral("Gamme Scala (*.scl)"));
-    if (path.isEmpty())
-        return std::nullopt;
-    return readScala(parent, dialogs, path);
+    if (!path)
+        return std::nullopt; // cancelled
+    return readScala(parent, dialogs, *path);
 }
 
 std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dialogs)

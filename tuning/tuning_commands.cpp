@@ -11,7 +11,7 @@
 #include "pdf.h"
 #include "printing_module.h"
 #include "regional.h"
-#include "scala.h"
+#include "scala_file.h"
 #include "scale_requests.h"
 #include "tuning_model.h"
 #include "tuning_pages.h"
@@ -102,14 +102,14 @@ void TuningWindow::Imprimer_Click()
 void TuningWindow::saveFile(const QString &proposedName, const QString &title,
                             const std::function<QByteArray(const QString &)> &contents)
 {
-    const QString fileName = dialogs.askFileName(this, proposedName);
-    if (fileName.isEmpty())
+    const std::optional<QString> fileName = dialogs.askFileName(this, proposedName);
+    if (!fileName)
         return; // cancelled
-    if (const Done written = output::writeFile(fileName, contents(fileName)); !written)
+    if (const Done written = files::writeFile(*fileName, contents(*fileName)); !written)
         dialogs.warning(
             this, title,
             QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.")
-                .arg(QDir::toNativeSeparators(fileName), output::describe(written.failure())));
+                .arg(QDir::toNativeSeparators(*fileName), output::describe(written.failure())));
 }
 
 void TuningWindow::EnregistrerPdf_Click()
@@ -121,7 +121,7 @@ void TuningWindow::EnregistrerPdf_Click()
                         output::describe(pdf.failure()) + QLatin1Char('.'));
         return;
     }
-    saveFile(output::proposedFileName(title, QString()), QStringLiteral("Enregistrer en PDF"),
+    saveFile(files::proposedFileName(title, QString()), QStringLiteral("Enregistrer en PDF"),
              [&](const QString &) { return *pdf; });
 }
 
@@ -132,19 +132,17 @@ void TuningWindow::ExporterScala_Click()
     const QString proposed =
         !scalePath.isEmpty()
             ? QFileInfo(scalePath).fileName()
-            : output::proposedFileName(Titre->text(), QString(), QStringLiteral("scl"));
+            : files::proposedFileName(Titre->text(), QString(), QStringLiteral("scl"));
     saveFile(proposed, QStringLiteral("Exporter en Scala"), [this](const QString &fileName) {
         const std::string name = QFileInfo(fileName).fileName().toStdString();
         return QByteArray::fromStdString(scale ? ScalaFile(*scale, name) : ScalaFile(table, name));
     });
 }
 
-bool TuningWindow::openScala(const QString &path)
+void TuningWindow::openScala(const QString &path)
 {
-    std::optional<tuning::AskedScale> asked = tuning::readScala(this, dialogs, path);
-    if (asked)
+    if (std::optional<tuning::AskedScale> asked = tuning::readScala(this, dialogs, path))
         showScale(std::move(asked->scale), asked->path);
-    return asked.has_value();
 }
 
 void TuningWindow::Ouvrir_Click()

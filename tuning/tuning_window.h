@@ -52,8 +52,8 @@ public:
                  output::FileDialogs &dialogs, TemplateOpener openTemplate, QWidget *parent);
 
     // Shows the scale of a Scala file in place of the one shown; a file that cannot be read is
-    // said, and the window stays as it was. True when shown.
-    bool openScala(const QString &path);
+    // said, and the window stays as it was.
+    void openScala(const QString &path);
 
     // The table as a document: its title, its length, then every column; also what is copied.
     QString html() const;

@@ -17,7 +17,7 @@ namespace dorvane
 namespace
 {
 
-using R = Failure::Reason;
+using R = ScalaFault;
 
 // 2^53: a whole number up to it is exact as a double.
 constexpr std::uint64_t Exact = std::uint64_t{1} << 53;
@@ -45,12 +45,11 @@ Result<std::uint64_t> wholeOf(std::string_view digits, int line, std::string_vie
 {
     if (digits.empty() ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return refused(digits.starts_with('-') ? R::ScalaNotPositive : R::ScalaNotANumber, line,
-                       token);
+        return refused(digits.starts_with('-') ? R::NotPositive : R::NotANumber, line, token);
     std::uint64_t value = 0;
     const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (read.ec != std::errc() || value >= Exact)
-        return refused(R::ScalaTooPrecise, line, token);
+        return refused(R::TooPrecise, line, token);
     return value;
 }
 
@@ -62,9 +61,9 @@ Result<Pitch> pitchOf(std::string_view token, int line)
         const char *first = token.data() + (token.starts_with('+') ? 1 : 0);
         const auto read = std::from_chars(first, token.data() + token.size(), pitch.cents);
         if (read.ec != std::errc() || read.ptr != token.data() + token.size())
-            return refused(R::ScalaNotANumber, line, token);
+            return refused(R::NotANumber, line, token);
         if (!std::isfinite(pitch.cents) || !std::isfinite(pitch.value()))
-            return refused(R::ScalaTooPrecise, line, token);
+            return refused(R::TooPrecise, line, token);
         pitch.kind = Pitch::Kind::Cents;
         return pitch;
     }
@@ -80,7 +79,7 @@ Result<Pitch> pitchOf(std::string_view token, int line)
         pitch.denominator = *denominator;
     }
     if (pitch.numerator == 0 || pitch.denominator == 0)
-        return refused(R::ScalaNotPositive, line, token);
+        return refused(R::NotPositive, line, token);
     return pitch;
 }
 
@@ -100,9 +99,9 @@ Result<std::vector<std::size_t>> orderOf(const std::vector<Read> &read)
     for (std::size_t k = 0; k < read.size(); ++k) {
         const double value = read[k].degree.pitch.value();
         if (!(value > 1.0))
-            return refused(R::ScalaAtUnison, read[k].line, read[k].degree.text);
+            return refused(R::AtUnison, read[k].line, read[k].degree.text);
         if (value > period)
-            return refused(R::ScalaAbovePeriod, read[k].line, read[k].degree.text);
+            return refused(R::AbovePeriod, read[k].line, read[k].degree.text);
         pitches.push_back({value, k});
     }
     std::stable_sort(pitches.begin(), pitches.end(),
@@ -113,7 +112,7 @@ Result<std::vector<std::size_t>> orderOf(const std::vector<Read> &read)
         if (k > 0 && pitches[k].first == pitches[k - 1].first) {
             const Read &again = read[pitches[k].second];
             const auto [first, second] = std::minmax(read[pitches[k - 1].second].line, again.line);
-            return refused(R::ScalaSamePitch, second, again.degree.text, first);
+            return refused(R::SamePitch, second, again.degree.text, first);
         }
         order.push_back(pitches[k].second);
     }
@@ -175,18 +174,18 @@ Result<int> countOf(Lines &lines)
 {
     std::string_view line;
     if (!lines.next(line) || !lines.next(line))
-        return refused(R::ScalaNoCount, lines.line() + 1);
+        return refused(R::NoCount, lines.line() + 1);
     const std::string_view text = trimmed(line);
     const std::string_view token = text.substr(0, text.find_first_of(" \t"));
     int count = 0;
     const auto read = std::from_chars(token.data(), token.data() + token.size(), count);
     if (token.empty() || read.ec == std::errc::invalid_argument ||
         read.ptr != token.data() + token.size() || count < 0)
-        return refused(R::ScalaBadCount, lines.line(), token);
+        return refused(R::BadCount, lines.line(), token);
     if (read.ec != std::errc() || count > MostScalaDegrees)
-        return refused(R::ScalaTooManyDegrees, lines.line(), token, MostScalaDegrees);
+        return refused(R::TooManyDegrees, lines.line(), token, MostScalaDegrees);
     if (count == 0)
-        return refused(R::ScalaNoDegree, lines.line());
+        return refused(R::NoDegree, lines.line());
     return count;
 }
 
@@ -201,7 +200,7 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
         if (text.empty())
             continue;
         if (int(read.size()) == count)
-            return refused(R::ScalaMorePitches, lines.line(), text, count);
+            return refused(R::MorePitches, lines.line(), text, count);
         const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
         const Result<Pitch> pitch = pitchOf(text.substr(0, end), lines.line());
         if (!pitch)
@@ -213,7 +212,7 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
             {{*pitch, std::move(name), SafeText(text.substr(0, end), utf8)}, lines.line()});
     }
     if (int(read.size()) < count)
-        return refused(R::ScalaFewerPitches, lines.line() + 1, {}, count);
+        return refused(R::FewerPitches, lines.line() + 1, {}, count);
     return read;
 }
 
@@ -222,13 +221,13 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
 Result<ScalaScale> ReadScala(std::string_view bytes)
 {
     if (bytes.size() > MostScalaBytes)
-        return refused(R::ScalaTooLarge, 0, {}, std::int64_t(MostScalaBytes));
+        return refused(R::TooLarge, 0, {}, std::int64_t(MostScalaBytes));
     const bool utf8 = IsUtf8(bytes);
     Lines lines(bytes);
     std::string_view description;
     Lines ahead = lines;
     if (!ahead.next(description))
-        return refused(R::ScalaNoCount, ahead.line() + 1);
+        return refused(R::NoCount, ahead.line() + 1);
     const Result<int> count = countOf(lines);
     if (!count)
         return count.failure();

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scala.h"
+#include "scala_file.h"
 
 #include "decimal_text.h"
 #include "file_text.h"
 #include "intervals.h"
+#include "scale.h"
 #include "version.h"
 
 #include <algorithm>
@@ -68,7 +69,7 @@ std::string fileOf(std::string_view title, std::string_view fileName,
 std::string ScalaFile(const FretTable &table, std::string_view fileName)
 {
     std::vector<const Fret *> notes;
-    std::string octaveName = "Do";
+    std::string octaveName(scales::OpenStringNote);
     for (const Fret &fret : table.frets) {
         if (belowOctave(fret.interval) && !(fret.interval == Interval{}))
             notes.push_back(&fret);

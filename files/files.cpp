@@ -10,14 +10,15 @@
 #include <QStringList>
 
 using dorvane::Failure;
+using dorvane::FileFault;
 
-namespace output
+namespace files
 {
 
 namespace
 {
 
-Failure failure(Failure::Reason reason, const QString &subject)
+Failure failure(FileFault reason, const QString &subject)
 {
     return Failure{reason, QDir::toNativeSeparators(subject).toStdString()};
 }
@@ -26,14 +27,14 @@ Failure failure(Failure::Reason reason, const QString &subject)
 Failure openFailure(const QFileInfo &target, const QString &folder)
 {
     if (!QFileInfo(folder).isWritable())
-        return failure(Failure::Reason::FolderNotWritable, folder);
+        return failure(FileFault::FolderNotWritable, folder);
     if (target.exists() && !target.isWritable()) {
         const bool readOnly = !(target.permissions() & (QFile::WriteOwner | QFile::WriteUser |
                                                         QFile::WriteGroup | QFile::WriteOther));
-        return failure(readOnly ? Failure::Reason::FileReadOnly : Failure::Reason::FileNotYours,
+        return failure(readOnly ? FileFault::FileReadOnly : FileFault::FileNotYours,
                        target.filePath());
     }
-    return failure(Failure::Reason::NotCreated, folder);
+    return failure(FileFault::NotCreated, folder);
 }
 
 // Why a file opened could not be written whole, or put in place.
@@ -41,11 +42,11 @@ Failure writeFailure(const QSaveFile &file)
 {
     switch (file.error()) {
     case QFileDevice::ResourceError:
-        return failure(Failure::Reason::DiskFull, file.fileName());
+        return failure(FileFault::DiskFull, file.fileName());
     case QFileDevice::RenameError:
-        return failure(Failure::Reason::NotReplaced, file.fileName());
+        return failure(FileFault::NotReplaced, file.fileName());
     default:
-        return failure(Failure::Reason::WriteInterrupted, file.fileName());
+        return failure(FileFault::WriteInterrupted, file.fileName());
     }
 }
 
@@ -62,12 +63,12 @@ dorvane::Done writeFile(const QString &fileName, const QByteArray &contents)
     const QFileInfo target(fileName);
     const QString folder = target.absolutePath();
     if (target.isDir())
-        return failure(Failure::Reason::NameIsFolder, fileName);
+        return failure(FileFault::NameIsFolder, fileName);
     if (!QFileInfo(folder).isDir())
-        return failure(Failure::Reason::FolderMissing, folder);
+        return failure(FileFault::FolderMissing, folder);
     const int nameLength = platform::nameLength(target.fileName());
     if (const int longest = longestFileName(folder); nameLength > longest) {
-        Failure tooLong = failure(Failure::Reason::NameTooLong, fileName);
+        Failure tooLong = failure(FileFault::NameTooLong, fileName);
         tooLong.count = nameLength;
         tooLong.limit = longest;
         return tooLong;
@@ -87,23 +88,42 @@ dorvane::Done writeFile(const QString &fileName, const QByteArray &contents)
     return dorvane::Succeeded();
 }
 
-dorvane::Result<dorvane::ScalaScale> readScalaFile(const QString &fileName)
+dorvane::Result<QByteArray> readFile(const QString &fileName, qint64 mostBytes)
 {
+    const auto refused = [&](FileFault reason) {
+        Failure why = failure(reason, fileName);
+        why.file = why.subject;
+        why.limit = mostBytes;
+        return why;
+    };
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly) || !QFileInfo(fileName).isFile())
-        return failure(Failure::Reason::ScalaUnreadable, fileName);
-    if (file.size() > qint64(dorvane::MostScalaBytes)) {
-        Failure tooLarge = failure(Failure::Reason::ScalaTooLarge, fileName);
-        tooLarge.limit = qint64(dorvane::MostScalaBytes);
-        return tooLarge;
-    }
+        return refused(FileFault::Unreadable);
+    const qint64 size = file.size();
+    if (size > mostBytes)
+        return refused(FileFault::TooLarge);
     // A read that fails or stops short (a disk error, a file cut while read) is said as such,
     // not as a fault of the file's text.
-    const qint64 size = file.size();
-    const QByteArray bytes = file.read(qint64(dorvane::MostScalaBytes) + 1);
+    const QByteArray bytes = file.read(mostBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() < size)
-        return failure(Failure::Reason::ScalaReadShort, fileName);
-    return dorvane::ReadScala(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        return refused(FileFault::ReadShort);
+    if (bytes.size() > mostBytes)
+        return refused(FileFault::TooLarge);
+    return bytes;
+}
+
+dorvane::Result<dorvane::ScalaScale> readScalaFile(const QString &fileName)
+{
+    const dorvane::Result<QByteArray> bytes = readFile(fileName, qint64(dorvane::MostScalaBytes));
+    if (!bytes)
+        return bytes.failure();
+    dorvane::Result<dorvane::ScalaScale> read =
+        dorvane::ReadScala(std::string_view(bytes->constData(), std::size_t(bytes->size())));
+    if (read)
+        return read;
+    Failure why = read.failure();
+    why.file = QDir::toNativeSeparators(fileName).toStdString();
+    return why;
 }
 
 QString proposedFileName(const QString &scaleName, const QString &lengthText, const QString &suffix)
@@ -125,4 +145,4 @@ QString proposedFileName(const QString &scaleName, const QString &lengthText, co
     return parts.join(QLatin1Char(' ')) + QLatin1Char('.') + suffix;
 }
 
-} // namespace output
+} // namespace files
