@@ -147,7 +147,7 @@ void checkPositions(const ScalaScale &scale, const FretTable &table)
             fail("a fret before the one below it", fret.number);
         const ScalaDegree &degree =
             scale.degrees[std::size_t(fret.number - 1) % scale.degrees.size()];
-        const double value = degree.pitch.value();
+        const double value = FactorOf(degree.pitch);
         if (fret.number <= int(scale.degrees.size()) && !(value > previousValue))
             fail("degrees not in ascending pitch", fret.number);
         if (!freeOfControls(fret.note, ""))
@@ -173,7 +173,7 @@ void checkFiles(const ScalaScale &scale, const FretTable &table)
     if (!again || again->degrees.size() != scale.degrees.size())
         fail("a Scala file written back that does not read", 0);
     for (std::size_t k = 0; k < scale.degrees.size(); ++k) {
-        if (again->degrees[k].pitch.value() != scale.degrees[k].pitch.value())
+        if (FactorOf(again->degrees[k].pitch) != FactorOf(scale.degrees[k].pitch))
             fail("a pitch changed when written back", int(k) + 1);
     }
 }

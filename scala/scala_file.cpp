@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scala_file.h"
 
-#include "decimal_text.h"
 #include "file_text.h"
-#include "intervals.h"
 #include "scale.h"
 #include "version.h"
 
 #include <algorithm>
-#include <cmath>
+#include <compare>
 #include <vector>
 
 namespace dorvane
@@ -17,24 +15,18 @@ namespace dorvane
 namespace
 {
 
-bool belowOctave(const Interval &interval)
+// Where an interval lies against the octave: 9/8 below, 2/1 on it, 12 of 12 steps on it too.
+std::partial_ordering againstOctave(const Interval &interval)
 {
-    return interval.tempered() ? interval.steps < interval.division
-                               : interval.numerator < 2 * interval.denominator;
-}
-
-bool isOctave(const Interval &interval)
-{
-    return interval.tempered() ? interval.steps == interval.division
-                               : interval.numerator == 2 * interval.denominator;
-}
-
-// "2187/2048", or "100.00000" for a tempered step.
-std::string pitchText(const Interval &interval)
-{
-    if (!interval.tempered())
-        return IntervalText(interval);
-    return DecimalText(CentsOf(interval), 5);
+    switch (interval.kind) {
+    case Interval::Kind::Ratio:
+        return interval.numerator <=> 2 * interval.denominator;
+    case Interval::Kind::Steps:
+        return interval.steps <=> interval.division;
+    case Interval::Kind::Cents:
+        break;
+    }
+    return CentsOf(interval) <=> 1200.0;
 }
 
 // A degree as readers that take only ASCII and nothing after the value need it: its name in a
@@ -71,9 +63,10 @@ std::string ScalaFile(const FretTable &table, std::string_view fileName)
     std::vector<const Fret *> notes;
     std::string octaveName(scales::OpenStringNote);
     for (const Fret &fret : table.frets) {
-        if (belowOctave(fret.interval) && !(fret.interval == Interval{}))
+        const std::partial_ordering octave = againstOctave(fret.interval);
+        if (octave < 0 && !(fret.interval == Interval{}))
             notes.push_back(&fret);
-        else if (isOctave(fret.interval))
+        else if (octave == 0)
             octaveName = fret.note;
     }
     std::stable_sort(notes.begin(), notes.end(), [](const Fret *a, const Fret *b) {
@@ -81,7 +74,7 @@ std::string ScalaFile(const FretTable &table, std::string_view fileName)
     });
     std::vector<Degree> degrees;
     for (const Fret *fret : notes)
-        degrees.push_back({fret->note, pitchText(fret->interval)});
+        degrees.push_back({fret->note, IntervalText(fret->interval, Notation::Scala)});
     degrees.push_back({octaveName, "2/1"});
     return fileOf(table.title, fileName, degrees);
 }
@@ -92,11 +85,9 @@ std::string ScalaFile(const ScalaScale &scale, std::string_view fileName)
         return SafeBytes(scale.source);
     std::vector<Degree> degrees;
     for (const ScalaDegree &degree : scale.degrees) {
-        const bool octave =
-            degree.pitch.kind == Pitch::Kind::Step && degree.pitch.step == degree.pitch.divisions;
+        const bool octave = againstOctave(degree.pitch) == 0;
         degrees.push_back(
-            {degree.label(), octave ? std::string("2/1")
-                                    : DecimalText(1200.0 * std::log2(degree.pitch.value()), 5)});
+            {degree.label(), octave ? "2/1" : IntervalText(degree.pitch, Notation::Scala)});
     }
     return fileOf(scale.description, fileName, degrees);
 }

@@ -2,8 +2,8 @@
 #include "scala_scale.h"
 
 #include "decimal_text.h"
+#include "deviation.h"
 #include "file_text.h"
-#include "intervals.h"
 
 #include <algorithm>
 #include <charconv>
@@ -54,17 +54,17 @@ Result<std::uint64_t> wholeOf(std::string_view digits, int line, std::string_vie
 }
 
 // The value at the start of a pitch line: cents with a ".", otherwise "a/b" or "a".
-Result<Pitch> pitchOf(std::string_view token, int line)
+Result<Interval> pitchOf(std::string_view token, int line)
 {
-    Pitch pitch;
+    Interval pitch;
     if (token.find('.') != std::string_view::npos) {
+        pitch = Measured(0);
         const char *first = token.data() + (token.starts_with('+') ? 1 : 0);
         const auto read = std::from_chars(first, token.data() + token.size(), pitch.cents);
         if (read.ec != std::errc() || read.ptr != token.data() + token.size())
             return refused(R::NotANumber, line, token);
-        if (!std::isfinite(pitch.cents) || !std::isfinite(pitch.value()))
+        if (!std::isfinite(pitch.cents) || !std::isfinite(FactorOf(pitch)))
             return refused(R::TooPrecise, line, token);
-        pitch.kind = Pitch::Kind::Cents;
         return pitch;
     }
     const std::size_t slash = token.find('/');
@@ -95,9 +95,9 @@ Result<std::vector<std::size_t>> orderOf(const std::vector<Read> &read)
 {
     std::vector<std::pair<double, std::size_t>> pitches;
     pitches.reserve(read.size());
-    const double period = read.back().degree.pitch.value();
+    const double period = FactorOf(read.back().degree.pitch);
     for (std::size_t k = 0; k < read.size(); ++k) {
-        const double value = read[k].degree.pitch.value();
+        const double value = FactorOf(read[k].degree.pitch);
         if (!(value > 1.0))
             return refused(R::AtUnison, read[k].line, read[k].degree.text);
         if (value > period)
@@ -202,7 +202,7 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
         if (int(read.size()) == count)
             return refused(R::MorePitches, lines.line(), text, count);
         const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
-        const Result<Pitch> pitch = pitchOf(text.substr(0, end), lines.line());
+        const Result<Interval> pitch = pitchOf(text.substr(0, end), lines.line());
         if (!pitch)
             return pitch.failure();
         std::string name = SafeText(nameAfter(trimmed(text.substr(end))), utf8);
@@ -214,6 +214,35 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
     if (int(read.size()) < count)
         return refused(R::FewerPitches, lines.line() + 1, {}, count);
     return read;
+}
+
+// a/b times c/d into a/b, in lowest terms when a/b and c/d are; false beyond 2^64.
+bool times(std::uint64_t &a, std::uint64_t &b, std::uint64_t c, std::uint64_t d)
+{
+    const std::uint64_t ad = std::gcd(a, d), cb = std::gcd(c, b);
+    return !__builtin_mul_overflow(a / ad, c / cb, &a) &&
+           !__builtin_mul_overflow(b / cb, d / ad, &b);
+}
+
+// A fret's interval, the degree's raised by `periods` periods: exact where the terms allow.
+Interval intervalOf(const Interval &degree, const Interval &period, int periods)
+{
+    using K = Interval::Kind;
+    if (degree.kind == K::Steps && period.kind == K::Steps && period.steps == period.division)
+        return Steps(degree.steps + periods * degree.division, degree.division);
+    if (degree.kind == K::Ratio && period.kind == K::Ratio) {
+        const Interval d = Ratio(degree.numerator, degree.denominator);
+        const Interval p = Ratio(period.numerator, period.denominator);
+        std::uint64_t a = d.numerator, b = d.denominator;
+        bool exact = true;
+        for (int o = 0; o < periods && exact; ++o)
+            exact = times(a, b, p.numerator, p.denominator);
+        if (exact)
+            return Written(a, b);
+    }
+    if (CentsOf(period) == 1200.0)
+        return Measured(CentsOf(degree), periods);
+    return Measured(CentsOf(degree) + periods * CentsOf(period));
 }
 
 } // namespace
@@ -256,93 +285,13 @@ Result<ScalaScale> EqualDivisions(int divisions)
     ScalaScale scale;
     scale.description = std::to_string(divisions) + " divisions égales de l'octave";
     for (int step = 1; step <= divisions; ++step) {
-        Pitch pitch{Pitch::Kind::Step, 1, 1, 0, step, divisions};
         // Twelve are the tempered notes, named as their table names them.
         std::string name = divisions == 12 ? std::string(TemperedNote(step % 12)) : std::string();
-        scale.degrees.push_back({pitch, std::move(name), PitchText(pitch)});
+        scale.degrees.push_back({Steps(step, divisions), std::move(name),
+                                 std::to_string(step) + "\\" + std::to_string(divisions)});
     }
     return scale;
 }
-
-double Pitch::value() const
-{
-    switch (kind) {
-    case Kind::Ratio:
-        return double(numerator) / double(denominator);
-    case Kind::Cents:
-        return std::pow(2.0, cents / 1200.0);
-    case Kind::Step:
-        break;
-    }
-    return std::pow(2.0, double(step) / double(divisions));
-}
-
-std::string PitchText(const Pitch &pitch)
-{
-    switch (pitch.kind) {
-    case Pitch::Kind::Ratio:
-        return pitch.denominator == 1
-                   ? std::to_string(pitch.numerator)
-                   : std::to_string(pitch.numerator) + "/" + std::to_string(pitch.denominator);
-    case Pitch::Kind::Cents:
-        return DecimalText(pitch.cents, 5);
-    case Pitch::Kind::Step:
-        break;
-    }
-    return std::to_string(pitch.step) + "\\" + std::to_string(pitch.divisions);
-}
-
-} // namespace dorvane
-
-namespace dorvane
-{
-
-namespace
-{
-
-double centsOf(const Pitch &pitch)
-{
-    switch (pitch.kind) {
-    case Pitch::Kind::Ratio:
-        return 1200.0 * (std::log2(double(pitch.numerator)) - std::log2(double(pitch.denominator)));
-    case Pitch::Kind::Cents:
-        return pitch.cents;
-    case Pitch::Kind::Step:
-        break;
-    }
-    return 1200.0 * pitch.step / pitch.divisions;
-}
-
-// a/b times c/d into a/b, in lowest terms when a/b and c/d are; false beyond 2^64.
-bool times(std::uint64_t &a, std::uint64_t &b, std::uint64_t c, std::uint64_t d)
-{
-    const std::uint64_t ad = std::gcd(a, d), cb = std::gcd(c, b);
-    return !__builtin_mul_overflow(a / ad, c / cb, &a) &&
-           !__builtin_mul_overflow(b / cb, d / ad, &b);
-}
-
-// A fret's interval, the degree's raised by `periods` periods: exact where the terms allow.
-Interval intervalOf(const Pitch &degree, const Pitch &period, int periods)
-{
-    using K = Pitch::Kind;
-    if (degree.kind == K::Step && period.kind == K::Step && period.step == period.divisions)
-        return Steps(degree.step + periods * degree.divisions, degree.divisions);
-    if (degree.kind == K::Ratio && period.kind == K::Ratio) {
-        const Interval d = Ratio(degree.numerator, degree.denominator);
-        const Interval p = Ratio(period.numerator, period.denominator);
-        std::uint64_t a = d.numerator, b = d.denominator;
-        bool exact = true;
-        for (int o = 0; o < periods && exact; ++o)
-            exact = times(a, b, p.numerator, p.denominator);
-        if (exact)
-            return {a, b};
-    }
-    if (centsOf(period) == 1200.0)
-        return Measured(centsOf(degree), periods);
-    return Measured(centsOf(degree) + periods * centsOf(period));
-}
-
-} // namespace
 
 FretTable TableOf(const ScalaScale &scale, Currency length, int frets)
 {
@@ -353,14 +302,14 @@ FretTable TableOf(const ScalaScale &scale, Currency length, int frets)
     if (n == 0)
         return table;
     const int count = std::clamp(frets > 0 ? frets : 2 * n, 1, MostFrets);
-    const Pitch &period = scale.degrees.back().pitch;
-    const double qP = period.value();
+    const Interval &period = scale.degrees.back().pitch;
+    const double qP = FactorOf(period);
     const double l = DoubleFromCurrency(length);
     table.frets.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
         const ScalaDegree &degree = scale.degrees[std::size_t(i % n)];
         const int o = i / n;
-        const double q = degree.pitch.value() * std::pow(qP, double(o));
+        const double q = FactorOf(degree.pitch) * std::pow(qP, double(o));
         table.frets.push_back({i + 1, degree.label(), length - CurrencyFromDouble(l / q),
                                intervalOf(degree.pitch, period, o)});
     }

@@ -14,23 +14,8 @@
 namespace dorvane
 {
 
-// A degree's pitch as written: a ratio ("5/4", "3"), cents ("386.31371") or a step of equal
-// divisions of the octave.
-struct Pitch {
-    enum class Kind : std::uint8_t { Ratio, Cents, Step } kind = Kind::Ratio;
-    std::uint64_t numerator = 1;
-    std::uint64_t denominator = 1;
-    double cents = 0;
-    int step = 0;
-    int divisions = 0;
-
-    // Its value as the frets are computed from it: a / b in double precision,
-    // pow(2.0, c / 1200.0), or pow(2.0, double(k) / double(N)).
-    double value() const;
-};
-
 struct ScalaDegree {
-    Pitch pitch;
+    Interval pitch;   // as written: a ratio not reduced ("6/4"), cents, or a step "1\\31"
     std::string name; // UTF-8: what the file writes after the value or in a comment just
                       // above it, or empty
     std::string text; // the value as the file writes it: "0.5e3", "5/4"; "1\31" for a step
@@ -72,8 +57,5 @@ Result<ScalaScale> EqualDivisions(int divisions);
 // L - CurrencyFromDouble(DoubleFromCurrency(L) / q). Two periods unless asked otherwise. A fret
 // is named as its degree is, or not at all.
 FretTable TableOf(const ScalaScale &scale, Currency length, int frets = 0);
-
-// The degree's value as it is written: "5/4", "386.31371", "1\31".
-std::string PitchText(const Pitch &pitch);
 
 } // namespace dorvane

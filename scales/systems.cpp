@@ -39,22 +39,6 @@ std::string TableName(const TableChoice &table)
     return name;
 }
 
-Interval Ratio(std::uint64_t numerator, std::uint64_t denominator)
-{
-    const std::uint64_t common = std::gcd(numerator, denominator);
-    return {numerator / common, denominator / common};
-}
-
-Interval Steps(int steps, int division)
-{
-    return {1, 1, steps, division};
-}
-
-Interval Measured(double cents, int octaves)
-{
-    return {1, 1, 0, 0, cents, true, octaves};
-}
-
 Interval IntervalOf(const Position &position)
 {
     // The tables' ratios are in lowest terms (a test holds them to it): only the octave above
@@ -65,9 +49,9 @@ Interval IntervalOf(const Position &position)
     case Form::Tempered:
         return Steps(position.semitones, 12);
     case Form::RatioOnLength:
-        return {a, b};
+        return Written(a, b);
     case Form::RatioOnHalf:
-        return b % 2 == 0 ? Interval{a, b / 2} : Interval{2 * a, b};
+        return b % 2 == 0 ? Written(a, b / 2) : Written(2 * a, b);
     case Form::HalfShown:
     case Form::Difference:
         return Ratio(2, 1);

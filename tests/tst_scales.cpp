@@ -263,8 +263,9 @@ private slots:
         QFETCH(QString, interval);
         const FretTable table = TableOf({FindSystem(ScaleKind(kind)), 0, Currency()});
         const Interval i = table.frets[std::size_t(fret - 1)].interval;
-        QCOMPARE(i.tempered() ? QString("%1\\%2").arg(i.steps).arg(i.division)
-                              : QString("%1/%2").arg(i.numerator).arg(i.denominator),
+        QCOMPARE(i.kind == Interval::Kind::Steps
+                     ? QString("%1\\%2").arg(i.steps).arg(i.division)
+                     : QString("%1/%2").arg(i.numerator).arg(i.denominator),
                  interval);
     }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tuning of a table: cents and deviations from equal temperament, worked out by hand, and
 // the Scala file of every system and mode.
-#include "intervals.h"
+#include "deviation.h"
 #include "scala_file.h"
 #include "scala_scale.h"
 #include "systems.h"
@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(QString::fromStdString(read->description), "Gamme à l'ancienne");
         QCOMPARE(read->degrees.size(), std::size_t(3));
         QCOMPARE(QString::fromStdString(read->degrees[0].name), "Ré");
-        QCOMPARE(PitchText(read->degrees[1].pitch), "3");
+        QCOMPARE(read->degrees[1].pitch, Written(3, 1));
         QCOMPARE(QString::fromStdString(read->degrees[2].name), "double octave");
         // The same text in UTF-8 keeps its letters.
         const Result<ScalaScale> utf8 = ReadScala("Gamme \xc3\xa0\n 1\n 2/1 Do\n");
@@ -217,7 +217,7 @@ private slots:
         const Result<ScalaScale> again = ReadScala(back);
         QVERIFY(again);
         QCOMPARE(again->degrees.size(), read->degrees.size());
-        QCOMPARE(again->degrees[0].pitch.value(), read->degrees[0].pitch.value());
+        QCOMPARE(FactorOf(again->degrees[0].pitch), FactorOf(read->degrees[0].pitch));
     }
 
     void aRefusalShowsTheFilesControlCharacters()
@@ -240,13 +240,15 @@ private slots:
                 std::size_t inOctave = 0;
                 for (const Fret &fret : TableOf({&system, mode, Currency()}).frets) {
                     const Interval &i = fret.interval;
-                    const bool below =
-                        i.tempered() ? i.steps < i.division : i.numerator < 2 * i.denominator;
+                    const bool below = i.kind == Interval::Kind::Steps
+                                           ? i.steps < i.division
+                                           : i.numerator < 2 * i.denominator;
                     if (!below)
                         continue;
                     ++inOctave;
-                    pitches.insert({i.tempered() ? std::uint64_t(i.steps) : i.numerator,
-                                    i.tempered() ? 0 : i.denominator});
+                    pitches.insert(
+                        {i.kind == Interval::Kind::Steps ? std::uint64_t(i.steps) : i.numerator,
+                         i.kind == Interval::Kind::Steps ? 0 : i.denominator});
                 }
                 QCOMPARE(pitches.size(), inOctave);
             }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Accord" from every result sheet: one row a fret, exact intervals, and a copy that
 // a spreadsheet or a word processor reads back as a table.
-#include "intervals.h"
+#include "deviation.h"
 #include "scala_scale.h"
 #include "sheet_test.h"
 #include "tuning_test.h"
@@ -181,7 +181,7 @@ private slots:
         QVERIFY2(read.ok(), bytes.constData());
         QList<double> byTheProgram;
         for (const dorvane::ScalaDegree &degree : read->degrees)
-            byTheProgram << 1200 * std::log2(degree.pitch.value());
+            byTheProgram << CentsOf(degree.pitch);
         const QList<double> byTheTests = readByTheTests(file);
         QCOMPARE(byTheTests.size(), shown.size());
         QCOMPARE(byTheProgram.size(), shown.size());

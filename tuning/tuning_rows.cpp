@@ -2,7 +2,7 @@
 #include "tuning_rows.h"
 
 #include "decimal_text.h"
-#include "intervals.h"
+#include "deviation.h"
 
 #include <cmath>
 
@@ -41,7 +41,8 @@ std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separ
         const double cents = CentsOf(fret.interval);
         const Deviation deviation = DeviationOf(fret.interval, fret.note);
         rows.push_back({std::to_string(fret.number), fret.note,
-                        IntervalText(fret.interval, separator), CentsText(cents, separator),
+                        IntervalText(fret.interval, Notation::Table, separator),
+                        CentsText(cents, separator),
                         CentsText(deviation.cents, separator, true) + " (" + deviation.note + ")",
                         CurrencyText(fret.position, separator).str(),
                         CurrencyText(fret.position - previous, separator).str()});

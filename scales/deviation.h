@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a tuner needs of an interval: its size in cents, and how far it lies from the nearest
-// note of twelve-tone equal temperament, with that note's name.
+// What a tuner needs of an interval beside its cents: how far it lies from the nearest note of
+// twelve-tone equal temperament, with that note's name.
 #pragma once
 
-#include "fret_table.h"
+#include "interval.h"
 
 #include <optional>
 #include <string>
@@ -11,14 +11,6 @@
 
 namespace dorvane
 {
-
-// 1200 times the binary logarithm of the interval, from its exact terms, never from a rounded
-// position: 9/8 is 203.91 cents, 5/4 386.31, 2^(7/12) 700.
-double CentsOf(const Interval &interval);
-
-// The interval as the factor of a frequency: 9/8 gives 1.125, 7 of 12 steps 2^(7/12), 700 c
-// the same.
-double FactorOf(const Interval &interval);
 
 // The note of twelve-tone equal temperament nearest to an interval above Do, and how far from
 // it the interval lies, in cents, taken within the octave so that a note lies as far from it in
@@ -39,9 +31,5 @@ std::optional<int> SemitonesOf(std::string_view note);
 // The name of a tempered note, 0 to 11 semitones above Do, as the tempered table names it:
 // 1 "Do #", 3 "Mi b".
 std::string_view TemperedNote(int semitones);
-
-// The interval as a text: "9/8", "2^(7/12)", or in cents to three decimals with the separator
-// given, "696,578 c".
-std::string IntervalText(const Interval &interval, std::string_view separator = ".");
 
 } // namespace dorvane

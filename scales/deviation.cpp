@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "intervals.h"
+#include "deviation.h"
 
-#include "decimal_text.h"
 #include "systems.h"
 
 #include <cmath>
@@ -12,20 +11,18 @@ namespace dorvane
 namespace
 {
 
-double ratioCents(std::uint64_t numerator, std::uint64_t denominator)
-{
-    // Each term below 2^53 is exact as a double; the logarithms then differ by the interval.
-    return 1200.0 * (std::log2(double(numerator)) - std::log2(double(denominator)));
-}
-
 // The interval brought into the octave above Do, exactly where its terms allow, in cents:
 // 9/4 gives the cents of 9/8, 19 of 12 steps 700.
 double centsInOctave(const Interval &interval)
 {
-    if (interval.measured)
+    switch (interval.kind) {
+    case Interval::Kind::Cents:
         return interval.cents - 1200.0 * std::floor(interval.cents / 1200.0);
-    if (interval.tempered())
-        return 1200.0 * (interval.steps % interval.division) / interval.division;
+    case Interval::Kind::Steps:
+        return CentsOf(Steps(interval.steps % interval.division, interval.division));
+    case Interval::Kind::Ratio:
+        break;
+    }
     std::uint64_t a = interval.numerator, b = interval.denominator;
     while (a >= 2 * b) {
         if (a % 2 == 0)
@@ -33,30 +30,12 @@ double centsInOctave(const Interval &interval)
         else if (b < (std::uint64_t{1} << 62))
             b *= 2;
         else
-            return std::fmod(ratioCents(a, b), 1200.0);
+            return std::fmod(CentsOf(Written(a, b)), 1200.0);
     }
-    return ratioCents(a, b);
+    return CentsOf(Written(a, b));
 }
 
 } // namespace
-
-double CentsOf(const Interval &interval)
-{
-    if (interval.measured)
-        return interval.cents + 1200.0 * interval.octaves;
-    if (interval.tempered())
-        return 1200.0 * interval.steps / interval.division;
-    return ratioCents(interval.numerator, interval.denominator);
-}
-
-double FactorOf(const Interval &interval)
-{
-    if (interval.measured)
-        return std::pow(2.0, CentsOf(interval) / 1200.0);
-    if (interval.tempered())
-        return std::pow(2.0, double(interval.steps) / double(interval.division));
-    return double(interval.numerator) / double(interval.denominator);
-}
 
 std::string_view TemperedNote(int semitones)
 {
@@ -86,16 +65,6 @@ Deviation DeviationOf(const Interval &interval, std::string_view spelled)
     const std::string_view note =
         own && *own == semitones % 12 ? spelled : TemperedNote(semitones % 12);
     return {semitones, std::string(note), cents - 100.0 * nearest};
-}
-
-std::string IntervalText(const Interval &interval, std::string_view separator)
-{
-    if (interval.measured)
-        return DecimalText(CentsOf(interval), 3, separator) + " c";
-    if (interval.tempered())
-        return "2^(" + std::to_string(interval.steps) + "/" + std::to_string(interval.division) +
-               ")";
-    return std::to_string(interval.numerator) + "/" + std::to_string(interval.denominator);
 }
 
 } // namespace dorvane

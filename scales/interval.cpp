@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "interval.h"
+
+#include "decimal_text.h"
+
+#include <cmath>
+#include <numeric>
+
+namespace dorvane
+{
+
+Interval Ratio(std::uint64_t numerator, std::uint64_t denominator)
+{
+    const std::uint64_t common = std::gcd(numerator, denominator);
+    return Written(numerator / common, denominator / common);
+}
+
+Interval Written(std::uint64_t numerator, std::uint64_t denominator)
+{
+    return {Interval::Kind::Ratio, numerator, denominator};
+}
+
+Interval Steps(int steps, int division)
+{
+    return {Interval::Kind::Steps, 1, 1, steps, division};
+}
+
+Interval Measured(double cents, int octaves)
+{
+    return {Interval::Kind::Cents, 1, 1, 0, 0, cents, octaves};
+}
+
+double FactorOf(const Interval &interval)
+{
+    switch (interval.kind) {
+    case Interval::Kind::Ratio:
+        return double(interval.numerator) / double(interval.denominator);
+    case Interval::Kind::Steps:
+        return std::pow(2.0, double(interval.steps) / double(interval.division));
+    case Interval::Kind::Cents:
+        break;
+    }
+    return std::pow(2.0, CentsOf(interval) / 1200.0);
+}
+
+double CentsOf(const Interval &interval)
+{
+    switch (interval.kind) {
+    case Interval::Kind::Ratio:
+        // Each term below 2^53 is exact as a double; the logarithms then differ by the interval.
+        return 1200.0 *
+               (std::log2(double(interval.numerator)) - std::log2(double(interval.denominator)));
+    case Interval::Kind::Steps:
+        return 1200.0 * interval.steps / interval.division;
+    case Interval::Kind::Cents:
+        break;
+    }
+    return interval.cents + 1200.0 * interval.octaves;
+}
+
+std::string IntervalText(const Interval &interval, Notation notation, std::string_view separator)
+{
+    const bool scala = notation == Notation::Scala;
+    switch (interval.kind) {
+    case Interval::Kind::Ratio:
+        return std::to_string(interval.numerator) + "/" + std::to_string(interval.denominator);
+    case Interval::Kind::Steps:
+        if (scala)
+            break;
+        return "2^(" + std::to_string(interval.steps) + "/" + std::to_string(interval.division) +
+               ")";
+    case Interval::Kind::Cents:
+        if (!scala)
+            return DecimalText(CentsOf(interval), 3, separator) + " c";
+        break;
+    }
+    return DecimalText(CentsOf(interval), 5);
+}
+
+} // namespace dorvane
