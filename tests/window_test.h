@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <clocale>
@@ -22,8 +23,9 @@
 namespace window_test
 {
 
-// The application made ready as the program makes it; the stored preferences are the tests'
-// own (under ~/.qttest), emptied, never the user's. The locale the test is run under must be
+// The application made ready as the program makes it; the stored preferences are this test
+// process's own, in a folder removed when it ends: never the user's, nor those of the same test
+// run at once under another locale. The locale the test is run under must be
 // the C library's too: the toolkit takes its separator from the environment alone, so a French
 // locale missing from the system would leave the C library in C and hide what French users get.
 inline void setUpApplication()
@@ -33,6 +35,10 @@ inline void setUpApplication()
                qgetenv("LC_ALL").isEmpty() ? qgetenv("LANG").constData()
                                            : qgetenv("LC_ALL").constData());
     QStandardPaths::setTestModeEnabled(true);
+    static const QTemporaryDir preferences;
+    if (!preferences.isValid())
+        qFatal("no temporary folder for the preferences: %s", qPrintable(preferences.errorString()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, preferences.path());
     QSettings(QStringLiteral("Dorvane"), QStringLiteral("dorvane")).clear();
     design::prepareApplication();
 }
