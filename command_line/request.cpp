@@ -35,14 +35,14 @@ bool isOption(const QString &argument)
     return argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
 }
 
-const QCommandLineOption *declared(const QString &typed)
+Result<const QCommandLineOption *> declared(const QString &typed)
 {
     const QString name = typed.mid(typed.startsWith(QLatin1String("--")) ? 2 : 1);
     for (const QCommandLineOption &option : options()) {
         if (option.names().contains(name))
             return &option;
     }
-    return nullptr;
+    return refused(O::UnknownOption, typed);
 }
 
 // What the toolkit's parser refuses, in the program's words: an unknown option, one without
@@ -53,10 +53,10 @@ Done checkArguments(const QStringList &arguments, const QCommandLineParser &p)
         const QString &argument = arguments[k];
         if (!isOption(argument))
             return refused(O::UnknownOption, argument);
-        const QCommandLineOption *option = declared(nameIn(argument));
+        const Result<const QCommandLineOption *> option = declared(nameIn(argument));
         if (!option)
-            return refused(O::UnknownOption, nameIn(argument));
-        const bool valued = !option->valueName().isEmpty();
+            return option.failure();
+        const bool valued = !(*option)->valueName().isEmpty();
         if (!valued && argument.contains(QLatin1Char('=')))
             return refused(O::TakesNoValue, nameIn(argument));
         if (valued && !argument.contains(QLatin1Char('=')) && ++k == arguments.size())

@@ -65,17 +65,17 @@ void Base::contextMenuEvent(QContextMenuEvent *event)
 
 void Base::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!tuning::scalaFileOf(event->mimeData()).isEmpty())
+    if (tuning::scalaFileOf(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void Base::dropEvent(QDropEvent *event)
 {
-    const QString fileName = tuning::scalaFileOf(event->mimeData());
-    if (fileName.isEmpty())
+    const std::optional<QString> fileName = tuning::scalaFileOf(event->mimeData());
+    if (!fileName)
         return;
     event->acceptProposedAction();
-    openScalaFile(fileName);
+    openScalaFile(*fileName);
 }
 
 void Base::OuvrirGamme_Click()

@@ -13,11 +13,8 @@ class QPdfWriter;
 
 namespace output
 {
-class PagedDocument;
-}
 
-namespace output
-{
+class PagedDocument;
 
 // A PDF at 1200 dpi, its pages painted by `paint`, or why they could not be.
 dorvane::Result<QByteArray> pdfDocument(const QString &title, const QPageLayout &layout,

@@ -58,13 +58,15 @@ std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dia
     return AskedScale{std::move(*divided), QString()};
 }
 
-QString scalaFileOf(const QMimeData *dragged)
+std::optional<QString> scalaFileOf(const QMimeData *dragged)
 {
     const QList<QUrl> urls = dragged->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
-        return QString();
+        return std::nullopt;
     const QString path = urls.first().toLocalFile();
-    return path.endsWith(QLatin1String(".scl"), Qt::CaseInsensitive) ? path : QString();
+    if (!path.endsWith(QLatin1String(".scl"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return path;
 }
 
 } // namespace tuning

@@ -30,7 +30,7 @@ std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dia
 // said.
 std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dialogs);
 
-// The one Scala file among the files dragged onto a window, if any; empty otherwise.
-QString scalaFileOf(const QMimeData *dragged);
+// The one Scala file among the files dragged onto a window; none for other files, or several.
+std::optional<QString> scalaFileOf(const QMimeData *dragged);
 
 } // namespace tuning

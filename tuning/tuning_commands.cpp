@@ -174,15 +174,15 @@ void TuningWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void TuningWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!tuning::scalaFileOf(event->mimeData()).isEmpty())
+    if (tuning::scalaFileOf(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void TuningWindow::dropEvent(QDropEvent *event)
 {
-    const QString path = tuning::scalaFileOf(event->mimeData());
-    if (path.isEmpty())
+    const std::optional<QString> path = tuning::scalaFileOf(event->mimeData());
+    if (!path)
         return;
     event->acceptProposedAction();
-    openScala(path);
+    openScala(*path);
 }
