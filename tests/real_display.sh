@@ -14,34 +14,17 @@ out=$2 app=$3
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-for tool in Xvfb openbox xdotool import convert; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
-done
-
 source "$(dirname "$0")/../tools/x11_session.sh"
+require Xvfb openbox xdotool import convert
 entry="$staging/usr/share/applications/$app.desktop"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-    stop_x_server
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-start_x_server 1024x640x24 "$out/xvfb.log" || fail "no X server: $(cat "$out/xvfb.log")"
+trap stop_session EXIT
+start_session 1024x640x24 "$out"
 # Statistics of a whole picture (measure) or of its part WIDTHxHEIGHT+X+Y (dark, white): the
 # share of dark or of white pixels. All are fractions in 0..1.
 measure() { convert "$1" -colorspace Gray -format "%[fx:$2]" info:; }
 dark() { convert "$1" -crop "$2" -colorspace Gray -threshold 30% -negate -format "%[fx:mean]" info:; }
 white() { convert "$1" -crop "$2" -colorspace Gray -threshold 90% -format "%[fx:mean]" info:; }
 above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
-
-start_window_manager "$out/openbox.log" ||
-    fail "the window manager did not start: $(cat "$out/openbox.log")"
-pids+=("$wm_pid")
 
 # The menu starts the Exec line of the entry, found on the PATH, with no field codes here.
 command_line=$(sed -n 's/^Exec=//p' "$entry" | head -1 | sed 's/ *%[fFuUick]//g')

@@ -15,21 +15,14 @@ out=$2
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-for tool in cupsd lpadmin lpstat pdfinfo pdftoppm Xvfb openbox xdotool convert mutool; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
-done
+source "$(dirname "$0")/../tools/x11_session.sh"
+require cupsd lpadmin lpstat pdfinfo pdftoppm Xvfb openbox xdotool convert mutool
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
-[ -f "$ppd" ] || { echo "FAIL: no cups-pdf PPD at $ppd" >&2; exit 1; }
+[ -f "$ppd" ] || fail "no cups-pdf PPD at $ppd"
 if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: cupsd runs as root only"
     exit 77
 fi
-
-source "$(dirname "$0")/../tools/x11_session.sh"
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # cups-pdf writes into the PDF folder of the job's owner, this user.
 home=$(getent passwd "$(id -un)" | cut -d: -f6)
@@ -40,21 +33,17 @@ before=$(find "$pdf_folder" -maxdepth 1 -name '*.pdf' 2>/dev/null | sort || true
 
 cups=$(mktemp -d)
 chmod 755 "$cups" # the filters run as the queue's user and read the spool
-pids=()
 new_pdfs() {
     comm -13 <(echo "$before") <(find "$pdf_folder" -maxdepth 1 -name '*.pdf' 2>/dev/null | sort)
 }
 cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    stop_session
     new_pdfs | while read -r made; do rm -f "$made"; done
     [ "$pdf_folder_existed" = 1 ] || rmdir "$pdf_folder" 2>/dev/null || true
     cp "$cups"/log/error_log "$out/cups_error_log" 2>/dev/null || true
     rm -rf "$cups"
-    stop_x_server
 }
 trap cleanup EXIT
-start_x_server 1024x700x24 "$out/xvfb.log" || fail "no X server: $(cat "$out/xvfb.log")"
 
 mkdir -p "$cups"/{etc/ppd,spool,state,cache,tmp,log}
 chmod 1777 "$cups/tmp" # the filters write their temporary files there
@@ -97,8 +86,7 @@ lpadmin -p dorvane-test -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
 lpadmin -d dorvane-test
 echo "CUPS: $(lpstat -d)"
 
-start_window_manager "$out/openbox.log" || fail "the window manager did not start"
-pids+=("$wm_pid")
+start_session 1024x700x24 "$out"
 start_dorvane "$program" "$out/program.log" ||
     fail "no window within 10 s: $(cat "$out/program.log")"
 dorvane=$dorvane_pid

@@ -16,27 +16,14 @@ out=$(cd "$out" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb dbus-run-session dbus-send openbox xdotool "$launcher"; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
-done
-/usr/bin/python3 -c "import pyatspi" || { echo "FAIL: python3-pyatspi is missing" >&2; exit 1; }
+source "$here/../tools/x11_session.sh"
+require Xvfb dbus-run-session dbus-send openbox xdotool "$launcher"
+/usr/bin/python3 -c "import pyatspi" || fail "python3-pyatspi is missing"
 if [ "${DORVANE_ON_BUS:-}" != 1 ]; then
     exec env DORVANE_ON_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 
-source "$here/../tools/x11_session.sh"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-    stop_x_server
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-start_x_server 1024x700x24 "$out/xvfb.log" || fail "no X server: $(cat "$out/xvfb.log")"
+trap stop_session EXIT
 read_window() { /usr/bin/python3 "$here/screen_reader.py" "$dorvane" "$@"; }
 
 # The bus that screen readers and programs meet on; the program asks for it when it starts.
@@ -50,8 +37,7 @@ done
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
     >/dev/null || fail "the accessibility bus did not start: $(cat "$out/bus.log")"
 
-start_window_manager "$out/openbox.log" || fail "the window manager did not start"
-pids+=("$wm_pid")
+start_session 1024x700x24 "$out"
 # As with a screen reader running: the toolkit's accessibility is on from the start.
 start_dorvane "$program" "$out/program.log" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ||
     fail "no window within 10 s: $(cat "$out/program.log")"

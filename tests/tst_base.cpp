@@ -196,38 +196,6 @@ private slots:
         QCOMPARE(stored, QList<qint64>({60000, 650000, 6500000}));
     }
 
-    void lengths_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("stored");
-        QTest::addColumn<int>("state");
-        const int valid = int(Base::LengthState::Valid);
-        const int partly = int(Base::LengthState::PartlyRead);
-        const int out = int(Base::LengthState::OutOfRange);
-        QTest::newRow("650") << "650" << qint64(6500000) << valid;
-        QTest::newRow(" 6 5 0") << " 6 5 0" << qint64(6500000) << valid;
-        QTest::newRow("650,5") << "650,5" << qint64(6500000) << partly;
-        QTest::newRow("650.5") << "650.5" << qint64(6505000) << valid;
-        QTest::newRow("12 mm") << "12 mm" << qint64(120000) << partly;
-        QTest::newRow("1e3") << "1e3" << qint64(10000000) << valid;
-        QTest::newRow("-650") << "-650" << qint64(-6500000) << valid;
-        QTest::newRow("abc") << "abc" << qint64(0) << partly;
-        QTest::newRow("empty") << "" << qint64(0) << valid;
-        QTest::newRow("1e15") << "1e15" << qint64(0) << out;
-        QTest::newRow("-1e15") << "-1e15" << qint64(0) << out;
-    }
-    void lengths()
-    {
-        QFETCH(QString, text);
-        QFETCH(qint64, stored);
-        QFETCH(int, state);
-        Base window;
-        typeLength(window, "777"); // something stored beforehand
-        typeLength(window, text);
-        QCOMPARE(scaled(window), stored);
-        QCOMPARE(int(window.lengthState()), state);
-    }
-
     void temperedChromatic650()
     {
         Base window;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hostile input through the real window: lengths no program expects, enormous pastes, typing
-// everywhere, and buttons pressed again and again. The window must answer and stay valid.
+// Input through the real window: lengths as users type them and lengths no program expects,
+// enormous pastes, typing everywhere, and buttons pressed again and again. The window must
+// answer and stay valid.
 #include "window_test.h"
 
 #include <QClipboard>
 #include <QPushButton>
+#include <algorithm>
 
 using namespace window_test;
 using dorvane::Currency;
@@ -36,7 +38,7 @@ class TestHostile : public QObject
 private slots:
     void initTestCase() { setUpApplication(); }
 
-    void hostileLengths_data()
+    void lengths_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint64>("stored");
@@ -45,6 +47,15 @@ private slots:
         const int partly = int(Base::LengthState::PartlyRead);
         const int out = int(Base::LengthState::OutOfRange);
         const qint64 min = std::numeric_limits<qint64>::min();
+        QTest::newRow("650") << "650" << qint64(6500000) << valid;
+        QTest::newRow(" 6 5 0") << " 6 5 0" << qint64(6500000) << valid;
+        QTest::newRow("650,5") << "650,5" << qint64(6500000) << partly;
+        QTest::newRow("650.5") << "650.5" << qint64(6505000) << valid;
+        QTest::newRow("12 mm") << "12 mm" << qint64(120000) << partly;
+        QTest::newRow("1e3") << "1e3" << qint64(10000000) << valid;
+        QTest::newRow("-650") << "-650" << qint64(-6500000) << valid;
+        QTest::newRow("abc") << "abc" << qint64(0) << partly;
+        QTest::newRow("empty") << "" << qint64(0) << valid;
         QTest::newRow("1e15") << "1e15" << qint64(0) << out;
         QTest::newRow("-1e15") << "-1e15" << qint64(0) << out;
         QTest::newRow("1e400") << "1e400" << qint64(0) << out;
@@ -73,14 +84,21 @@ private slots:
         QTest::newRow("control characters") << "\u0001\u0007650" << qint64(0) << partly;
         QTest::newRow("right-to-left mark") << "\u200f650" << qint64(0) << partly;
     }
-    void hostileLengths()
+    // Typed where a keyboard can type it, pasted otherwise, over a length stored beforehand.
+    void lengths()
     {
         QFETCH(QString, text);
         QFETCH(qint64, stored);
         QFETCH(int, state);
         Base window;
         auto *box = control<QLineEdit>(window, "Longvib");
-        box->setText(text); // as a paste would
+        box->setText("777");
+        const bool typeable =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= ' ' && c <= '~'; });
+        if (typeable)
+            typeLength(window, text);
+        else
+            box->setText(text);
         QCOMPARE(window.storedLength().scaled(), stored);
         QCOMPARE(int(window.lengthState()), state);
         QCOMPARE(box->toolTip().isEmpty(), state == int(Base::LengthState::Valid));

@@ -86,3 +86,34 @@ start_dorvane() {
     xdotool windowactivate --sync "$window"
     sleep 0.3
 }
+
+# What every test script on an X server shares: fail MESSAGE stops it with FAIL; require TOOL...
+# fails unless each tool is on the PATH; the processes it started are in `pids`, which
+# stop_session stops by their ids and waits for, the X server last.
+pids=()
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+require() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || fail "$tool is missing"
+    done
+}
+stop_session() {
+    local p
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    stop_x_server
+}
+
+# start_session SCREEN OUT: an X server with a screen of SCREEN and a window manager, their logs
+# in the folder OUT; fails with the log of the one that did not start.
+start_session() {
+    local screen=$1 out=$2
+    start_x_server "$screen" "$out/xvfb.log" || fail "no X server: $(cat "$out/xvfb.log")"
+    start_window_manager "$out/openbox.log" ||
+        fail "the window manager did not start: $(cat "$out/openbox.log")"
+    pids+=("$wm_pid")
+}
