@@ -63,7 +63,8 @@ Result<Interval> pitchOf(std::string_view token, int line)
         const auto read = std::from_chars(first, token.data() + token.size(), pitch.cents);
         if (read.ec != std::errc() || read.ptr != token.data() + token.size())
             return refused(R::NotANumber, line, token);
-        if (!std::isfinite(pitch.cents) || !std::isfinite(FactorOf(pitch)))
+        // 2^(c / 1200) is finite exactly while c / 1200 stays below 1024: 1228800 is not.
+        if (!std::isfinite(pitch.cents) || !(pitch.cents / 1200.0 < 1024.0))
             return refused(R::TooPrecise, line, token);
         return pitch;
     }

@@ -140,6 +140,7 @@ BAD = [
     ("two at one pitch", "D\n 3\n 3/2\n 6/4\n 2/1\n", "ligne 4 : « 6/4 » est à la même hauteur que la ligne 3"),
     ("a term of 2^53", "D\n 2\n 9007199254740992/9007199254740991\n 2/1\n", "ligne 3 : « 900719925474099"),
     ("too many degrees", "D\n 10001\n", "ligne 2 : plus de 10000 notes"),
+    ("a period of 2^1024, past every double", "D\n 1\n 1228800.0\n", "ligne 3 : « 1228800.0 » est trop grand"),
     ("an escape sequence in a pitch", "D\n 2\n 9/8\x1b[2J\n 2/1\n", "« 9/8\u241b[2J » n'est pas"),
 ]
 # What a terminal must never be sent from a file: a control character but tab and line feed.
@@ -152,6 +153,8 @@ def check_refusals(program, work):
         with open(path, "w", encoding="utf-8") as f:
             f.write(text)
         out = os.path.join(work, "bad-out.svg")
+        if os.path.exists(out):  # left by an earlier run that wrongly accepted its file
+            os.remove(out)
         done = run(program, "--export", out, "--scl", path, "--length", "650")
         check(done.returncode == 2 and said in done.stderr and "« --scl " in done.stderr and
               not os.path.exists(out) and not CONTROLS.search(done.stderr),
