@@ -295,6 +295,36 @@ QString why(ScalaFault reason, const Failure &f)
     return {};
 }
 
+// What a fingerboard cannot be made of.
+QString why(BoardFault reason, const Failure &f, const std::string &separator)
+{
+    using B = BoardFault;
+    switch (reason) {
+    case B::StringsOutOfRange:
+        return QStringLiteral("le nombre de cordes va de 1 à %1").arg(f.limit);
+    case B::BassLengthOutOfRange:
+        return QStringLiteral("la longueur de la corde la plus grave doit être positive");
+    case B::Negative: {
+        const std::string &which = f.setting;
+        const QString what = which == NutSpanSetting ? QStringLiteral("l'écartement au sillet")
+                             : which == BridgeSpanSetting
+                                 ? QStringLiteral("l'écartement au chevalet")
+                             : which == OverhangSetting ? QStringLiteral("le débord")
+                                                        : QStringLiteral("la fin de la touche");
+        return QStringLiteral("%1 ne peut pas être négatif").arg(what);
+    }
+    case B::PerpendicularBeyond:
+        return QStringLiteral(
+                   "la frette perpendiculaire va de 0 (le sillet) à la dernière frette, %1")
+            .arg(f.limit);
+    case B::CannotReach:
+        return QStringLiteral("les cordes extrêmes ne peuvent pas aller du sillet au chevalet : la "
+                              "moitié de la différence des écartements atteint la longueur %1")
+            .arg(text(CurrencyText(f.amount, separator).str()));
+    }
+    return {};
+}
+
 } // namespace
 
 QString modeNotes()
@@ -320,12 +350,14 @@ QString describe(const Failure &failure)
     return describe(failure, decimalSeparator());
 }
 
-// A template's reason begins with the setting it names, where it names one: "« --slot 1.5 » :".
+// A template's or a board's reason begins with the setting it names, where it names one:
+// "« --slot 1.5 » :".
 QString describe(const Failure &f, const std::string &separator)
 {
     return std::visit(
         [&](auto reason) {
-            if constexpr (std::is_same_v<decltype(reason), TemplateFault>) {
+            using R = decltype(reason);
+            if constexpr (std::is_same_v<R, TemplateFault> || std::is_same_v<R, BoardFault>) {
                 const QString said = why(reason, f, separator);
                 return f.subject.empty()
                            ? said

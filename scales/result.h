@@ -111,8 +111,17 @@ enum class ScalaFault : std::uint8_t {
     DivisionsOutOfRange, // equal divisions other than 1 to `limit`
 };
 
-using Reason =
-    std::variant<TemplateFault, FileFault, PrintFault, OptionFault, ValueFault, ScalaFault>;
+// What a fingerboard cannot be made of: `setting` names the value at fault.
+enum class BoardFault : std::uint8_t {
+    StringsOutOfRange,    // `count` strings, not from 1 to `limit`
+    BassLengthOutOfRange, // the lowest string's length not positive
+    Negative,             // a span, the overhang or the board's end below 0
+    PerpendicularBeyond,  // the perpendicular fret not from 0 to the last, `limit`
+    CannotReach,          // half the spans' difference reaches the shorter outer string, `amount`
+};
+
+using Reason = std::variant<TemplateFault, FileFault, PrintFault, OptionFault, ValueFault,
+                            ScalaFault, BoardFault>;
 
 struct Failure {
     Reason reason;
@@ -129,6 +138,11 @@ inline constexpr const char *TableSetting = "table";
 inline constexpr const char *LengthSetting = "length";
 inline constexpr const char *StripSetting = "strip";
 inline constexpr const char *SlotSetting = "slot";
+// And the values a fingerboard can be refused for.
+inline constexpr const char *NutSpanSetting = "nut span";
+inline constexpr const char *BridgeSpanSetting = "bridge span";
+inline constexpr const char *OverhangSetting = "overhang";
+inline constexpr const char *BoardEndSetting = "board end";
 
 // What was made, or why not.
 template <class T> class [[nodiscard]] Result
