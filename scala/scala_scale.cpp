@@ -90,15 +90,15 @@ struct Read {
 };
 
 // The degrees in ascending pitch, the period last, by their places in the file: each above the
-// unison and none above the period, no two at one pitch. Each value is computed once: a
-// degree in cents costs a power.
+// unison and none above the period, no two at one pitch, by the factors worked out as they
+// were read: a degree in cents or in steps costs a power.
 Result<std::vector<std::size_t>> orderOf(const std::vector<Read> &read)
 {
     std::vector<std::pair<double, std::size_t>> pitches;
     pitches.reserve(read.size());
-    const double period = FactorOf(read.back().degree.pitch);
+    const double period = read.back().degree.factor;
     for (std::size_t k = 0; k < read.size(); ++k) {
-        const double value = FactorOf(read[k].degree.pitch);
+        const double value = read[k].degree.factor;
         if (!(value > 1.0))
             return refused(R::AtUnison, read[k].line, read[k].degree.text);
         if (value > period)
@@ -210,7 +210,8 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
         if (name.empty())
             name = commentText(lines.above(), utf8);
         read.push_back(
-            {{*pitch, std::move(name), SafeText(text.substr(0, end), utf8)}, lines.line()});
+            {{*pitch, std::move(name), SafeText(text.substr(0, end), utf8), FactorOf(*pitch)},
+             lines.line()});
     }
     if (int(read.size()) < count)
         return refused(R::FewerPitches, lines.line() + 1, {}, count);
@@ -288,8 +289,10 @@ Result<ScalaScale> EqualDivisions(int divisions)
     for (int step = 1; step <= divisions; ++step) {
         // Twelve are the tempered notes, named as their table names them.
         std::string name = divisions == 12 ? std::string(TemperedNote(step % 12)) : std::string();
-        scale.degrees.push_back({Steps(step, divisions), std::move(name),
-                                 std::to_string(step) + "\\" + std::to_string(divisions)});
+        const Interval pitch = Steps(step, divisions);
+        scale.degrees.push_back({pitch, std::move(name),
+                                 std::to_string(step) + "\\" + std::to_string(divisions),
+                                 FactorOf(pitch)});
     }
     return scale;
 }
@@ -304,13 +307,16 @@ FretTable TableOf(const ScalaScale &scale, Currency length, int frets)
         return table;
     const int count = std::clamp(frets > 0 ? frets : 2 * n, 1, MostFrets);
     const Interval &period = scale.degrees.back().pitch;
-    const double qP = FactorOf(period);
+    const double qP = scale.degrees.back().factor;
     const double l = DoubleFromCurrency(length);
     table.frets.reserve(std::size_t(count));
+    double periods = 1.0; // qP^o, computed once a period
     for (int i = 0; i < count; ++i) {
         const ScalaDegree &degree = scale.degrees[std::size_t(i % n)];
         const int o = i / n;
-        const double q = FactorOf(degree.pitch) * std::pow(qP, double(o));
+        if (i % n == 0 && o > 0)
+            periods = std::pow(qP, double(o));
+        const double q = degree.factor * periods;
         table.frets.push_back({i + 1, degree.label(), length - CurrencyFromDouble(l / q),
                                intervalOf(degree.pitch, period, o)});
     }

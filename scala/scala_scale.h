@@ -15,10 +15,11 @@ namespace dorvane
 {
 
 struct ScalaDegree {
-    Interval pitch;   // as written: a ratio not reduced ("6/4"), cents, or a step "1\\31"
-    std::string name; // UTF-8: what the file writes after the value or in a comment just
-                      // above it, or empty
-    std::string text; // the value as the file writes it: "0.5e3", "5/4"; "1\31" for a step
+    Interval pitch;    // as written: a ratio not reduced ("6/4"), cents, or a step "1\\31"
+    std::string name;  // UTF-8: what the file writes after the value or in a comment just
+                       // above it, or empty
+    std::string text;  // the value as the file writes it: "0.5e3", "5/4"; "1\31" for a step
+    double factor = 1; // FactorOf(pitch), worked out once when the degree is read or made
     // How the degree's fret is labelled: its name, or its value as written.
     const std::string &label() const { return name.empty() ? text : name; }
 };
