@@ -16,6 +16,9 @@ void registerTables();
 // The name of the table every other is measured against: the widest, "table/NAME/".
 std::string referenceTable();
 
+// A fanned fingerboard computed: "board computed/6 strings, 24 frets" and the largest.
+void registerBoard();
+
 // The handlers on the real window, with and without their repaint, the window built and
 // shown, a sheet opened and a long paste.
 void registerHandlers();

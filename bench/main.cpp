@@ -56,6 +56,7 @@ int main(int argc, char *argv[])
     benchmark::Initialize(&argc, argv);
 
     bench::registerTables();
+    bench::registerBoard();
     bench::registerHandlers();
     bench::registerTemplate();
     bench::registerTuning();

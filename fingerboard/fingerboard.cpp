@@ -83,17 +83,26 @@ Done checked(const FretTable &table, const BoardSettings &s)
     return Succeeded();
 }
 
+std::vector<Currency> positionsOf(const FretTable &table)
+{
+    std::vector<Currency> positions;
+    positions.reserve(table.frets.size());
+    for (const Fret &fret : table.frets)
+        positions.push_back(fret.position);
+    return positions;
+}
+
 // How far along a string fret P lies, as a share of its length: between two frets, in
 // proportion; fret 0 is the nut.
-double shareAt(const FretTable &table, double fret)
+double shareAt(const BoardString &string, double fret)
 {
     const auto share = [&](std::size_t k) {
         return k == 0 ? 0.0
-                      : DoubleFromCurrency(table.frets[k - 1].position) /
-                            DoubleFromCurrency(table.length);
+                      : DoubleFromCurrency(string.positions[k - 1]) /
+                            DoubleFromCurrency(string.length);
     };
     const auto below = static_cast<std::size_t>(std::floor(fret)); // checked: 0 to the last
-    if (below == table.frets.size())
+    if (below == string.positions.size())
         return share(below);
     return share(below) + (fret - double(below)) * (share(below + 1) - share(below));
 }
@@ -126,7 +135,7 @@ void mirror(Point &p)
 // The frets, the nut and the bridge from edge to edge, and the outline: the edges run along
 // the outer strings `overhang` beyond them; the board ends `boardEnd` beyond the last fret,
 // parallel to it.
-void layOut(Fingerboard &board, const BoardSettings &settings)
+void layOut(Fingerboard &board, const FretTable &table, const BoardSettings &settings)
 {
     const BoardString &first = board.strings.front(), &last = board.strings.back();
     const double overhang = DoubleFromCurrency(settings.overhang);
@@ -137,8 +146,8 @@ void layOut(Fingerboard &board, const BoardSettings &settings)
     board.nut = edgeToEdge(nut, edge1, edgeN);
     board.bridge = edgeToEdge(through(first.bridge, last.bridge, d1), edge1, edgeN);
     Line end = nut;
-    for (std::size_t k = 1; k <= first.table.frets.size(); ++k) {
-        const Fret &fret = first.table.frets[k - 1];
+    for (std::size_t k = 1; k <= table.frets.size(); ++k) {
+        const Fret &fret = table.frets[k - 1];
         end = through(first.at(k), last.at(k), d1);
         board.frets.push_back({fret.number, fret.note, edgeToEdge(end, edge1, edgeN)});
     }
@@ -167,7 +176,7 @@ void layOut(Fingerboard &board, const BoardSettings &settings)
 
 Point BoardString::at(std::size_t k) const
 {
-    return nut + DoubleFromCurrency(table.frets[k - 1].position) * unit(bridge - nut);
+    return nut + DoubleFromCurrency(positions[k - 1]) * unit(bridge - nut);
 }
 
 Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &settings,
@@ -180,32 +189,35 @@ Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &setti
     const double halfBridge = DoubleFromCurrency(settings.bridgeSpan) / 2;
     const double rise = halfBridge - halfNut; // across the board, from nut to bridge
     const Currency bass = settings.bassLength.value_or(table.length);
-    const FretTable bassTable = bass == table.length ? table : tableAt(bass);
+    BoardString first{table.length, {0, halfNut}, {}, positionsOf(table)};
+    BoardString last{
+        bass, {}, {}, bass == table.length ? first.positions : positionsOf(tableAt(bass))};
     // String 1 from (0, halfNut); string N placed so that both reach fret P at one x.
     const double run1 = std::sqrt(std::pow(DoubleFromCurrency(table.length), 2) - rise * rise);
     const double runN = std::sqrt(std::pow(DoubleFromCurrency(bass), 2) - rise * rise);
-    const double startN = shareAt(table, settings.perpendicular) * run1 -
-                          shareAt(bassTable, settings.perpendicular) * runN;
-    const Point nut1{0, halfNut}, bridge1{run1, halfBridge};
-    const Point nutN{startN, -halfNut}, bridgeN{startN + runN, -halfBridge};
+    first.bridge = {run1, halfBridge};
+    const double startN = shareAt(first, settings.perpendicular) * run1 -
+                          shareAt(last, settings.perpendicular) * runN;
+    last.nut = {startN, -halfNut};
+    last.bridge = {startN + runN, -halfBridge};
 
     Fingerboard board;
     board.strings.reserve(std::size_t(n));
-    for (int s = 0; s < n; ++s) {
-        const double t = n == 1 ? 0.0 : double(s) / double(n - 1);
-        BoardString string{{}, nut1 + t * (nutN - nut1), bridge1 + t * (bridgeN - bridge1), {}};
-        if (s == 0)
-            string.length = table.length, string.table = table;
-        else if (s == n - 1)
-            string.length = bass, string.table = bassTable;
-        else {
-            const Point along = string.bridge - string.nut;
-            string.length = CurrencyFromDouble(std::hypot(along.x, along.y));
-            string.table = tableAt(string.length);
-        }
+    board.strings.push_back(first);
+    for (int s = 1; s < n - 1; ++s) {
+        const double t = double(s) / double(n - 1);
+        BoardString string{{},
+                           first.nut + t * (last.nut - first.nut),
+                           first.bridge + t * (last.bridge - first.bridge),
+                           {}};
+        const Point along = string.bridge - string.nut;
+        string.length = CurrencyFromDouble(std::hypot(along.x, along.y));
+        string.positions = positionsOf(tableAt(string.length));
         board.strings.push_back(std::move(string));
     }
-    layOut(board, settings);
+    if (n > 1)
+        board.strings.push_back(std::move(last));
+    layOut(board, table, settings);
     return board;
 }
 

@@ -47,7 +47,7 @@ struct BoardString {
     Currency length; // the outer strings' as asked; an inner string's as the geometry gives it
     Point nut;
     Point bridge;
-    FretTable table; // its frets at its own length, rounded as every table is
+    std::vector<Currency> positions; // its frets' at its own length, as its table rounds them
     // The point of fret `k` (from 1): its position along the string from the nut end.
     Point at(std::size_t k) const;
 };
@@ -75,8 +75,8 @@ using TableAt = std::function<FretTable(Currency length)>;
 // position along it, as the string's own table rounds it. Fret P's points on the outer strings
 // share one x. At 648 and 686 with spans 35 and 52.5 and P = 7, twelve tempered semitones:
 // fret 7 at x = 215.49225 on strings 1 and 6 (215.5119 along string 1); string 6 from
-// x = -12.6391 to 673.3051; fret 12 at (323.9705, 21.875) on string 1. Refused: strings other than 1 to 24, a
-// negative span, overhang or end, P beyond the last fret, and outer strings too short to
+// x = -12.6391 to 673.3051; fret 12 at (323.9705, 21.875) on string 1. Refused: strings other than
+// 1 to 24, a negative span, overhang or end, P beyond the last fret, and outer strings too short to
 // reach across half the difference of the spans.
 Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &settings,
                               const TableAt &tableAt);

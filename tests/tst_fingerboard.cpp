@@ -119,13 +119,13 @@ private slots:
         const auto pointAt = [](const BoardString &s, double fret) {
             const auto k = std::size_t(std::floor(fret));
             const Point below = k == 0 ? s.nut : s.at(k);
-            return k == s.table.frets.size()
+            return k == s.positions.size()
                        ? below
                        : Point{below.x + (fret - double(k)) * (s.at(k + 1).x - below.x), 0};
         };
         QVERIFY(std::abs(pointAt(first, perpendicular).x - pointAt(last, perpendicular).x) < 1e-9);
         for (const BoardString &string : board->strings) {
-            QCOMPARE(string.table.frets.size(), table.frets.size());
+            QCOMPARE(string.positions.size(), table.frets.size());
             QVERIFY(std::abs(distance(string.nut, string.bridge) -
                              DoubleFromCurrency(string.length)) < 5e-5);
             for (std::size_t k = 1; k <= table.frets.size(); ++k) {
@@ -134,7 +134,7 @@ private slots:
                 // positions the line runs through and this string's own.
                 const Point p = string.at(k);
                 QVERIFY(std::abs(distance(string.nut, p) -
-                                 DoubleFromCurrency(string.table.frets[k - 1].position)) < 1e-9);
+                                 DoubleFromCurrency(string.positions[k - 1])) < 1e-9);
                 const Segment &fret = board->frets[k - 1].line;
                 QVERIFY2(offLine(p, fret.from, fret.to) < 1.5e-4,
                          qPrintable(QString("fret %1").arg(k)));

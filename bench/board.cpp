@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A whole fingerboard computed: six strings fanned over 24 frets, and the most the program
+// allows, 24 strings over 500 frets of 1000 equal divisions.
+#include "bench.h"
+
+#include "fingerboard.h"
+#include "scala_scale.h"
+#include "systems.h"
+
+using namespace dorvane;
+
+namespace
+{
+
+BoardSettings fanned(int strings)
+{
+    BoardSettings settings;
+    settings.strings = strings;
+    settings.bassLength = CurrencyFromDouble(686);
+    settings.perpendicular = 7;
+    settings.nutSpan = CurrencyFromDouble(35);
+    settings.bridgeSpan = CurrencyFromDouble(52.5);
+    settings.overhang = CurrencyFromDouble(3.5);
+    return settings;
+}
+
+void boardComputed(benchmark::State &state, int strings, TableAt tableAt)
+{
+    const FretTable table = tableAt(CurrencyFromDouble(648));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakeBoard(table, fanned(strings), tableAt));
+}
+
+} // namespace
+
+namespace bench
+{
+
+void registerBoard()
+{
+    const TableAt tempered = [](Currency length) {
+        return TableOf({FindSystem(ScaleKind::TemperedChromatic), 0, length});
+    };
+    benchmark::RegisterBenchmark("board computed/6 strings, 24 frets", boardComputed, 6, tempered)
+        ->Unit(benchmark::kMicrosecond);
+    static const ScalaScale thousand = *EqualDivisions(MostDivisions);
+    const TableAt divided = [](Currency length) { return TableOf(thousand, length, MostFrets); };
+    benchmark::RegisterBenchmark("board computed/24 strings, 500 frets", boardComputed, MostStrings,
+                                 divided)
+        ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace bench
