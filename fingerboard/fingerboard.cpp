@@ -221,4 +221,11 @@ Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &setti
     return board;
 }
 
+std::array<Point, 4> SlotOf(const Segment &fret, Currency width)
+{
+    const Point along = unit(fret.to - fret.from);
+    const Point half = (DoubleFromCurrency(width) / 2) * Point{-along.y, along.x};
+    return {fret.from - half, fret.to - half, fret.to + half, fret.from + half};
+}
+
 } // namespace dorvane

@@ -81,4 +81,7 @@ using TableAt = std::function<FretTable(Currency length)>;
 Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &settings,
                               const TableAt &tableAt);
 
+// A fret's slot: `width` centred on its segment, from edge to edge, as four corners in order.
+std::array<Point, 4> SlotOf(const Segment &fret, Currency width);
+
 } // namespace dorvane

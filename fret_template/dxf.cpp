@@ -13,8 +13,10 @@ struct Layer {
     const char *name;
     int colour;
 };
-constexpr Layer layers[] = {{"FRETS", 7},   {"NUT", 1},  {"BRIDGE", 1},
-                            {"OUTLINE", 5}, {"TEXT", 3}, {"SLOTS", 6}};
+constexpr Layer stripLayers[] = {{"FRETS", 7},   {"NUT", 1},  {"BRIDGE", 1},
+                                 {"OUTLINE", 5}, {"TEXT", 3}, {"SLOTS", 6}};
+constexpr Layer boardLayers[] = {{"STRINGS", 8}, {"FRETS", 7}, {"NUT", 1},  {"BRIDGE", 1},
+                                 {"BOARD", 5},   {"TEXT", 3},  {"SLOTS", 6}};
 
 // A drawing written as pairs of a group code and a value.
 class Groups
@@ -55,9 +57,16 @@ void header(Groups &g, const FretTemplate &t)
     g(0, "TABLE")(2, "LTYPE")(70, "1");
     g(0, "LTYPE")(2, "CONTINUOUS")(70, "0")(3, "Solid line")(72, "65")(73, "0")(40, "0.0");
     g(0, "ENDTAB");
-    g(0, "TABLE")(2, "LAYER")(70, std::to_string(std::size(layers)));
-    for (const Layer &layer : layers)
-        g(0, "LAYER")(2, layer.name)(70, "0")(62, std::to_string(layer.colour))(6, "CONTINUOUS");
+    const auto table = [&g](const auto &layers) {
+        g(0, "TABLE")(2, "LAYER")(70, std::to_string(std::size(layers)));
+        for (const Layer &layer : layers)
+            g(0, "LAYER")(2, layer.name)(70, "0")(62, std::to_string(layer.colour))(6,
+                                                                                    "CONTINUOUS");
+    };
+    if (t.board)
+        table(boardLayers);
+    else
+        table(stripLayers);
     g(0, "ENDTAB")(0, "ENDSEC");
     g(0, "SECTION")(2, "BLOCKS")(0, "ENDSEC");
 }
@@ -90,13 +99,51 @@ void text(Groups &g, const TemplateText &t)
         g(72, t.anchor == TemplateText::Middle ? "1" : "2").point(11, PointText(t.x), up(t.y));
 }
 
-} // namespace
-
-std::string TemplateDxf(const FretTemplate &t)
+std::string at(double value)
 {
-    Groups g;
-    header(g, t);
-    g(0, "SECTION")(2, "ENTITIES");
+    return PointText(CurrencyFromDouble(value));
+}
+
+// On the page y grows downwards; in the drawing, upwards.
+std::string atUp(double y)
+{
+    return PointText(Currency() - CurrencyFromDouble(y));
+}
+
+void segment(Groups &g, const char *layer, const Segment &s)
+{
+    line(g, layer, at(s.from.x), atUp(s.from.y), at(s.to.x), atUp(s.to.y));
+}
+
+// A closed polyline through its corners.
+template <class Points> void polyline(Groups &g, const char *layer, const Points &points)
+{
+    g(0, "POLYLINE")(8, layer)(66, "1").point(10, "0.0", "0.0")(70, "1");
+    for (const Point &p : points)
+        g(0, "VERTEX")(8, layer).point(10, at(p.x), atUp(p.y));
+    g(0, "SEQEND")(8, layer);
+}
+
+// The board's outline, its nut and bridge, its strings, each fret as one line and each slot as
+// one closed polyline.
+void boardEntities(Groups &g, const Fingerboard &board, Currency slot)
+{
+    polyline(g, "BOARD", board.outline);
+    segment(g, "NUT", board.nut);
+    segment(g, "BRIDGE", board.bridge);
+    for (const BoardString &string : board.strings)
+        segment(g, "STRINGS", {string.nut, string.bridge});
+    for (const BoardFret &fret : board.frets)
+        segment(g, "FRETS", fret.line);
+    if (slot > Currency()) {
+        for (const BoardFret &fret : board.frets)
+            polyline(g, "SLOTS", SlotOf(fret.line, slot));
+    }
+}
+
+// The strip, its centre line, nut, bridge, frets and slots.
+void stripEntities(Groups &g, const FretTemplate &t)
+{
     const std::string top = up(EdgeOf(Currency(), t.width, -1));
     const std::string bottom = up(EdgeOf(Currency(), t.width, 1));
     const std::string length = PointText(t.length);
@@ -111,6 +158,19 @@ std::string TemplateDxf(const FretTemplate &t)
             rectangle(g, "SLOTS", EdgeText(EdgeOf(fret.position, t.slot, -1)),
                       EdgeText(EdgeOf(fret.position, t.slot, 1)), top, bottom);
     }
+}
+
+} // namespace
+
+std::string TemplateDxf(const FretTemplate &t)
+{
+    Groups g;
+    header(g, t);
+    g(0, "SECTION")(2, "ENTITIES");
+    if (t.board)
+        boardEntities(g, *t.board, t.slot);
+    else
+        stripEntities(g, t);
     for (const TemplateText &label : t.texts)
         text(g, label);
     g(0, "ENDSEC")(0, "EOF");

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fret_template.h"
 
+#include "board_template.h"
+#include "label_type.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace dorvane
 {
+
+using namespace label_type;
 
 namespace
 {
@@ -15,42 +20,6 @@ constexpr UnitInfo units[] = {
     {"cm", "cm", 5, 10.0},
     {"in", "po", 1, 25.4},
 };
-
-// Millimetres on paper, as a length in the unit: 2.5 mm is 0.0984 in.
-Currency onPaper(double millimetres, Unit unit)
-{
-    return CurrencyFromDouble(millimetres / InfoOf(unit).millimetres);
-}
-
-std::string shown(Currency value, std::string_view separator)
-{
-    return CurrencyText(value, separator).str();
-}
-
-// The proportions of the labels' face (Liberation Sans, which the pages draw with and the SVG asks
-// for): above and below the baseline, in ems, and a generous advance of a character.
-constexpr double Ascent = 0.905;
-constexpr double Descent = 0.212;
-constexpr double LabelMm = 2.5;     // the height of a label's type, where there is room
-constexpr double LabelGapMm = 0.7;  // between the strip and a label
-constexpr double ClearanceMm = 0.3; // between two labels side by side
-
-// Ems a text takes along its baseline, at least: "41  Si #  483,6111" takes about 8.6.
-double advanceOf(std::string_view utf8)
-{
-    double ems = 0;
-    for (char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
-            continue; // within a character
-        if (c == ' ' || c == ',' || c == '.')
-            ems += 0.28;
-        else if ((c >= 'A' && c <= 'Z') || c == 'm' || c == 'w')
-            ems += 0.84;
-        else
-            ems += 0.56;
-    }
-    return ems;
-}
 
 // The type of each fret's label, in millimetres: 2.5, or less where the labels on its side of
 // the strip (every other fret) stand too close to it for their text.
@@ -104,6 +73,21 @@ void nameEnds(FretTemplate &t)
                        onPaper(LabelMm, t.unit), true, TemplateText::Middle, "Chevalet"});
 }
 
+// A board of two strings or more: possible, and its slots narrower than every gap along every
+// string.
+Done checkBoard(const FretTable &table, const TemplateSettings &settings, const TableAt &tableAt)
+{
+    const Result<Fingerboard> board = MakeBoard(table, settings.board, tableAt);
+    if (!board)
+        return board.failure();
+    if (settings.slotWidth < Currency())
+        return Failure{TemplateFault::SlotOverStrip, {}, {}, 0, 0, SlotSetting};
+    const auto gap = SmallestGap(*board);
+    if (settings.slotWidth > Currency() && gap && settings.slotWidth >= gap->width)
+        return Failure{TemplateFault::SlotOverGap, {}, gap->width, gap->after, 0, SlotSetting};
+    return Succeeded();
+}
+
 } // namespace
 
 const UnitInfo &InfoOf(Unit unit)
@@ -122,7 +106,7 @@ Currency DefaultStripWidth(Unit unit)
     return onPaper(60.0, unit);
 }
 
-Done CheckTemplate(const FretTable &table, const TemplateSettings &settings)
+Done CheckTemplate(const FretTable &table, const TemplateSettings &settings, const TableAt &tableAt)
 {
     using R = TemplateFault;
     const auto outOfRange = [](Currency value) {
@@ -132,6 +116,8 @@ Done CheckTemplate(const FretTable &table, const TemplateSettings &settings)
         return Failure{R::NoTable, {}, {}, 0, 0, TableSetting};
     if (outOfRange(table.length))
         return Failure{R::OutOfRange, {}, LargestLength, 0, 0, LengthSetting};
+    if (settings.board.strings != 1)
+        return checkBoard(table, settings, tableAt);
     if (outOfRange(settings.stripWidth))
         return Failure{R::OutOfRange, {}, LargestLength, 0, 0, StripSetting};
     if (settings.slotWidth < Currency() || settings.slotWidth >= settings.stripWidth)
@@ -156,7 +142,7 @@ std::optional<Gap> SmallestGap(const std::vector<Fret> &frets)
 }
 
 FretTemplate MakeTemplate(const FretTable &table, const TemplateSettings &settings,
-                          std::string_view decimalSeparator)
+                          std::string_view decimalSeparator, const TableAt &tableAt)
 {
     FretTemplate t;
     t.unit = settings.unit;
@@ -165,6 +151,11 @@ FretTemplate MakeTemplate(const FretTable &table, const TemplateSettings &settin
     t.slot = settings.slotWidth;
     t.frets = table.frets;
     t.title = TemplateTitle(table, t.unit, decimalSeparator);
+    if (settings.board.strings != 1) {
+        t.board = *MakeBoard(table, settings.board, tableAt); // CheckTemplate has held it
+        LayOutBoard(t, decimalSeparator);
+        return t;
+    }
     const Currency half = Currency::fromScaled(t.width.scaled() / 2);
     nameEnds(t);
     const Currency labels = labelFrets(t, decimalSeparator);

@@ -4,6 +4,7 @@
 // pages, the SVG and the DXF file are all drawn from this geometry.
 #pragma once
 
+#include "fingerboard.h"
 #include "fret_table.h"
 #include "result.h"
 
@@ -29,6 +30,7 @@ struct TemplateSettings {
     Unit unit = Unit::Millimetre;
     Currency stripWidth = Currency::fromScaled(600000); // in the unit: 60 mm
     Currency slotWidth;                                 // 0 draws lines only
+    BoardSettings board; // of one string, the strip; of more, a whole fingerboard
 };
 
 // The width of the default strip, 60 mm, in a unit: 6 cm, 2.3622 in.
@@ -54,6 +56,7 @@ struct FretTemplate {
     std::string title; // "Zarlino Chromatique, longueur 650 mm"
     std::vector<TemplateText> texts;
     Currency left, top, right, bottom; // everything drawn lies within
+    std::optional<Fingerboard> board;  // with two strings or more, drawn instead of the strip
 };
 
 // Millimetres beyond the labels, above and below, kept free for the marks that join pages.
@@ -66,7 +69,10 @@ inline constexpr Currency LargestLength = Currency::fromScaled(100000LL * 10000)
 // the length and the strip be positive, the slot narrower than the strip and than the smallest
 // gap between two frets ("--width 0" is OutOfRange for the strip; a slot of 1.5 at 330 in
 // "Zarlino Chromatique" is SlotOverGap, 1.4575 after fret 40).
-Done CheckTemplate(const FretTable &table, const TemplateSettings &settings);
+// With two strings or more, the board must be possible (MakeBoard), and the slot narrower than
+// the smallest gap along every string; `tableAt` gives the other strings' tables.
+Done CheckTemplate(const FretTable &table, const TemplateSettings &settings,
+                   const TableAt &tableAt = {});
 
 // The smallest distance between two consecutive frets, and the fret before it; none with fewer
 // than two frets.
@@ -81,7 +87,7 @@ std::string TemplateTitle(const FretTable &table, Unit unit, std::string_view se
 
 // The template of a table; texts write positions with the separator given ("36,4817").
 FretTemplate MakeTemplate(const FretTable &table, const TemplateSettings &settings,
-                          std::string_view decimalSeparator);
+                          std::string_view decimalSeparator, const TableAt &tableAt = {});
 
 // An edge of the strip or of a slot: a centre plus or minus half a width, which may fall
 // halfway between two ten-thousandths; held in twenty-thousandths.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "svg.h"
 
+#include <iterator>
+
 namespace dorvane
 {
 
@@ -55,24 +57,19 @@ std::string textElement(const TemplateText &text)
     return element + ">" + escaped(text.text) + "</text>\n";
 }
 
-} // namespace
-
-std::string TemplateSvg(const FretTemplate &t)
+// Lines a fifth of a millimetre wide, whatever the unit.
+std::string strokeOf(Unit unit)
 {
-    const std::string unit(InfoOf(t.unit).code);
-    const Currency width = t.right - t.left;
-    const Currency height = t.bottom - t.top;
-    // Lines a fifth of a millimetre wide, whatever the unit.
-    const std::string stroke = PointText(CurrencyFromDouble(0.2 / InfoOf(t.unit).millimetres));
-    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-                      PointText(width) + unit + "\" height=\"" + PointText(height) + unit +
-                      "\" viewBox=\"" + PointText(t.left) + " " + PointText(t.top) + " " +
-                      PointText(width) + " " + PointText(height) + "\">\n";
-    svg += "<title>" + escaped(t.title) + "</title>\n";
-    svg += "<g fill=\"none\" stroke=\"black\" stroke-width=\"" + stroke + "\">\n";
-    svg += "<rect id=\"strip\" x=\"0\" y=\"" + EdgeText(EdgeOf(Currency(), t.width, -1)) +
-           "\" width=\"" + PointText(t.length) + "\" height=\"" + PointText(t.width) + "\"/>\n";
+    return PointText(CurrencyFromDouble(0.2 / InfoOf(unit).millimetres));
+}
+
+// The strip, its centre line, the nut, the bridge, the frets and their slots.
+std::string stripShapes(const FretTemplate &t)
+{
+    const std::string stroke = strokeOf(t.unit);
+    std::string svg = "<rect id=\"strip\" x=\"0\" y=\"" +
+                      EdgeText(EdgeOf(Currency(), t.width, -1)) + "\" width=\"" +
+                      PointText(t.length) + "\" height=\"" + PointText(t.width) + "\"/>\n";
     svg += "<line id=\"centre\" x1=\"0\" y1=\"0\" x2=\"" + PointText(t.length) +
            "\" y2=\"0\" stroke-dasharray=\"" + stroke + " " + stroke + "\"/>\n";
     svg += acrossStrip("nut", Currency(), t);
@@ -86,6 +83,62 @@ std::string TemplateSvg(const FretTemplate &t)
                    EdgeText(EdgeOf(Currency(), t.width, -1)) + "\" width=\"" + PointText(t.slot) +
                    "\" height=\"" + PointText(t.width) + "\"/>\n";
     }
+    return svg;
+}
+
+std::string at(double value)
+{
+    return PointText(CurrencyFromDouble(value));
+}
+
+std::string lineElement(const std::string &id, const Segment &s)
+{
+    return "<line id=\"" + id + "\" x1=\"" + at(s.from.x) + "\" y1=\"" + at(s.from.y) + "\" x2=\"" +
+           at(s.to.x) + "\" y2=\"" + at(s.to.y) + "\"/>\n";
+}
+
+template <class Points> std::string polygon(const std::string &id, const Points &points)
+{
+    std::string element = "<polygon id=\"" + id + "\" points=\"";
+    for (const Point &p : points)
+        element += at(p.x) + "," + at(p.y) + (&p == &*std::prev(std::end(points)) ? "" : " ");
+    return element + "\"/>\n";
+}
+
+// The outline, the nut and the bridge, the strings, the frets from edge to edge and, with a
+// slot width, each fret's slot: that width centred on the fret, from edge to edge.
+std::string boardShapes(const Fingerboard &board, Currency slot)
+{
+    std::string svg = polygon("board", board.outline);
+    svg += lineElement("nut", board.nut) + lineElement("bridge", board.bridge);
+    for (std::size_t s = 0; s < board.strings.size(); ++s)
+        svg += lineElement("string-" + std::to_string(s + 1),
+                           {board.strings[s].nut, board.strings[s].bridge});
+    for (const BoardFret &fret : board.frets)
+        svg += lineElement("fret-" + std::to_string(fret.number), fret.line);
+    if (slot > Currency()) {
+        for (const BoardFret &fret : board.frets)
+            svg += polygon("slot-" + std::to_string(fret.number), SlotOf(fret.line, slot));
+    }
+    return svg;
+}
+
+} // namespace
+
+std::string TemplateSvg(const FretTemplate &t)
+{
+    const std::string unit(InfoOf(t.unit).code);
+    const Currency width = t.right - t.left;
+    const Currency height = t.bottom - t.top;
+    const std::string stroke = strokeOf(t.unit);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+                      PointText(width) + unit + "\" height=\"" + PointText(height) + unit +
+                      "\" viewBox=\"" + PointText(t.left) + " " + PointText(t.top) + " " +
+                      PointText(width) + " " + PointText(height) + "\">\n";
+    svg += "<title>" + escaped(t.title) + "</title>\n";
+    svg += "<g fill=\"none\" stroke=\"black\" stroke-width=\"" + stroke + "\">\n";
+    svg += t.board ? boardShapes(*t.board, t.slot) : stripShapes(t);
     svg += "</g>\n<g font-family=\"Liberation Sans, Arial, sans-serif\" fill=\"black\">\n";
     for (const TemplateText &text : t.texts)
         svg += textElement(text);

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board_template.h"
+
+#include "label_type.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dorvane
+{
+
+using namespace label_type;
+
+namespace
+{
+
+// The end of a fret's segment on the drawing's upper side (smaller y), or on its lower side.
+Point endOf(const BoardFret &fret, bool upper)
+{
+    const bool fromIsUpper = fret.line.from.y < fret.line.to.y;
+    return fromIsUpper == upper ? fret.line.from : fret.line.to;
+}
+
+// The type of each fret's label, in millimetres: 2.5, or less where the labels on its side
+// (every other fret) stand too close for their text.
+std::vector<double> labelHeights(const FretTemplate &t)
+{
+    const double mm = InfoOf(t.unit).millimetres;
+    const std::vector<BoardFret> &frets = t.board->frets;
+    std::vector<double> heights(frets.size(), LabelMm);
+    for (std::size_t i = 0; i < frets.size(); ++i) {
+        const bool upper = frets[i].number % 2 == 1;
+        for (std::size_t j : {i - 2, i + 2}) {
+            if (j >= frets.size())
+                continue; // also i - 2 below 0
+            const double apart = std::abs(endOf(frets[j], upper).x - endOf(frets[i], upper).x) * mm;
+            heights[i] = std::min(heights[i], (apart - ClearanceMm) / (Ascent + Descent));
+        }
+        heights[i] = std::max(heights[i], 0.05);
+    }
+    return heights;
+}
+
+// How far the longest label reaches beyond the board.
+double labelFrets(FretTemplate &t, std::string_view separator)
+{
+    const double gap = DoubleFromCurrency(onPaper(LabelGapMm, t.unit));
+    const std::vector<double> heights = labelHeights(t);
+    double longest = 0;
+    for (std::size_t i = 0; i < t.frets.size(); ++i) {
+        const Fret &fret = t.frets[i];
+        const bool upper = fret.number % 2 == 1;
+        const Point end = endOf(t.board->frets[i], upper);
+        const double height = DoubleFromCurrency(onPaper(heights[i], t.unit));
+        std::string text =
+            std::to_string(fret.number) + "  " + fret.note + "  " + shown(fret.position, separator);
+        longest = std::max(longest, advanceOf(text) * height);
+        t.texts.push_back({CurrencyFromDouble(end.x + (Ascent - Descent) / 2 * height),
+                           CurrencyFromDouble(upper ? end.y - gap : end.y + gap),
+                           CurrencyFromDouble(height), true,
+                           upper ? TemplateText::Start : TemplateText::End, std::move(text)});
+    }
+    return gap + longest;
+}
+
+// "Sillet" and "Chevalet" outside the board, at the middle of the nut and of the bridge.
+void nameEnds(FretTemplate &t)
+{
+    const double gap = DoubleFromCurrency(onPaper(LabelGapMm, t.unit));
+    const double height = DoubleFromCurrency(onPaper(LabelMm, t.unit));
+    const auto middle = [](const Segment &s) {
+        return Point{(s.from.x + s.to.x) / 2, (s.from.y + s.to.y) / 2};
+    };
+    const Point nut = middle(t.board->nut), bridge = middle(t.board->bridge);
+    t.texts.push_back({CurrencyFromDouble(std::min(t.board->nut.from.x, t.board->nut.to.x) - gap -
+                                          Descent * height),
+                       CurrencyFromDouble(nut.y), CurrencyFromDouble(height), true,
+                       TemplateText::Middle, "Sillet"});
+    t.texts.push_back({CurrencyFromDouble(std::max(t.board->bridge.from.x, t.board->bridge.to.x) +
+                                          gap + Ascent * height),
+                       CurrencyFromDouble(bridge.y), CurrencyFromDouble(height), true,
+                       TemplateText::Middle, "Chevalet"});
+}
+
+} // namespace
+
+void LayOutBoard(FretTemplate &t, std::string_view separator)
+{
+    const Fingerboard &board = *t.board;
+    double left = 0, right = 0, top = 0, bottom = 0;
+    const auto take = [&](Point p) {
+        left = std::min(left, p.x), right = std::max(right, p.x);
+        top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+    };
+    for (const Point &p : board.outline)
+        take(p);
+    for (const Segment &s : {board.nut, board.bridge})
+        take(s.from), take(s.to);
+    nameEnds(t);
+    const double labels = labelFrets(t, separator);
+    const double room = DoubleFromCurrency(onPaper(MarkRoomMm, t.unit));
+    t.top = CurrencyFromDouble(top - labels - room);
+    t.bottom = CurrencyFromDouble(bottom + labels + room);
+    t.texts.push_back({CurrencyFromDouble(left), t.bottom - onPaper(MarkRoomMm / 2 - 1.75, t.unit),
+                       onPaper(3.5, t.unit), false, TemplateText::Start, t.title});
+    t.left = CurrencyFromDouble(left) - onPaper(15.0, t.unit);
+    t.right = CurrencyFromDouble(right) + onPaper(15.0, t.unit);
+}
+
+std::optional<Gap> SmallestGap(const Fingerboard &board)
+{
+    std::optional<Gap> smallest;
+    for (const BoardString &string : board.strings) {
+        for (std::size_t i = 1; i < string.positions.size(); ++i) {
+            const Currency width = string.positions[i] - string.positions[i - 1];
+            if (!smallest || width < smallest->width)
+                smallest = Gap{width, int(i)};
+        }
+    }
+    return smallest;
+}
+
+} // namespace dorvane

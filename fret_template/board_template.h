@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A template of a whole fingerboard: its texts and extents around the board it draws.
+#pragma once
+
+#include "fret_template.h"
+
+#include <string_view>
+
+namespace dorvane
+{
+
+// Labels each fret beyond the board's edges where its segment ends, odd frets on the side of
+// the lowest string and even ones on the other, with its number, note and position on string
+// 1; names the nut and the bridge; puts the title below and sets the extents. `t.board` and
+// `t.frets` are made.
+void LayOutBoard(FretTemplate &t, std::string_view separator);
+
+// The smallest gap between two consecutive frets along any string of a board, and the fret
+// before it.
+std::optional<Gap> SmallestGap(const Fingerboard &board);
+
+} // namespace dorvane
