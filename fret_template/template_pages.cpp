@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -199,8 +200,39 @@ void Pages::paintFrame(QPainter &painter, int index) const
                QPointF(size.width() / 2 + 5, base));
 }
 
+// The board: its outline, nut, bridge, strings, frets and slots, then the texts.
+void Pages::paintBoard(QPainter &painter, int column, int row) const
+{
+    const auto at = [&](dorvane::Point p) { return onPage(p.x, p.y, column, row); };
+    const auto polygon = [&](const auto &points) {
+        QPolygonF shape;
+        for (const dorvane::Point &p : points)
+            shape << at(p);
+        painter.drawPolygon(shape);
+    };
+    const dorvane::Fingerboard &board = *t.board;
+    polygon(board.outline);
+    for (const dorvane::Segment &s : {board.nut, board.bridge})
+        painter.drawLine(at(s.from), at(s.to));
+    for (const dorvane::BoardString &string : board.strings)
+        painter.drawLine(at(string.nut), at(string.bridge));
+    for (const dorvane::BoardFret &fret : board.frets) {
+        painter.drawLine(at(fret.line.from), at(fret.line.to));
+        if (t.slot > Currency())
+            polygon(dorvane::SlotOf(fret.line, t.slot));
+    }
+    for (const dorvane::TemplateText &text : t.texts)
+        drawText(painter, at({DoubleFromCurrency(text.x), DoubleFromCurrency(text.y)}),
+                 DoubleFromCurrency(text.height) * mm, text.vertical, text.anchor,
+                 QString::fromStdString(text.text));
+}
+
 void Pages::paintTemplate(QPainter &painter, int column, int row) const
 {
+    if (t.board) {
+        paintBoard(painter, column, row);
+        return;
+    }
     const auto at = [&](Currency x, Currency y) {
         return onPage(DoubleFromCurrency(x), DoubleFromCurrency(y), column, row);
     };

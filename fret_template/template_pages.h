@@ -55,6 +55,7 @@ public:
 
 private:
     void paintTemplate(QPainter &painter, int column, int row) const;
+    void paintBoard(QPainter &painter, int column, int row) const;
     void paintMarks(QPainter &painter, int column, int row) const;
     void paintFrame(QPainter &painter, int index) const;
     QPointF onPage(double xUnit, double yUnit, int column, int row) const;
