@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "board_options.h"
 #include "failures.h"
 #include "files.h"
 #include "platform.h"
@@ -76,22 +77,59 @@ QString linesOf(const std::vector<TuningRow> &rows)
     return text;
 }
 
+// Each string's positions of a board, a column a string under "Corde 1" to "Corde N": the
+// titles first, then a line a fret.
+std::vector<TuningRow> stringColumns(const Fingerboard &board, std::size_t frets,
+                                     const std::string &separator)
+{
+    std::vector<TuningRow> columns(frets + 1);
+    for (std::size_t s = 0; s < board.strings.size(); ++s) {
+        columns[0].push_back("Corde " + std::to_string(s + 1));
+        for (std::size_t k = 0; k < frets; ++k)
+            columns[k + 1].push_back(CurrencyText(board.strings[s].positions[k], separator).str());
+    }
+    return columns;
+}
+
 // "Frette	Position	Note", then one line a fret in the scale's order; or every column of
-// the tuning, under their titles; each with the frets' frequencies last, if asked.
+// the tuning, under their titles; each with the frets' frequencies last, if asked. A board of
+// several strings gives each string's position in columns of their own, in place of the one
+// position or after the tuning's columns, under a first line of the strings' lengths.
 QString tableText(const FretTable &table, const Request &request)
 {
     const std::string separator = output::decimalSeparator();
     std::vector<TuningRow> rows{TuningTitles(request.frequency.has_value())};
     for (TuningRow &row : TuningRows(table, separator, request.frequency))
         rows.push_back(std::move(row));
-    if (!request.details) {
-        // Frette, Position, Note, and the frequency.
-        for (TuningRow &row : rows) {
-            TuningRow brief{row[0], row[5], row[1]};
+    const bool board = request.settings.board.strings > 1;
+    std::vector<TuningRow> strings;
+    TuningRow lengths{"Longueur"};
+    if (board) {
+        const Fingerboard made = *MakeBoard(table, request.settings.board, tableAtOf(request));
+        strings = stringColumns(made, table.frets.size(), separator);
+        for (const BoardString &string : made.strings)
+            lengths.push_back(CurrencyText(string.length, separator).str());
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        TuningRow &row = rows[r];
+        TuningRow positions = board ? strings[r] : TuningRow{row[5]};
+        if (!request.details) {
+            // Frette, Position (or each string's), Note, and the frequency.
+            TuningRow brief{row[0]};
+            brief.insert(brief.end(), positions.begin(), positions.end());
+            brief.push_back(row[1]);
             if (request.frequency)
                 brief.push_back(row[7]);
             row = std::move(brief);
+        } else if (board) {
+            row.insert(row.end(), positions.begin(), positions.end());
         }
+    }
+    if (board) {
+        // The lengths above their strings' columns.
+        const std::size_t before = request.details ? rows[0].size() - strings[0].size() : 1;
+        lengths.insert(lengths.begin() + 1, before - 1, std::string());
+        rows.insert(rows.begin(), std::move(lengths));
     }
     return linesOf(rows);
 }
@@ -122,13 +160,22 @@ int exportScala(const Request &request)
     return 1;
 }
 
+} // namespace
+
 // A setting a template refuses, named by its option as given: "« --slot 60 » : …".
 Failure named(Failure failure, const Request &request)
 {
     static const QMap<std::string, QString> options = {{TableSetting, "scale"},
                                                        {LengthSetting, "length"},
                                                        {StripSetting, "width"},
-                                                       {SlotSetting, "slot"}};
+                                                       {SlotSetting, "slot"},
+                                                       {StringsSetting, "strings"},
+                                                       {BassLengthSetting, "bass-length"},
+                                                       {PerpendicularSetting, "perpendicular"},
+                                                       {NutSpanSetting, "nut-span"},
+                                                       {BridgeSpanSetting, "bridge-span"},
+                                                       {OverhangSetting, "overhang"},
+                                                       {BoardEndSetting, "board-end"}};
     const QString option = failure.reason == dorvane::Reason(TemplateFault::TooManyPages)
                                ? QStringLiteral("length")
                                : options.value(failure.setting);
@@ -137,6 +184,9 @@ Failure named(Failure failure, const Request &request)
         (QStringLiteral("--") + option + (given.isEmpty() ? QString() : ' ' + given)).toStdString();
     return failure;
 }
+
+namespace
+{
 
 // The template laid out once, then written; a template that its settings or the paper refuse
 // is a bad argument, a file that cannot be written a failure of its own.
@@ -151,7 +201,7 @@ int exportTemplate(const Request &request, int &argc, char *argv[])
         gui = std::make_unique<QGuiApplication>(argc, argv);
     }
     const Result<FretTemplate> made = template_files::makeTemplate(
-        tableOf(request), request.settings, output::decimalSeparator());
+        tableOf(request), request.settings, output::decimalSeparator(), tableAtOf(request));
     if (!made)
         return refuse(named(made.failure(), request), 2);
     const Done written = template_files::save(*made, request.pages, *format, request.file);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "request.h"
 
+#include "board_options.h"
+
 #include "files.h"
 #include "length_reading.h"
 #include "template_files.h"
@@ -90,16 +92,6 @@ Result<Currency> lengthOf(const QString &text)
         return read.value;
     return refused(read.state == LengthState::OutOfRange ? V::LengthTooLarge : V::LengthNotRead,
                    QStringLiteral("--length ") + text);
-}
-
-// A width or a correction: the point or the comma before the decimals, "0.6" or "0,6".
-Result<Currency> numberOf(const QString &option, const QString &text)
-{
-    const StoredLength read = DecimalFromText(text.toStdString());
-    if (read.state == LengthState::Valid)
-        return read.value;
-    return refused(read.state == LengthState::OutOfRange ? V::NumberTooLarge : V::NotANumber,
-                   QStringLiteral("--%1 %2").arg(option, text));
 }
 
 Result<int> modeOf(const ScaleSystem &system, const QString &text)
@@ -308,7 +300,8 @@ Result<Request> readAction(Request request)
                            QStringLiteral("--") + QLatin1String(option));
     }
     // A Scala file holds one period of pitches: no length, no number of frets.
-    for (const char *option : {"length", "frets"}) {
+    for (const char *option : {"length", "frets", "strings", "bass-length", "perpendicular",
+                               "nut-span", "bridge-span", "overhang", "board-end", "left-handed"}) {
         if (given.contains(QLatin1String(option)) && scala)
             return refused(O::NotForScala, QStringLiteral("--") + QLatin1String(option));
     }
@@ -333,10 +326,24 @@ Result<Request> readAction(Request request)
         if (Done read = readTemplate(request); !read)
             return read.failure();
     }
+    if (request.action != Request::Action::ExportScala) {
+        if (Done read = readBoard(request); !read)
+            return read.failure();
+    }
     return request;
 }
 
 } // namespace
+
+// A width or a correction: the point or the comma before the decimals, "0.6" or "0,6".
+Result<Currency> numberOf(const QString &option, const QString &text)
+{
+    const StoredLength read = DecimalFromText(text.toStdString());
+    if (read.state == LengthState::Valid)
+        return read.value;
+    return refused(read.state == LengthState::OutOfRange ? V::NumberTooLarge : V::NotANumber,
+                   QStringLiteral("--%1 %2").arg(option, text));
+}
 
 FretTable tableOf(const Request &request)
 {

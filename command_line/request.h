@@ -34,11 +34,18 @@ struct Request {
 // The options, with their French descriptions, in the order the help gives them.
 const QList<QCommandLineOption> &options();
 
+// A width or a correction: the point or the comma before the decimals, "0.6" or "0,6";
+// refused as "--OPTION TEXT".
+dorvane::Result<dorvane::Currency> numberOf(const QString &option, const QString &text);
+
 // The table a request asks for: of one of the systems, or of a scale of any tuning.
 dorvane::FretTable tableOf(const Request &request);
 
 // Reads the arguments, without the program's name; the failure names the argument at fault.
 dorvane::Result<Request> readRequest(const QStringList &arguments);
+
+// A setting a template or a board refuses, named by its option as given: "« --slot 60 » : …".
+dorvane::Failure named(dorvane::Failure failure, const Request &request);
 
 // The help, in French, made of the options' declarations.
 QString helpText();

@@ -52,7 +52,7 @@ Failure refused(BoardFault reason, std::string setting = {})
 Done checked(const FretTable &table, const BoardSettings &s)
 {
     if (s.strings < 1 || s.strings > MostStrings) {
-        Failure failure = refused(B::StringsOutOfRange);
+        Failure failure = refused(B::StringsOutOfRange, StringsSetting);
         failure.count = s.strings;
         failure.limit = MostStrings;
         return failure;
@@ -66,9 +66,9 @@ Done checked(const FretTable &table, const BoardSettings &s)
             return refused(B::Negative, setting);
     }
     if (s.bassLength && !(*s.bassLength > Currency()))
-        return refused(B::BassLengthOutOfRange);
+        return refused(B::BassLengthOutOfRange, BassLengthSetting);
     if (!(s.perpendicular >= 0) || s.perpendicular > double(table.frets.size())) {
-        Failure failure = refused(B::PerpendicularBeyond);
+        Failure failure = refused(B::PerpendicularBeyond, PerpendicularSetting);
         failure.limit = std::int64_t(table.frets.size());
         return failure;
     }
@@ -76,7 +76,7 @@ Done checked(const FretTable &table, const BoardSettings &s)
         std::abs(DoubleFromCurrency(s.bridgeSpan) - DoubleFromCurrency(s.nutSpan)) / 2;
     const Currency shortest = std::min(table.length, s.bassLength.value_or(table.length));
     if (halfDifference >= DoubleFromCurrency(shortest)) {
-        Failure failure = refused(B::CannotReach);
+        Failure failure = refused(B::CannotReach, BridgeSpanSetting);
         failure.amount = shortest;
         return failure;
     }

@@ -28,11 +28,12 @@ std::optional<Format> formatOf(const QString &fileName)
 
 dorvane::Result<dorvane::FretTemplate> makeTemplate(const dorvane::FretTable &table,
                                                     const dorvane::TemplateSettings &settings,
-                                                    const std::string &separator)
+                                                    const std::string &separator,
+                                                    const dorvane::TableAt &tableAt)
 {
-    if (const dorvane::Done possible = dorvane::CheckTemplate(table, settings); !possible)
+    if (const dorvane::Done possible = dorvane::CheckTemplate(table, settings, tableAt); !possible)
         return possible.failure();
-    return dorvane::MakeTemplate(table, settings, separator);
+    return dorvane::MakeTemplate(table, settings, separator, tableAt);
 }
 
 dorvane::Done save(const dorvane::FretTemplate &t, const template_pages::PageSettings &paper,

@@ -20,10 +20,12 @@ QString suffixOf(Format format);
 
 // The template of a table with its settings, checked, then laid out once, its texts written
 // with the separator given; or why it cannot be made. The dialog and the command line both
-// make their templates so.
+// make their templates so. A board of several strings takes its other strings' tables from
+// `tableAt`.
 dorvane::Result<dorvane::FretTemplate> makeTemplate(const dorvane::FretTable &table,
                                                     const dorvane::TemplateSettings &settings,
-                                                    const std::string &separator);
+                                                    const std::string &separator,
+                                                    const dorvane::TableAt &tableAt = {});
 
 // Writes the template, whole or not at all; a PDF's pages are laid out on the paper given, and
 // refused beyond the most pages paper takes (TooManyPages). A PDF needs the toolkit's fonts, so

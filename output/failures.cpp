@@ -193,6 +193,12 @@ QString why(OptionFault reason, const Failure &f)
                               "fois")
             .arg(f.count)
             .arg(text(f.subject));
+    case O::WidthWithStrings:
+        return QStringLiteral("%1 ne s'emploie qu'avec une corde : la largeur d'un manche vient "
+                              "des écartements et du débord")
+            .arg(given);
+    case O::OnlyWithStrings:
+        return QStringLiteral("%1 ne s'emploie qu'avec --strings 2 ou plus").arg(given);
     }
     return {};
 }

@@ -72,6 +72,8 @@ enum class OptionFault : std::uint8_t {
     FretsOnlyForScala, // --frets with --scale
     FileNotScala,      // a file alone that is no Scala file, to open in the window
     OneFileOnly,       // `count` files to open in the window, `subject` quoted
+    WidthWithStrings,  // --width with two strings or more
+    OnlyWithStrings,   // an option of the fingerboard without --strings 2 or more
 };
 
 // What the command line refuses of the values of its options: `subject` is the option and its
@@ -143,6 +145,9 @@ inline constexpr const char *NutSpanSetting = "nut span";
 inline constexpr const char *BridgeSpanSetting = "bridge span";
 inline constexpr const char *OverhangSetting = "overhang";
 inline constexpr const char *BoardEndSetting = "board end";
+inline constexpr const char *StringsSetting = "strings";
+inline constexpr const char *BassLengthSetting = "bass length";
+inline constexpr const char *PerpendicularSetting = "perpendicular";
 
 // What was made, or why not.
 template <class T> class [[nodiscard]] Result

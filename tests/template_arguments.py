@@ -48,6 +48,26 @@ BAD = [
      "plus petit écart entre deux frettes"),
     (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
       "--slot", "0,6,1"], "--slot 0,6,1"),
+    # A fingerboard: each bad value by its name.
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--strings", "25"], "--strings 25 » : le nombre de cordes va de 1 à 24"),
+    (["--export", "OUT.dxf", "--edo", "31", "--length", "650", "--strings", "0"], "--strings 0"),
+    (["--export", "OUT.pdf", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--strings", "6", "--nut-span", "-1"], "--nut-span -1 » : l'écartement au sillet"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--strings", "6", "--overhang", "-0,5"], "--overhang -0,5 » : le débord"),
+    (["--table", "--scale", "Zarlino Chromatique", "--length", "650", "--strings", "6",
+      "--perpendicular", "43"], "--perpendicular 43 » : la frette perpendiculaire va de 0"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--strings", "6", "--nut-span", "0", "--bridge-span", "1300"], "--bridge-span 1300"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "330",
+      "--strings", "6", "--bass-length", "300", "--slot", "1.4"], "--slot 1.4"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--strings", "6", "--width", "50"], "--width 50 » ne s'emploie qu'avec une corde"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--bridge-span", "50"], "--bridge-span 50 » ne s'emploie qu'avec --strings 2"),
+    (["--export", "OUT.scl", "--scale", "Zarlino Chromatique", "--strings", "6"],
+     "--strings » ne s'emploie pas avec un fichier .scl"),
 ]
 
 # Values read without regard to case, inches as the program writes them, and a comma before the
@@ -93,6 +113,19 @@ def check_arguments(program, work):
     check(open(old).read() == "<svg/>" and
           not [f for f in os.listdir(work) if f.startswith("old.svg.")], "a full disk: old file")
     os.remove(old)
+    # A fanned board's table: a column a string under a line of their lengths, the outer
+    # strings' columns as their own tables give them.
+    def positions(length, *board):
+        out = run(program, "--table", "--scale", "Zarlino Chromatique", "--length", length, *board)
+        return [line.split("\t") for line in out.stdout.splitlines()]
+
+    cells = positions("648", "--strings", "6", "--bass-length", "686", "--perpendicular", "7")
+    check(cells[0][0] == "Longueur" and cells[0][1] == "648" and cells[0][6] == "686" and
+          cells[1] == ["Frette"] + [f"Corde {s}" for s in range(1, 7)] + ["Note"],
+          f"a board's table begins {cells[:2]}")
+    check([c[1] for c in cells[2:]] == [c[1] for c in positions("648")[1:]] and
+          [c[6] for c in cells[2:]] == [c[1] for c in positions("686")[1:]],
+          "a board's outer strings are not at their own tables' positions")
     # No display at all: no X server, no Wayland, no platform named.
     bare = {k: v for k, v in os.environ.items()
             if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board_options.h"
+
+#include <cmath>
+
+using namespace dorvane;
+
+namespace command_line
+{
+
+namespace
+{
+
+using O = OptionFault;
+using V = ValueFault;
+
+Failure refused(Reason reason, const QString &option, const QMap<QString, QString> &given)
+{
+    const QString value = given.value(option);
+    return Failure{reason,
+                   ("--" + option + (value.isEmpty() ? QString() : ' ' + value)).toStdString()};
+}
+
+// Millimetres as a length in the unit: 35 mm is 3.5 cm.
+Currency inUnit(double millimetres, Unit unit)
+{
+    return CurrencyFromDouble(millimetres / InfoOf(unit).millimetres);
+}
+
+const char *const boardOptions[] = {"bass-length", "perpendicular", "nut-span",   "bridge-span",
+                                    "overhang",    "board-end",     "left-handed"};
+
+Done readValues(BoardSettings &board, const QMap<QString, QString> &given)
+{
+    const std::pair<const char *, Currency *> widths[] = {{"nut-span", &board.nutSpan},
+                                                          {"bridge-span", &board.bridgeSpan},
+                                                          {"overhang", &board.overhang},
+                                                          {"board-end", &board.boardEnd}};
+    for (const auto &[option, width] : widths) {
+        if (!given.contains(QLatin1String(option)))
+            continue;
+        const Result<Currency> read = numberOf(QLatin1String(option), given[QLatin1String(option)]);
+        if (!read)
+            return read.failure();
+        *width = *read;
+    }
+    if (given.contains(QStringLiteral("bass-length"))) {
+        const Result<Currency> read = numberOf(QStringLiteral("bass-length"), given["bass-length"]);
+        if (!read)
+            return read.failure();
+        board.bassLength = *read;
+    }
+    if (given.contains(QStringLiteral("perpendicular"))) {
+        const Result<Currency> read =
+            numberOf(QStringLiteral("perpendicular"), given["perpendicular"]);
+        if (!read)
+            return read.failure();
+        board.perpendicular = DoubleFromCurrency(*read);
+    }
+    board.leftHanded = given.contains(QStringLiteral("left-handed"));
+    return Succeeded();
+}
+
+} // namespace
+
+Done readBoard(Request &request)
+{
+    const QMap<QString, QString> &given = request.given;
+    BoardSettings &board = request.settings.board;
+    if (given.contains(QStringLiteral("strings"))) {
+        bool whole = false;
+        board.strings = given["strings"].trimmed().toInt(&whole);
+        if (!whole)
+            return refused(V::NotANumber, QStringLiteral("strings"), given);
+    }
+    if (board.strings == 1) {
+        for (const char *option : boardOptions) {
+            if (given.contains(QLatin1String(option)))
+                return refused(O::OnlyWithStrings, QLatin1String(option), given);
+        }
+        return Succeeded();
+    }
+    if (given.contains(QStringLiteral("width")))
+        return refused(O::WidthWithStrings, QStringLiteral("width"), given);
+    const Unit unit = request.settings.unit;
+    board.nutSpan = inUnit(35, unit);
+    board.bridgeSpan = inUnit(52.5, unit);
+    board.overhang = inUnit(3.5, unit);
+    if (Done read = readValues(board, given); !read)
+        return read;
+    const Done possible = CheckTemplate(tableOf(request), request.settings, tableAtOf(request));
+    if (!possible)
+        return named(possible.failure(), request);
+    return Succeeded();
+}
+
+TableAt tableAtOf(const Request &request)
+{
+    if (request.scale) {
+        const ScalaScale *scale = &*request.scale;
+        const int frets = request.frets;
+        return [scale, frets](Currency length) { return TableOf(*scale, length, frets); };
+    }
+    const TableChoice choice = request.table;
+    return [choice](Currency length) { return TableOf({choice.system, choice.mode, length}); };
+}
+
+} // namespace command_line
