@@ -14,11 +14,16 @@ namespace
 using O = OptionFault;
 using V = ValueFault;
 
-Failure refused(Reason reason, const QString &option, const QMap<QString, QString> &given)
+// An option as given: "--slot 60", or "--left-handed".
+std::string asGiven(const QString &option, const QMap<QString, QString> &given)
 {
     const QString value = given.value(option);
-    return Failure{reason,
-                   ("--" + option + (value.isEmpty() ? QString() : ' ' + value)).toStdString()};
+    return ("--" + option + (value.isEmpty() ? QString() : ' ' + value)).toStdString();
+}
+
+Failure refused(Reason reason, const QString &option, const QMap<QString, QString> &given)
+{
+    return Failure{reason, asGiven(option, given)};
 }
 
 // Millimetres as a length in the unit: 35 mm is 3.5 cm.
@@ -92,6 +97,27 @@ Done readBoard(Request &request)
     if (!possible)
         return named(possible.failure(), request);
     return Succeeded();
+}
+
+// A setting a template refuses, named by its option as given: "« --slot 60 » : …".
+Failure named(Failure failure, const Request &request)
+{
+    static const QMap<std::string, QString> options = {{TableSetting, "scale"},
+                                                       {LengthSetting, "length"},
+                                                       {StripSetting, "width"},
+                                                       {SlotSetting, "slot"},
+                                                       {StringsSetting, "strings"},
+                                                       {BassLengthSetting, "bass-length"},
+                                                       {PerpendicularSetting, "perpendicular"},
+                                                       {NutSpanSetting, "nut-span"},
+                                                       {BridgeSpanSetting, "bridge-span"},
+                                                       {OverhangSetting, "overhang"},
+                                                       {BoardEndSetting, "board-end"}};
+    const QString option = failure.reason == dorvane::Reason(TemplateFault::TooManyPages)
+                               ? QStringLiteral("length")
+                               : options.value(failure.setting);
+    failure.subject = asGiven(option, request.given);
+    return failure;
 }
 
 TableAt tableAtOf(const Request &request)

@@ -160,34 +160,6 @@ int exportScala(const Request &request)
     return 1;
 }
 
-} // namespace
-
-// A setting a template refuses, named by its option as given: "« --slot 60 » : …".
-Failure named(Failure failure, const Request &request)
-{
-    static const QMap<std::string, QString> options = {{TableSetting, "scale"},
-                                                       {LengthSetting, "length"},
-                                                       {StripSetting, "width"},
-                                                       {SlotSetting, "slot"},
-                                                       {StringsSetting, "strings"},
-                                                       {BassLengthSetting, "bass-length"},
-                                                       {PerpendicularSetting, "perpendicular"},
-                                                       {NutSpanSetting, "nut-span"},
-                                                       {BridgeSpanSetting, "bridge-span"},
-                                                       {OverhangSetting, "overhang"},
-                                                       {BoardEndSetting, "board-end"}};
-    const QString option = failure.reason == dorvane::Reason(TemplateFault::TooManyPages)
-                               ? QStringLiteral("length")
-                               : options.value(failure.setting);
-    const QString given = request.given.value(option);
-    failure.subject =
-        (QStringLiteral("--") + option + (given.isEmpty() ? QString() : ' ' + given)).toStdString();
-    return failure;
-}
-
-namespace
-{
-
 // The template laid out once, then written; a template that its settings or the paper refuse
 // is a bad argument, a file that cannot be written a failure of its own.
 int exportTemplate(const Request &request, int &argc, char *argv[])

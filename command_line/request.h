@@ -44,9 +44,6 @@ dorvane::FretTable tableOf(const Request &request);
 // Reads the arguments, without the program's name; the failure names the argument at fault.
 dorvane::Result<Request> readRequest(const QStringList &arguments);
 
-// A setting a template or a board refuses, named by its option as given: "« --slot 60 » : …".
-dorvane::Failure named(dorvane::Failure failure, const Request &request);
-
 // The help, in French, made of the options' declarations.
 QString helpText();
 

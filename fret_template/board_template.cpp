@@ -21,31 +21,17 @@ Point endOf(const BoardFret &fret, bool upper)
     return fromIsUpper == upper ? fret.line.from : fret.line.to;
 }
 
-// The type of each fret's label, in millimetres: 2.5, or less where the labels on its side
-// (every other fret) stand too close for their text.
-std::vector<double> labelHeights(const FretTemplate &t)
-{
-    const double mm = InfoOf(t.unit).millimetres;
-    const std::vector<BoardFret> &frets = t.board->frets;
-    std::vector<double> heights(frets.size(), LabelMm);
-    for (std::size_t i = 0; i < frets.size(); ++i) {
-        const bool upper = frets[i].number % 2 == 1;
-        for (std::size_t j : {i - 2, i + 2}) {
-            if (j >= frets.size())
-                continue; // also i - 2 below 0
-            const double apart = std::abs(endOf(frets[j], upper).x - endOf(frets[i], upper).x) * mm;
-            heights[i] = std::min(heights[i], (apart - ClearanceMm) / (Ascent + Descent));
-        }
-        heights[i] = std::max(heights[i], 0.05);
-    }
-    return heights;
-}
-
 // How far the longest label reaches beyond the board.
 double labelFrets(FretTemplate &t, std::string_view separator)
 {
     const double gap = DoubleFromCurrency(onPaper(LabelGapMm, t.unit));
-    const std::vector<double> heights = labelHeights(t);
+    const double mm = InfoOf(t.unit).millimetres;
+    const std::vector<BoardFret> &frets = t.board->frets;
+    const std::vector<double> heights =
+        labelHeights(frets.size(), [&](std::size_t i, std::size_t j) {
+            const bool upper = frets[i].number % 2 == 1;
+            return std::abs(endOf(frets[j], upper).x - endOf(frets[i], upper).x) * mm;
+        });
     double longest = 0;
     for (std::size_t i = 0; i < t.frets.size(); ++i) {
         const Fret &fret = t.frets[i];

@@ -21,25 +21,6 @@ constexpr UnitInfo units[] = {
     {"in", "po", 1, 25.4},
 };
 
-// The type of each fret's label, in millimetres: 2.5, or less where the labels on its side of
-// the strip (every other fret) stand too close to it for their text.
-std::vector<double> labelHeights(const FretTemplate &t)
-{
-    const double mm = InfoOf(t.unit).millimetres;
-    std::vector<double> heights(t.frets.size(), LabelMm);
-    for (std::size_t i = 0; i < t.frets.size(); ++i) {
-        for (std::size_t j : {i - 2, i + 2}) {
-            if (j >= t.frets.size())
-                continue; // also i - 2 below 0
-            const double apart =
-                std::abs(DoubleFromCurrency(t.frets[j].position - t.frets[i].position)) * mm;
-            heights[i] = std::min(heights[i], (apart - ClearanceMm) / (Ascent + Descent));
-        }
-        heights[i] = std::max(heights[i], 0.05);
-    }
-    return heights;
-}
-
 // One label per fret beyond the strip, where no line and no slot reaches: odd frets above it,
 // even ones below, each read from bottom to top with its text centred on the fret, so that
 // close frets keep their labels apart. Returns how far the longest reaches from the strip.
@@ -47,7 +28,11 @@ Currency labelFrets(FretTemplate &t, std::string_view separator)
 {
     const Currency half = Currency::fromScaled(t.width.scaled() / 2);
     const Currency gap = onPaper(LabelGapMm, t.unit);
-    const std::vector<double> heights = labelHeights(t);
+    const double mm = InfoOf(t.unit).millimetres;
+    const std::vector<double> heights =
+        labelHeights(t.frets.size(), [&](std::size_t i, std::size_t j) {
+            return std::abs(DoubleFromCurrency(t.frets[j].position - t.frets[i].position)) * mm;
+        });
     double longest = 0;
     for (std::size_t i = 0; i < t.frets.size(); ++i) {
         const Fret &fret = t.frets[i];

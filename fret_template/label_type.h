@@ -4,8 +4,10 @@
 
 #include "fret_template.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dorvane::label_type
 {
@@ -44,6 +46,23 @@ inline double advanceOf(std::string_view utf8)
             ems += 0.56;
     }
     return ems;
+}
+
+// The type of each of `count` labels, in millimetres: 2.5, or less where the labels on its
+// side (every other one) stand closer than their text needs; `apart(i, j)` is how far labels
+// i and j stand from each other, in millimetres.
+template <class Apart> std::vector<double> labelHeights(std::size_t count, Apart apart)
+{
+    std::vector<double> heights(count, LabelMm);
+    for (std::size_t i = 0; i < count; ++i) {
+        for (std::size_t j : {i - 2, i + 2}) {
+            if (j >= count)
+                continue; // also i - 2 below 0
+            heights[i] = std::min(heights[i], (apart(i, j) - ClearanceMm) / (Ascent + Descent));
+        }
+        heights[i] = std::max(heights[i], 0.05);
+    }
+    return heights;
 }
 
 } // namespace dorvane::label_type

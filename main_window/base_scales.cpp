@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMimeData>
 
 using namespace dorvane;
 
@@ -65,17 +64,13 @@ void Base::contextMenuEvent(QContextMenuEvent *event)
 
 void Base::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (tuning::scalaFileOf(event->mimeData()))
-        event->acceptProposedAction();
+    tuning::takeScalaFile(event);
 }
 
 void Base::dropEvent(QDropEvent *event)
 {
-    const std::optional<QString> fileName = tuning::scalaFileOf(event->mimeData());
-    if (!fileName)
-        return;
-    event->acceptProposedAction();
-    openScalaFile(*fileName);
+    if (const std::optional<QString> fileName = tuning::takeScalaFile(event))
+        openScalaFile(*fileName);
 }
 
 void Base::OuvrirGamme_Click()

@@ -5,6 +5,7 @@
 #include "files.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -58,14 +59,15 @@ std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dia
     return AskedScale{std::move(*divided), QString()};
 }
 
-std::optional<QString> scalaFileOf(const QMimeData *dragged)
+std::optional<QString> takeScalaFile(QDropEvent *event)
 {
-    const QList<QUrl> urls = dragged->urls();
+    const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
         return std::nullopt;
     const QString path = urls.first().toLocalFile();
     if (!path.endsWith(QLatin1String(".scl"), Qt::CaseInsensitive))
         return std::nullopt;
+    event->acceptProposedAction();
     return path;
 }
 

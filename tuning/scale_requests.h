@@ -8,6 +8,8 @@
 #include "scala_scale.h"
 
 #include <QString>
+
+class QDropEvent;
 #include <optional>
 
 class QMimeData;
@@ -30,7 +32,8 @@ std::optional<AskedScale> askScalaFile(QWidget *parent, output::FileDialogs &dia
 // said.
 std::optional<AskedScale> askDivisions(QWidget *parent, output::FileDialogs &dialogs);
 
-// The one Scala file among the files dragged onto a window; none for other files, or several.
-std::optional<QString> scalaFileOf(const QMimeData *dragged);
+// The one Scala file of a drag or a drop onto a window, whose action is then accepted; none for
+// other files, or several, which the window refuses.
+std::optional<QString> takeScalaFile(QDropEvent *event);
 
 } // namespace tuning

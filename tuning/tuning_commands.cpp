@@ -174,15 +174,11 @@ void TuningWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void TuningWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (tuning::scalaFileOf(event->mimeData()))
-        event->acceptProposedAction();
+    tuning::takeScalaFile(event);
 }
 
 void TuningWindow::dropEvent(QDropEvent *event)
 {
-    const std::optional<QString> path = tuning::scalaFileOf(event->mimeData());
-    if (!path)
-        return;
-    event->acceptProposedAction();
-    openScala(*path);
+    if (const std::optional<QString> path = tuning::takeScalaFile(event))
+        openScala(*path);
 }
