@@ -26,12 +26,6 @@ Failure refused(Reason reason, const QString &option, const QMap<QString, QStrin
     return Failure{reason, asGiven(option, given)};
 }
 
-// Millimetres as a length in the unit: 35 mm is 3.5 cm.
-Currency inUnit(double millimetres, Unit unit)
-{
-    return CurrencyFromDouble(millimetres / InfoOf(unit).millimetres);
-}
-
 const char *const boardOptions[] = {"bass-length", "perpendicular", "nut-span",   "bridge-span",
                                     "overhang",    "board-end",     "left-handed"};
 
@@ -87,10 +81,9 @@ Done readBoard(Request &request)
     }
     if (given.contains(QStringLiteral("width")))
         return refused(O::WidthWithStrings, QStringLiteral("width"), given);
-    const Unit unit = request.settings.unit;
-    board.nutSpan = inUnit(35, unit);
-    board.bridgeSpan = inUnit(52.5, unit);
-    board.overhang = inUnit(3.5, unit);
+    const int strings = board.strings;
+    board = DefaultBoard(request.settings.unit);
+    board.strings = strings;
     if (Done read = readValues(board, given); !read)
         return read;
     const Done possible = CheckTemplate(tableOf(request), request.settings, tableAtOf(request));

@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include "board_options.h"
+#include "board_template.h"
 #include "failures.h"
 #include "files.h"
 #include "platform.h"
@@ -77,20 +78,6 @@ QString linesOf(const std::vector<TuningRow> &rows)
     return text;
 }
 
-// Each string's positions of a board, a column a string under "Corde 1" to "Corde N": the
-// titles first, then a line a fret.
-std::vector<TuningRow> stringColumns(const Fingerboard &board, std::size_t frets,
-                                     const std::string &separator)
-{
-    std::vector<TuningRow> columns(frets + 1);
-    for (std::size_t s = 0; s < board.strings.size(); ++s) {
-        columns[0].push_back("Corde " + std::to_string(s + 1));
-        for (std::size_t k = 0; k < frets; ++k)
-            columns[k + 1].push_back(CurrencyText(board.strings[s].positions[k], separator).str());
-    }
-    return columns;
-}
-
 // "Frette	Position	Note", then one line a fret in the scale's order; or every column of
 // the tuning, under their titles; each with the frets' frequencies last, if asked. A board of
 // several strings gives each string's position in columns of their own, in place of the one
@@ -105,10 +92,10 @@ QString tableText(const FretTable &table, const Request &request)
     std::vector<TuningRow> strings;
     TuningRow lengths{"Longueur"};
     if (board) {
-        const Fingerboard made = *MakeBoard(table, request.settings.board, tableAtOf(request));
-        strings = stringColumns(made, table.frets.size(), separator);
-        for (const BoardString &string : made.strings)
-            lengths.push_back(CurrencyText(string.length, separator).str());
+        strings =
+            BoardColumns(*MakeBoard(table, request.settings.board, tableAtOf(request)), separator);
+        lengths.insert(lengths.end(), strings[0].begin(), strings[0].end());
+        strings.erase(strings.begin());
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
         TuningRow &row = rows[r];

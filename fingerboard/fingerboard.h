@@ -11,7 +11,6 @@
 #include "result.h"
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -66,9 +65,6 @@ struct Fingerboard {
     // String 1's edge at the nut and at the end, then string N's edge at the end and at the nut.
     std::array<Point, 4> outline;
 };
-
-// The table of a string of any length, in the tuning of the board: TableOf at that length.
-using TableAt = std::function<FretTable(Currency length)>;
 
 // The board of a table, by one rule: string s runs from its nut end to its bridge end, the ends
 // spaced equally along the nut and bridge lines; the point of fret k on it lies at the fret's

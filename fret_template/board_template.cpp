@@ -106,4 +106,19 @@ std::optional<Gap> SmallestGap(const Fingerboard &board)
     return smallest;
 }
 
+std::vector<std::vector<std::string>> BoardColumns(const Fingerboard &board,
+                                                   std::string_view separator)
+{
+    const std::size_t frets = board.strings.front().positions.size();
+    std::vector<std::vector<std::string>> rows(frets + 2);
+    for (std::size_t s = 0; s < board.strings.size(); ++s) {
+        const BoardString &string = board.strings[s];
+        rows[0].push_back(CurrencyText(string.length, separator).str());
+        rows[1].push_back("Corde " + std::to_string(s + 1));
+        for (std::size_t k = 0; k < frets; ++k)
+            rows[k + 2].push_back(CurrencyText(string.positions[k], separator).str());
+    }
+    return rows;
+}
+
 } // namespace dorvane

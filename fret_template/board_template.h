@@ -4,7 +4,9 @@
 
 #include "fret_template.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace dorvane
 {
@@ -18,5 +20,10 @@ void LayOutBoard(FretTemplate &t, std::string_view separator);
 // The smallest gap between two consecutive frets along any string of a board, and the fret
 // before it.
 std::optional<Gap> SmallestGap(const Fingerboard &board);
+
+// Each string's positions in a column of its own, with the separator given: first the strings'
+// lengths ("648", …, "686"), then their titles ("Corde 1" to "Corde N"), then a line a fret.
+std::vector<std::vector<std::string>> BoardColumns(const Fingerboard &board,
+                                                   std::string_view separator);
 
 } // namespace dorvane

@@ -91,6 +91,15 @@ Currency DefaultStripWidth(Unit unit)
     return onPaper(60.0, unit);
 }
 
+BoardSettings DefaultBoard(Unit unit)
+{
+    BoardSettings board;
+    board.nutSpan = onPaper(35.0, unit);
+    board.bridgeSpan = onPaper(52.5, unit);
+    board.overhang = onPaper(3.5, unit);
+    return board;
+}
+
 Done CheckTemplate(const FretTable &table, const TemplateSettings &settings, const TableAt &tableAt)
 {
     using R = TemplateFault;

@@ -35,6 +35,10 @@ struct TemplateSettings {
 
 // The width of the default strip, 60 mm, in a unit: 6 cm, 2.3622 in.
 Currency DefaultStripWidth(Unit unit);
+// A guitar's board, in a unit, for as many strings as asked: the outer strings 35 mm apart at
+// the nut and 52.5 mm at the bridge, the edges 3.5 mm beyond them, the board ending at the last
+// fret; in centimetres 3.5, 5.25 and 0.35.
+BoardSettings DefaultBoard(Unit unit);
 
 // A text of the template, at a place in the unit; y grows downwards, as on a page.
 struct TemplateText {

@@ -6,6 +6,7 @@
 #include "currency.h"
 #include "interval.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,9 @@ struct FretTable {
 
     bool empty() const { return frets.empty(); }
 };
+
+// The table of a string of any length in the tuning of another: TableOf at that length. The
+// other strings of a board take their frets from it.
+using TableAt = std::function<FretTable(Currency length)>;
 
 } // namespace dorvane
