@@ -79,7 +79,8 @@ void dialogOpened(benchmark::State &state)
     stored.sync();
     output::FileDialogs dialogs;
     for (auto _ : state) {
-        TemplateDialog dialog(widestAt650(), QStringLiteral("650"), QString(), dialogs, nullptr);
+        TemplateDialog dialog(widestAt650(), {}, QStringLiteral("650"), QString(), dialogs,
+                              nullptr);
         dialog.show();
         QApplication::processEvents();
         state.PauseTiming();

@@ -27,7 +27,7 @@ public:
     explicit TemplatePreview(QWidget *parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("Apercu"));
-        setMinimumSize(400, 190);
+        setMinimumSize(400, 140);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setAccessibleName(QStringLiteral("Aperçu de la page"));
     }
@@ -79,11 +79,11 @@ QString figure(double value, int decimals)
 
 } // namespace
 
-TemplateDialog::TemplateDialog(const FretTable &table, const QString &lengthText,
+TemplateDialog::TemplateDialog(const FretTable &table, TableAt tableAt, const QString &lengthText,
                                const QString &lengthProblem, output::FileDialogs &dialogs,
                                QWidget *parent)
-    : QDialog(parent), table(table), lengthText(lengthText), lengthProblem(lengthProblem),
-      dialogs(dialogs)
+    : QDialog(parent), table(table), tableAt(std::move(tableAt)), lengthText(lengthText),
+      lengthProblem(lengthProblem), dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Gabarit"));
     setWindowTitle(QStringLiteral("Gabarit 1:1"));
@@ -93,6 +93,7 @@ TemplateDialog::TemplateDialog(const FretTable &table, const QString &lengthText
     Titre->setObjectName(QStringLiteral("Titre"));
     layout->addWidget(Titre);
     form = new TemplateForm(this);
+    form->allowBoard(bool(this->tableAt));
     layout->addWidget(form);
     createPreview();
     createButtons();
@@ -183,7 +184,8 @@ void TemplateDialog::settingsChanged()
     QString why = read.problem;
     if (!why.isEmpty()) {
         why += QLatin1Char('.');
-    } else if (auto made = template_files::makeTemplate(table, read.settings, separator); !made) {
+    } else if (auto made = template_files::makeTemplate(table, read.settings, separator, tableAt);
+               !made) {
         why = QStringLiteral("Impossible : %1.").arg(output::describe(made.failure(), separator));
     } else {
         pages = std::make_unique<template_pages::Pages>(std::move(*made), read.printed);

@@ -24,8 +24,10 @@ public:
     // `lengthProblem` is what the length box said of a text it could not read whole ("Lu : 647
     // — « ,7 » est ignoré…"); empty when the length was typed as it was read. While it stands,
     // nothing is printed or saved until the user confirms the length read.
-    TemplateDialog(const dorvane::FretTable &table, const QString &lengthText,
-                   const QString &lengthProblem, output::FileDialogs &dialogs, QWidget *parent);
+    // `tableAt` gives the other strings of a board their tables, in the tuning of `table`.
+    TemplateDialog(const dorvane::FretTable &table, dorvane::TableAt tableAt,
+                   const QString &lengthText, const QString &lengthProblem,
+                   output::FileDialogs &dialogs, QWidget *parent);
     ~TemplateDialog() override;
 
     void done(int result) override;
@@ -44,6 +46,7 @@ private:
     QString lengthWindow() const;
 
     dorvane::FretTable table;
+    dorvane::TableAt tableAt;
     QString lengthText;
     QString lengthProblem; // empty once the length read is confirmed
     output::FileDialogs &dialogs;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "template_form.h"
 
-#include "length_reading.h"
+#include "board_form.h"
 #include "number_field.h"
 #include "regional.h"
+#include "stored_number.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,15 +29,6 @@ std::unique_ptr<QSettings> preferences()
         std::make_unique<QSettings>(QStringLiteral("Dorvane"), QStringLiteral("dorvane"));
     settings->beginGroup(QStringLiteral("Gabarit"));
     return settings;
-}
-
-// A stored number, as the files write it ("0.6"); none when it is missing or unreadable.
-std::optional<Currency> storedNumber(const QSettings &settings, const QString &key)
-{
-    const StoredLength read = DecimalFromText(settings.value(key).toString().toStdString());
-    if (read.state != LengthState::Valid)
-        return std::nullopt;
-    return read.value;
 }
 
 QLabel *buddied(const QString &text, QWidget *field, QWidget *parent)
@@ -83,6 +75,7 @@ TemplateForm::TemplateForm(QWidget *parent) : QWidget(parent)
     CorrigerPdf->setToolTip(
         QStringLiteral("Sans cette case, le PDF reste en taille réelle : la correction ne vaut "
                        "que pour votre imprimante"));
+    board = new BoardForm(this);
 
     layOut();
 
@@ -101,6 +94,15 @@ TemplateForm::TemplateForm(QWidget *parent) : QWidget(parent)
     connect(Regle, &NumberField::valueEdited, this, &TemplateForm::changed);
     connect(Papier, &QComboBox::currentIndexChanged, this, &TemplateForm::changed);
     connect(CorrigerPdf, &QCheckBox::toggled, this, &TemplateForm::changed);
+    connect(board, &BoardForm::changed, this, [this] {
+        Largeur->setEnabled(board->strings() == 1);
+        emit changed();
+    });
+}
+
+void TemplateForm::allowBoard(bool allowed)
+{
+    board->setEnabled(allowed);
 }
 
 // Two fields a line, each with its label and, for a length, its unit.
@@ -119,6 +121,7 @@ void TemplateForm::layOut()
     grid->addWidget(buddied(QStringLiteral("La &règle de 100 mm mesure :"), Regle, this), 2, 0);
     grid->addWidget(withUnit(Regle, new QLabel(QStringLiteral("mm"), this), this), 2, 1);
     grid->addWidget(CorrigerPdf, 2, 2, 1, 2);
+    grid->addWidget(board, 3, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     setTabOrder(Unite, Papier);
@@ -126,6 +129,7 @@ void TemplateForm::layOut()
     setTabOrder(Largeur, Fente);
     setTabOrder(Fente, Regle);
     setTabOrder(Regle, CorrigerPdf);
+    setTabOrder(CorrigerPdf, board);
 }
 
 NumberField *TemplateForm::widthField(const char *name, const QString &accessibleName)
@@ -159,6 +163,8 @@ void TemplateForm::recall()
                         .value_or(template_pages::PageSettings::TrueRuler));
     Unite->setCurrentIndex(
         int(std::find(std::begin(units), std::end(units), unitShown) - std::begin(units)));
+    board->recall(*stored, unitShown);
+    Largeur->setEnabled(board->strings() == 1);
     showUnit();
 }
 
@@ -168,12 +174,13 @@ void TemplateForm::remember() const
     stored->setValue(QStringLiteral("unite"), QString::fromLatin1(InfoOf(unitShown).code.data()));
     const auto keep = [&](const char *key, const NumberField *field) {
         if (const auto value = field->value())
-            stored->setValue(QString::fromLatin1(key), QString::fromStdString(PointText(*value)));
+            storeNumber(*stored, QString::fromLatin1(key), *value);
     };
     keep("largeurBande", Largeur);
     keep("largeurFentes", Fente);
     keep("regle", Regle);
     stored->setValue(QStringLiteral("papier"), Papier->currentText());
+    board->remember(*stored);
 }
 
 // The widths follow the unit: 60 mm become 6 cm, or 2.3622 in.
@@ -192,6 +199,7 @@ void TemplateForm::showUnit()
     Fente->setValue(CurrencyFromDouble(slotMm / mm));
     uniteLargeur->setText(shown);
     uniteFente->setText(shown);
+    board->showUnit(unitShown);
 }
 
 TemplateForm::Reading TemplateForm::reading() const
@@ -203,7 +211,10 @@ TemplateForm::Reading TemplateForm::reading() const
         return box->value().value_or(Currency());
     };
     read.settings.unit = unitShown;
-    read.settings.stripWidth = field(Largeur, QStringLiteral("Largeur de la bande"));
+    if (board->isEnabled())
+        read.settings.board = board->reading(read.problem);
+    if (read.settings.board.strings == 1)
+        read.settings.stripWidth = field(Largeur, QStringLiteral("Largeur de la bande"));
     read.settings.slotWidth = field(Fente, QStringLiteral("Largeur des fentes"));
     const Currency ruler = field(Regle, QStringLiteral("La règle de 100 mm mesure"));
     using template_pages::PageSettings;

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fields of the template dialog: the unit of the length, the widths of the strip and of the
-// slots, the paper and what the 100 mm ruler measured on the user's printer. The widths follow
-// the unit; every field is remembered from one session to the next.
+// slots, the paper, what the 100 mm ruler measured on the user's printer, and the board of
+// several strings. The widths follow the unit; every field is remembered from one session to
+// the next.
 #pragma once
 
 #include "template_pages.h"
 
 #include <QWidget>
 
+class BoardForm;
 class NumberField;
 class QCheckBox;
 class QComboBox;
@@ -29,6 +31,8 @@ public:
     };
     Reading reading() const;
     dorvane::Unit unit() const { return unitShown; }
+    // No board where the other strings' tables cannot be had: the template stays a strip.
+    void allowBoard(bool allowed);
 
     // Stores every field that reads, for the next time the dialog opens.
     void remember() const;
@@ -59,4 +63,5 @@ private:
     QComboBox *Papier;
     NumberField *Regle;
     QCheckBox *CorrigerPdf;
+    BoardForm *board;
 };

@@ -61,10 +61,11 @@ public:
     void openScalaFile(const QString &fileName);
 
     // The template dialog of a table, for a sheet's Ctrl+G and a tuning window's alike, with the
-    // length as typed and what its box made of it.
+    // table of its scale at other lengths for a board's other strings, the length as typed and
+    // what its box made of it.
     static void openTemplateDialog(QWidget *parent, const dorvane::FretTable &table,
-                                   const QString &lengthText, const QString &lengthExplanation,
-                                   output::FileDialogs &dialogs);
+                                   const dorvane::TableAt &tableAt, const QString &lengthText,
+                                   const QString &lengthExplanation, output::FileDialogs &dialogs);
 
     // The dialogs through which the window and its sheets ask for files and numbers and tell of
     // failures; the system's unless replaced (tests replace them).

@@ -21,10 +21,11 @@ namespace
 
 } // namespace
 
-void Base::openTemplateDialog(QWidget *parent, const FretTable &table, const QString &lengthText,
-                              const QString &lengthExplanation, output::FileDialogs &dialogs)
+void Base::openTemplateDialog(QWidget *parent, const FretTable &table, const TableAt &tableAt,
+                              const QString &lengthText, const QString &lengthExplanation,
+                              output::FileDialogs &dialogs)
 {
-    TemplateDialog dialog(table, lengthText, lengthExplanation, dialogs, parent);
+    TemplateDialog dialog(table, tableAt, lengthText, lengthExplanation, dialogs, parent);
     dialog.exec();
 }
 

@@ -148,6 +148,7 @@ void ResultSheet::Form_Load(const SheetContents &contents)
     design::setBoxText(cells.length, contents.length); // as read, when read in part
     cells.scaleName->setText(contents.scaleName);
     table = contents.table;
+    tableAt = contents.tableAt;
 }
 
 QString ResultSheet::scaleName() const

@@ -71,8 +71,8 @@ void ResultSheet::makeTemplate()
     const dorvane::ShortText length =
         dorvane::CurrencyText(table.length, output::decimalSeparator());
     if (openers.templateDialog)
-        openers.templateDialog(this, table, QString::fromStdString(length.str()), lengthExplanation,
-                               *dialogs);
+        openers.templateDialog(this, table, tableAt, QString::fromStdString(length.str()),
+                               lengthExplanation, *dialogs);
 }
 
 // The tuning of the table the main window computed: intervals, cents, deviations.

@@ -23,4 +23,5 @@ struct SheetContents {
     // The scale whose table is shown, with its mode; what the list shows while it is empty.
     QString scaleName;
     dorvane::FretTable table;
+    dorvane::TableAt tableAt; // the table's scale at another length
 };

@@ -3,7 +3,11 @@
 // only in part, settings remembered, a long job asked about, slots that cannot fit, and a
 // dialog that fits a laptop's screen.
 #include "number_field.h"
+#include "regional.h"
 #include "sheet_test.h"
+#include "svg.h"
+#include "systems.h"
+#include "template_files.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -227,6 +231,12 @@ private slots:
             typeInto(dialog, "Fente", "0.06");
             in<QComboBox>(dialog, "Papier")->setCurrentIndex(1);
             typeInto(dialog, "Regle", "98");
+            in<QSpinBox>(dialog, "Cordes")->setValue(7);
+            typeInto(dialog, "LongueurGrave", "68,6");
+            typeInto(dialog, "FrettePerpendiculaire", "8.5");
+            typeInto(dialog, "EcartementChevalet", "5,4");
+            typeInto(dialog, "Debord", "0,3");
+            in<QCheckBox>(dialog, "Gaucher")->setChecked(true);
         });
         QStringList seen;
         withTemplateDialog(window, answers, [&](QDialog *dialog) {
@@ -234,9 +244,19 @@ private slots:
                                in<QLineEdit>(dialog, "Largeur")->text(),
                                in<QLineEdit>(dialog, "Fente")->text(),
                                in<QComboBox>(dialog, "Papier")->currentText(),
-                               in<QLineEdit>(dialog, "Regle")->text()};
+                               in<QLineEdit>(dialog, "Regle")->text(),
+                               in<QSpinBox>(dialog, "Cordes")->text(),
+                               in<QLineEdit>(dialog, "LongueurGrave")->text(),
+                               in<QLineEdit>(dialog, "FrettePerpendiculaire")->text(),
+                               in<QLineEdit>(dialog, "EcartementSillet")->text(),
+                               in<QLineEdit>(dialog, "EcartementChevalet")->text(),
+                               in<QLineEdit>(dialog, "Debord")->text(),
+                               in<QLineEdit>(dialog, "FinTouche")->text(),
+                               in<QCheckBox>(dialog, "Gaucher")->isChecked() ? "x" : ""};
         });
-        QCOMPARE(seen, (QStringList{"cm", shown("5,5"), shown("0,06"), "Letter", "98"}));
+        QCOMPARE(seen,
+                 (QStringList{"cm", shown("5,5"), shown("0,06"), "Letter", "98", "7", shown("68,6"),
+                              shown("8,5"), shown("3,5"), shown("5,4"), shown("0,3"), "0", "x"}));
     }
 
     void theWidthsFollowTheUnitBothWays_data()
@@ -332,6 +352,114 @@ private slots:
         QCOMPARE(enabled, problem.isEmpty());
         // A template refused has no pages to count.
         QVERIFY2(problem.isEmpty() ? page == "Page 1 / 2" : page == "Page –", qPrintable(page));
+    }
+
+    // The section "Manche" to the file, as the core makes the board of the same settings: the
+    // other strings' tables in the scale of the sheet, at their own lengths.
+    void aBoardGoesToTheFile_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QStringList>("typed"); // strings, bass, fret P, nut span; in mm
+        QTest::addColumn<bool>("leftHanded");
+        QTest::newRow("Zarlino Chromatique, 6 strings, 686,5 with a comma")
+            << "Zarlino Chromatique" << QStringList{"6", "686,5", "7", "36.5"} << false;
+        QTest::newRow("Pythagore Diatonique, 4 strings straight, left-handed")
+            << "Pythagore Diatonique" << QStringList{"4", "", "0", "30"} << true;
+        QTest::newRow("Tempérée Chromatique, 24 strings, P at 2,5")
+            << "Tempérée Chromatique" << QStringList{"24", "700", "2,5", "35"} << false;
+    }
+    void aBoardGoesToTheFile()
+    {
+        QFETCH(QString, scale);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, leftHanded);
+        QTemporaryDir folder;
+        Base window;
+        typeLength(window, "648");
+        pickScale(window, scale);
+        Answers answers;
+        answers.file = folder.filePath("t.svg");
+        bool stripShut = false;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            in<QSpinBox>(dialog, "Cordes")->setValue(typed[0].toInt());
+            typeInto(dialog, "LongueurGrave", typed[1]);
+            typeInto(dialog, "FrettePerpendiculaire", typed[2]);
+            typeInto(dialog, "EcartementSillet", typed[3]);
+            in<QCheckBox>(dialog, "Gaucher")->setChecked(leftHanded);
+            stripShut = !in<QLineEdit>(dialog, "Largeur")->isEnabled();
+            in<QPushButton>(dialog, "ExporterSvg")->click();
+        });
+        QCOMPARE(answers.said, QStringList());
+        QVERIFY(stripShut);
+
+        using namespace dorvane;
+        const auto number = [](QString text) {
+            return DecimalFromText(text.replace(',', '.').toStdString()).value;
+        };
+        const TableChoice choice{FindSystem(scale.toStdString()), 0,
+                                 Currency::fromScaled(648 * 10000)};
+        TemplateSettings settings;
+        settings.board = DefaultBoard(Unit::Millimetre);
+        settings.board.strings = typed[0].toInt();
+        if (!typed[1].isEmpty())
+            settings.board.bassLength = number(typed[1]);
+        settings.board.perpendicular = DoubleFromCurrency(number(typed[2]));
+        settings.board.nutSpan = number(typed[3]);
+        settings.board.leftHanded = leftHanded;
+        const auto made = template_files::makeTemplate(
+            TableOf(choice), settings, output::decimalSeparator(), [&](Currency length) {
+                return TableOf({choice.system, 0, length});
+            });
+        QVERIFY(made);
+        QFile svg(answers.file);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QCOMPARE(svg.readAll().toStdString(), TemplateSvg(*made));
+    }
+
+    void boardsThatCannotBeMadeAreRefused_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("fret 42,5 of 42") << "FrettePerpendiculaire"
+                                         << "42,5"
+                                         << "la frette perpendiculaire va de 0 (le sillet) à la "
+                                            "dernière frette, 42";
+        QTest::newRow("a nut span of 1400 at 648")
+            << "EcartementSillet"
+            << "1400"
+            << "les cordes extrêmes ne peuvent pas aller du sillet au chevalet";
+        // 2,5 fits the gaps along string 1 at 648, not those along string 6 at 500.
+        QTest::newRow("a slot of 2,5 on string 6 at 500") << "Fente"
+                                                          << "2,5"
+                                                          << "entre les frettes 40 et 41";
+        QTest::newRow("a bass length of 0") << "LongueurGrave"
+                                            << "0"
+                                            << "doit être positive";
+        QTest::newRow("a span not a number") << "EcartementChevalet"
+                                             << "5x"
+                                             << "Écartement au chevalet : « 5x »";
+    }
+    void boardsThatCannotBeMadeAreRefused()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        Base window;
+        typeLength(window, "648");
+        pickScale(window, "Zarlino Chromatique");
+        Answers answers;
+        QString said;
+        bool enabled = true;
+        withTemplateDialog(window, answers, [&](QDialog *dialog) {
+            in<QSpinBox>(dialog, "Cordes")->setValue(6);
+            typeInto(dialog, "LongueurGrave", "500");
+            typeInto(dialog, field.toLatin1().constData(), typed);
+            said = problemOf(dialog);
+            enabled = commandsEnabled(dialog);
+        });
+        QVERIFY2(said.contains(problem), qPrintable(said));
+        QVERIFY(!enabled);
     }
 
     void refusedSettingsRecalledDisableEveryCommand()

@@ -159,10 +159,14 @@ void TuningWindow::Diviser_Click()
 
 void TuningWindow::Gabarit_Click()
 {
-    if (templateOpener && scale)
-        templateOpener(
-            this, table, LongueurVibrante->text(),
-            LengthHint::explanation(LongueurVibrante->text().toStdString(), length, true), dialogs);
+    if (!templateOpener || !scale)
+        return;
+    const TableAt tableAt = [shown = *scale, frets = int(table.frets.size())](Currency at) {
+        return TableOf(shown, at, frets);
+    };
+    templateOpener(this, table, tableAt, LongueurVibrante->text(),
+                   LengthHint::explanation(LongueurVibrante->text().toStdString(), length, true),
+                   dialogs);
 }
 
 void TuningWindow::contextMenuEvent(QContextMenuEvent *event)

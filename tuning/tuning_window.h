@@ -40,8 +40,8 @@ public:
     // What "Gabarit 1:1…" opens for a scale's table: the template dialog, which the main program
     // gives the window, with the length as typed and what its box made of it.
     using TemplateOpener = std::function<void(
-        QWidget *parent, const dorvane::FretTable &table, const QString &lengthText,
-        const QString &lengthExplanation, output::FileDialogs &dialogs)>;
+        QWidget *parent, const dorvane::FretTable &table, const dorvane::TableAt &tableAt,
+        const QString &lengthText, const QString &lengthExplanation, output::FileDialogs &dialogs)>;
 
     // The tuning of a sheet's table.
     TuningWindow(const dorvane::FretTable &table, output::FileDialogs &dialogs,
