@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_form.h"
 
+#include "form_cells.h"
 #include "number_field.h"
 #include "regional.h"
 #include "stored_number.h"
@@ -12,29 +13,6 @@
 #include <QSpinBox>
 
 using namespace dorvane;
-
-namespace
-{
-
-QLabel *buddied(const QString &text, QWidget *field, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(field);
-    return label;
-}
-
-// A field and the unit after it, as one cell of the grid.
-QWidget *withUnit(QWidget *field, QLabel *unit, QWidget *parent)
-{
-    auto *cell = new QWidget(parent);
-    auto *row = new QHBoxLayout(cell);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(field, 1);
-    row->addWidget(unit);
-    return cell;
-}
-
-} // namespace
 
 BoardForm::BoardForm(QWidget *parent) : QGroupBox(QStringLiteral("Manche"), parent)
 {

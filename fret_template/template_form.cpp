@@ -2,6 +2,7 @@
 #include "template_form.h"
 
 #include "board_form.h"
+#include "form_cells.h"
 #include "number_field.h"
 #include "regional.h"
 #include "stored_number.h"
@@ -29,24 +30,6 @@ std::unique_ptr<QSettings> preferences()
         std::make_unique<QSettings>(QStringLiteral("Dorvane"), QStringLiteral("dorvane"));
     settings->beginGroup(QStringLiteral("Gabarit"));
     return settings;
-}
-
-QLabel *buddied(const QString &text, QWidget *field, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(field);
-    return label;
-}
-
-// A field and the unit after it, as one cell of the grid.
-QWidget *withUnit(QWidget *field, QLabel *unit, QWidget *parent)
-{
-    auto *cell = new QWidget(parent);
-    auto *row = new QHBoxLayout(cell);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(field, 1);
-    row->addWidget(unit);
-    return cell;
 }
 
 } // namespace
