@@ -121,4 +121,29 @@ std::vector<std::vector<std::string>> BoardColumns(const Fingerboard &board,
     return rows;
 }
 
+std::vector<std::vector<std::string>> TemplateRows(const FretTemplate &t,
+                                                   std::string_view separator)
+{
+    std::vector<std::vector<std::string>> columns =
+        t.board ? BoardColumns(*t.board, separator)
+                : std::vector<std::vector<std::string>>{{CurrencyText(t.length, separator).str()},
+                                                        {"Position"}};
+    if (!t.board) {
+        for (const Fret &fret : t.frets)
+            columns.push_back({CurrencyText(fret.position, separator).str()});
+    }
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(columns.size());
+    for (std::size_t r = 0; r < columns.size(); ++r) {
+        std::vector<std::string> row{r == 0   ? "Longueur"
+                                     : r == 1 ? "Frette"
+                                              : std::to_string(t.frets[r - 2].number)};
+        row.insert(row.end(), columns[r].begin(), columns[r].end());
+        if (r > 0)
+            row.push_back(r == 1 ? "Note" : t.frets[r - 2].note);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 } // namespace dorvane

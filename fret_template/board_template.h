@@ -26,4 +26,10 @@ std::optional<Gap> SmallestGap(const Fingerboard &board);
 std::vector<std::vector<std::string>> BoardColumns(const Fingerboard &board,
                                                    std::string_view separator);
 
+// The table a template is made of, as copied: "Longueur" and the length, then "Frette",
+// "Position" and "Note", then a line a fret; for a board each string's length, and each string's
+// positions under "Corde 1" to "Corde N" in place of the one position.
+std::vector<std::vector<std::string>> TemplateRows(const FretTemplate &t,
+                                                   std::string_view separator);
+
 } // namespace dorvane

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "template_dialog.h"
 
+#include "board_template.h"
 #include "design.h"
 #include "failures.h"
 #include "files.h"
@@ -8,10 +9,16 @@
 #include "regional.h"
 #include "template_form.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -153,6 +160,47 @@ void TemplateDialog::createButtons()
     close->setText(QStringLiteral("Fermer"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout()->addWidget(buttons);
+    copy = new QAction(QStringLiteral("Copier le tableau"), this);
+    copy->setObjectName(QStringLiteral("CopierTableau"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, &TemplateDialog::copyTable);
+    addAction(copy); // its keys work wherever the focus is in the dialog
+}
+
+void TemplateDialog::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addAction(copy);
+    menu.exec(event->globalPos());
+}
+
+// The table of the template shown, a tab between cells and as an HTML table: for a board, the
+// strings' lengths, then each string's positions in a column of its own.
+void TemplateDialog::copyTable()
+{
+    if (!pages)
+        return;
+    const template_pages::Pages *shown = pages.get();
+    const std::string separator = output::decimalSeparator();
+    QString plain = QString::fromStdString(table.title) + QLatin1Char('\n');
+    QString html = QStringLiteral("<meta charset=\"utf-8\"><table>\n<tr><td>%1</td></tr>\n")
+                       .arg(QString::fromStdString(table.title).toHtmlEscaped());
+    const auto rows = TemplateRows(shown->fretTemplate(), separator);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        QStringList cells;
+        for (const std::string &cell : rows[r])
+            cells << QString::fromStdString(cell);
+        plain += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        const QString tag = r == 1 ? QStringLiteral("th") : QStringLiteral("td");
+        html += QStringLiteral("<tr>");
+        for (const QString &cell : cells)
+            html += QStringLiteral("<%1>%2</%1>").arg(tag, cell.toHtmlEscaped());
+        html += QStringLiteral("</tr>\n");
+    }
+    auto *data = new QMimeData;
+    data->setText(plain);
+    data->setHtml(html + QStringLiteral("</table>\n"));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 // As large as the preview would like, within the screen: on a laptop at 150 %, the dialog
@@ -203,6 +251,7 @@ void TemplateDialog::settingsChanged()
         said << why;
     Probleme->setText(said.join(QLatin1Char(' ')));
     ConfirmerLongueur->setVisible(!lengthProblem.isEmpty() && table.length > Currency());
+    copy->setEnabled(pages != nullptr && lengthProblem.isEmpty());
     for (int k = 0; k < commands.size(); ++k)
         commands[k]->setEnabled(lengthProblem.isEmpty() && pages &&
                                 (why.isEmpty() || k >= PaperCommands));

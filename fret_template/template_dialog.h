@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -32,11 +33,16 @@ public:
 
     void done(int result) override;
 
+protected:
+    // On the preview and the dialog's free background: the table's copy.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private slots:
     void settingsChanged();
     void ConfirmerLongueur_Click();
     void Imprimer_Click();
     void saveAs(template_files::Format format);
+    void copyTable();
 
 private:
     void createPreview();
@@ -61,5 +67,6 @@ private:
     QLabel *Probleme;
     QPushButton *ConfirmerLongueur;
     QList<QPushButton *> commands; // print, PDF, then the files for a machine
+    QAction *copy;                 // the table, each string's positions for a board
     static constexpr int PaperCommands = 2;
 };

@@ -9,7 +9,9 @@
 #include "systems.h"
 #include "template_files.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -388,6 +390,7 @@ private slots:
             in<QCheckBox>(dialog, "Gaucher")->setChecked(leftHanded);
             stripShut = !in<QLineEdit>(dialog, "Largeur")->isEnabled();
             in<QPushButton>(dialog, "ExporterSvg")->click();
+            in<QAction>(dialog, "CopierTableau")->trigger(); // Ctrl+Maj+C
         });
         QCOMPARE(answers.said, QStringList());
         QVERIFY(stripShut);
@@ -414,6 +417,23 @@ private slots:
         QFile svg(answers.file);
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QCOMPARE(svg.readAll().toStdString(), TemplateSvg(*made));
+
+        // The copy: the strings' lengths, then each string's positions in a column of its own.
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        const int strings = typed[0].toInt();
+        const FretTable bass = TableOf({choice.system, 0, made->board->strings.back().length});
+        QCOMPARE(lines.size(), 3 + int(made->frets.size()) + 1);
+        QVERIFY(lines[0].startsWith(scale));
+        const QStringList lengths = lines[1].split('\t');
+        QCOMPARE(lengths.size(), 1 + strings);
+        QCOMPARE(lengths.last(), shown(typed[1].isEmpty() ? "648" : typed[1]));
+        const QStringList titles = lines[2].split('\t');
+        QCOMPARE(titles.size(), strings + 2);
+        QCOMPARE(titles[strings], QString("Corde %1").arg(strings));
+        const QStringList first = lines[3].split('\t');
+        QCOMPARE(first[strings],
+                 shown(QString::fromStdString(CurrencyText(bass.frets[0].position, ",").str())));
+        QCOMPARE(first.last(), QString::fromStdString(bass.frets[0].note));
     }
 
     void boardsThatCannotBeMadeAreRefused_data()
