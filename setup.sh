@@ -24,7 +24,7 @@ if [ "$action" = test ]; then
     packages+=(clang libclang-rt-dev libbenchmark-dev
         dpkg-dev file desktop-file-utils appstream openbox xdotool imagemagick
         poppler-utils mupdf-tools cups printer-driver-cups-pdf python3-ezdxf
-        dbus at-spi2-core python3-pyatspi lintian man-db yoshimi yoshimi-data locales)
+        dbus at-spi2-core python3-pyatspi lintian man-db yoshimi yoshimi-data locales librecad)
 fi
 if [ "$action" != run ]; then
     # The compiler for Windows, the installer's maker, and wine to run what they make.

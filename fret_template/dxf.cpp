@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dxf.h"
 
+#include "label_type.h"
 #include "latin1.h"
 
 namespace dorvane
@@ -44,13 +45,46 @@ std::string up(Edge y)
     return EdgeText({-y.twentyThousandths});
 }
 
+// A CAD program draws texts in a font of its own, often twice as wide as the one the template is
+// laid out with: drawn under the strip, a long title would run over the labels. It stands before
+// the nut instead, across the centre line, ending 3 mm short of everything else, where however
+// wide it grows it meets nothing.
+bool isTitle(const FretTemplate &t, const TemplateText &text)
+{
+    return !text.vertical && text.text == t.title;
+}
+
+constexpr double TitleGapMm = 3;
+
+TemplateText cadTitle(const FretTemplate &t, const TemplateText &title)
+{
+    const double height = DoubleFromCurrency(title.height);
+    return {t.left - label_type::onPaper(TitleGapMm, t.unit),
+            CurrencyFromDouble(label_type::Ascent / 2 * height),
+            title.height,
+            false,
+            TemplateText::End,
+            title.text};
+}
+
+// How far the drawing reaches: to the title's start in a font twice as wide as ours.
+Currency cadLeft(const FretTemplate &t)
+{
+    for (const TemplateText &text : t.texts) {
+        if (isTitle(t, text))
+            return cadTitle(t, text).x - CurrencyFromDouble(2 * label_type::advanceOf(t.title) *
+                                                            DoubleFromCurrency(text.height));
+    }
+    return t.left;
+}
+
 void header(Groups &g, const FretTemplate &t)
 {
     g(0, "SECTION")(2, "HEADER");
     g(9, "$ACADVER")(1, "AC1009");
     g(9, "$DWGCODEPAGE")(3, "ANSI_1252");
     g(9, "$INSUNITS")(70, std::to_string(InfoOf(t.unit).dxfUnits));
-    g(9, "$EXTMIN").point(10, PointText(t.left), up(t.bottom));
+    g(9, "$EXTMIN").point(10, PointText(cadLeft(t)), up(t.bottom));
     g(9, "$EXTMAX").point(10, PointText(t.right), up(t.top));
     g(0, "ENDSEC");
     g(0, "SECTION")(2, "TABLES");
@@ -172,7 +206,7 @@ std::string TemplateDxf(const FretTemplate &t)
     else
         stripEntities(g, t);
     for (const TemplateText &label : t.texts)
-        text(g, label);
+        text(g, isTitle(t, label) ? cadTitle(t, label) : label);
     g(0, "ENDSEC")(0, "EOF");
     return g.out;
 }
