@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole fingerboard computed: six strings fanned over 24 frets, and the most the program
-// allows, 24 strings over 500 frets of 1000 equal divisions.
+// allows, 24 strings over 500 frets of 1000 equal divisions; the template of the first made
+// and written as SVG and as DXF.
 #include "bench.h"
 
+#include "dxf.h"
 #include "fingerboard.h"
 #include "scala_scale.h"
+#include "svg.h"
 #include "systems.h"
 
 using namespace dorvane;
@@ -31,6 +34,18 @@ void boardComputed(benchmark::State &state, int strings, TableAt tableAt)
         benchmark::DoNotOptimize(MakeBoard(table, fanned(strings), tableAt));
 }
 
+// Made and written, as the dialog and the command line do.
+template <class Write>
+void boardWritten(benchmark::State &state, const TableAt &tableAt, Write write)
+{
+    const FretTable table = tableAt(CurrencyFromDouble(648));
+    TemplateSettings settings;
+    settings.board = fanned(6);
+    settings.slotWidth = CurrencyFromDouble(0.6);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(write(MakeTemplate(table, settings, ",", tableAt)));
+}
+
 } // namespace
 
 namespace bench
@@ -42,6 +57,12 @@ void registerBoard()
         return TableOf({FindSystem(ScaleKind::TemperedChromatic), 0, length});
     };
     benchmark::RegisterBenchmark("board computed/6 strings, 24 frets", boardComputed, 6, tempered)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("board template/SVG, 6 strings, 24 frets",
+                                 boardWritten<decltype(&TemplateSvg)>, tempered, &TemplateSvg)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("board template/DXF, 6 strings, 24 frets",
+                                 boardWritten<decltype(&TemplateDxf)>, tempered, &TemplateDxf)
         ->Unit(benchmark::kMicrosecond);
     static const ScalaScale thousand = *EqualDivisions(MostDivisions);
     const TableAt divided = [](Currency length) { return TableOf(thousand, length, MostFrets); };

@@ -67,6 +67,8 @@ void timeBudgets(const Results &results, BudgetTable &table)
                               {"length read/10 MB", 100e-3},
                               {"board computed/6 strings", 20e-6},
                               {"board computed/24 strings", 2e-3},
+                              {"board template/", 1e-3},
+                              {"board preview repainted", 1.0 / 60},
                               {"10 MB pasted", 20.0},
                               {"template/SVG", 2e-3},
                               {"template/DXF", 2e-3},

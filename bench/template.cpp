@@ -4,6 +4,7 @@
 #include "bench.h"
 
 #include "dxf.h"
+#include "number_field.h"
 #include "svg.h"
 #include "systems.h"
 #include "template_dialog.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <chrono>
@@ -89,6 +91,37 @@ void dialogOpened(benchmark::State &state)
     }
 }
 
+// A field of the section "Manche" changed, with six strings fanned, and the preview repainted:
+// the template made again, laid out on its pages and the first one drawn.
+void boardRepainted(benchmark::State &state)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings stored(QStringLiteral("Dorvane"), QStringLiteral("dorvane"));
+    stored.beginGroup(QStringLiteral("Gabarit"));
+    stored.setValue(QStringLiteral("cordes"), 6);
+    stored.setValue(QStringLiteral("longueurGrave"), QStringLiteral("686"));
+    stored.setValue(QStringLiteral("frettePerpendiculaire"), QStringLiteral("7"));
+    stored.sync();
+    const FretTable table =
+        TableOf({FindSystem(ScaleKind::TemperedChromatic), 0, Currency::fromScaled(6480000)});
+    const TableAt tableAt = [](Currency length) {
+        return TableOf({FindSystem(ScaleKind::TemperedChromatic), 0, length});
+    };
+    output::FileDialogs dialogs;
+    TemplateDialog dialog(table, tableAt, QStringLiteral("648"), QString(), dialogs, nullptr);
+    dialog.show();
+    QApplication::processEvents();
+    auto *span = dialog.findChild<QLineEdit *>(QStringLiteral("EcartementSillet"));
+    auto *preview = dialog.findChild<QWidget *>(QStringLiteral("Apercu"));
+    int typed = 0;
+    for (auto _ : state) {
+        span->setText(typed++ % 2 ? QStringLiteral("35") : QStringLiteral("36"));
+        emit qobject_cast<NumberField *>(span)->valueEdited();
+        preview->repaint();
+    }
+    stored.remove(QString());
+}
+
 } // namespace
 
 namespace bench
@@ -134,6 +167,9 @@ void registerTemplate()
     benchmark::RegisterBenchmark("template/DXF", dxfWritten)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("template/PDF", pdfWritten)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("template dialog opened, corrected and remembered", dialogOpened)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("board preview repainted after a change, 6 strings",
+                                 boardRepainted)
         ->Unit(benchmark::kMillisecond);
     const std::string scale(widestAt650().title);
     const std::string svg = QDir::temp().filePath("dorvane-bench.svg").toStdString();
