@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -287,6 +288,48 @@ private slots:
                                    static_cast<unsigned char>(c) > 0x9f)));
         QVERIFY2(seen.title.startsWith("D\uFFFD\uFFFD"), qPrintable(seen.title));
         QCOMPARE(seen.firstRow[1].left(4), "Sol\uFFFD");
+    }
+
+    // A board of a Scala file's scale: each string's frets from its own table at its length.
+    void aScalesBoardTakesEachStringsTable()
+    {
+        QTemporaryDir folder;
+        const QString file = scalaFile(folder, "meantone.scl", meantone);
+        Base window;
+        typeLength(window, "650");
+        QString copied;
+        tuningOpenedBy(
+            window, file, [&] { window.openScalaFile(file); },
+            [&](QWidget *tuning) {
+                QTimer::singleShot(0, [&] {
+                    QWidget *dialog = QApplication::activeModalWidget();
+                    if (!dialog || dialog->objectName() != "Gabarit")
+                        qFatal("no template dialog");
+                    dialog->findChild<QSpinBox *>("Cordes")->setValue(3);
+                    auto *bass = dialog->findChild<QLineEdit *>("LongueurGrave");
+                    QTest::keyClicks(bass, "700");
+                    QTest::keyClick(bass, Qt::Key_Return);
+                    dialog->findChild<QAction *>("CopierTableau")->trigger();
+                    copied = QApplication::clipboard()->text();
+                    dialog->close();
+                });
+                tuning->findChild<QPushButton *>("Gabarit")->click();
+            });
+        const auto scale = dorvane::ReadScala(meantone.toStdString());
+        QVERIFY(scale);
+        const QStringList lines = copied.split('\n');
+        QVERIFY2(lines.size() > 4, qPrintable(copied));
+        const QStringList lengths = lines[1].split('\t');
+        QCOMPARE(lengths.size(), 4);
+        QStringList expected;
+        for (QString length : lengths.mid(1)) {
+            const auto read = dorvane::DecimalFromText(length.replace(',', '.').toStdString());
+            const auto table = dorvane::TableOf(*scale, read.value);
+            expected << shown(
+                QString::fromStdString(dorvane::CurrencyText(table.frets[0].position, ",").str()));
+        }
+        QCOMPARE(lengths.last(), "700");
+        QCOMPARE(lines[3].split('\t').mid(1, 3), expected);
     }
 
     void aBadFileLeavesTheWindowAsItWas()
