@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fingerboard.h"
 
+#include "board_geometry.h"
+
 #include <cmath>
 
 namespace dorvane
@@ -10,43 +12,37 @@ namespace
 {
 
 using B = BoardFault;
-
-Point operator+(Point a, Point b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-
-Point operator-(Point a, Point b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-
-Point operator*(double k, Point a)
-{
-    return {k * a.x, k * a.y};
-}
-
-double cross(Point a, Point b)
-{
-    return a.x * b.y - a.y * b.x;
-}
-
-Point unit(Point a)
-{
-    return (1.0 / std::hypot(a.x, a.y)) * a;
-}
-
-// Where the line through `p` along `d` meets the line through `q` along `e`.
-Point meet(Point p, Point d, Point q, Point e)
-{
-    return p + (cross(q - p, e) / cross(d, e)) * d;
-}
+using namespace board_geometry;
 
 Failure refused(BoardFault reason, std::string setting = {})
 {
     Failure failure{reason};
     failure.setting = std::move(setting);
     return failure;
+}
+
+// A degree a string, each in the scale.
+Done checkedTuning(const BoardSettings &s)
+{
+    const std::vector<int> &degrees = s.tuning.degrees;
+    if (degrees.empty())
+        return Succeeded();
+    Failure failure = refused(B::DegreeCount, TuningSetting);
+    failure.count = std::int64_t(degrees.size());
+    failure.limit = s.strings;
+    if (int(degrees.size()) != s.strings)
+        return failure;
+    const int n = int(s.tuning.scale.factors.size());
+    for (std::size_t string = 0; string < degrees.size(); ++string) {
+        if (degrees[string] < 0 || degrees[string] >= n) {
+            failure.reason = B::DegreeOutOfRange;
+            failure.count = std::int64_t(string + 1);
+            failure.limit = n - 1;
+            failure.value = std::to_string(degrees[string]);
+            return failure;
+        }
+    }
+    return Succeeded();
 }
 
 Done checked(const FretTable &table, const BoardSettings &s)
@@ -72,6 +68,8 @@ Done checked(const FretTable &table, const BoardSettings &s)
         failure.limit = std::int64_t(table.frets.size());
         return failure;
     }
+    if (Done tuning = checkedTuning(s); !tuning)
+        return tuning;
     const double halfDifference =
         std::abs(DoubleFromCurrency(s.bridgeSpan) - DoubleFromCurrency(s.nutSpan)) / 2;
     const Currency shortest = std::min(table.length, s.bassLength.value_or(table.length));
@@ -107,20 +105,6 @@ double shareAt(const BoardString &string, double fret)
     return share(below) + (fret - double(below)) * (share(below + 1) - share(below));
 }
 
-// A line of the board: a point on it and its direction.
-struct Line {
-    Point point;
-    Point direction;
-};
-
-// The line through two points; through one point, across `along`.
-Line through(Point a, Point b, Point along)
-{
-    if (a == b)
-        return {a, {-along.y, along.x}};
-    return {a, b - a};
-}
-
 Segment edgeToEdge(const Line &line, const Line &edge1, const Line &edgeN)
 {
     return {meet(line.point, line.direction, edge1.point, edge1.direction),
@@ -138,10 +122,8 @@ void mirror(Point &p)
 void layOut(Fingerboard &board, const FretTable &table, const BoardSettings &settings)
 {
     const BoardString &first = board.strings.front(), &last = board.strings.back();
-    const double overhang = DoubleFromCurrency(settings.overhang);
-    const Point d1 = unit(first.bridge - first.nut), dN = unit(last.bridge - last.nut);
-    const Line edge1{first.nut + overhang * Point{-d1.y, d1.x}, d1};
-    const Line edgeN{last.nut + overhang * Point{dN.y, -dN.x}, dN};
+    const auto [edge1, edgeN] = edgesOf(board, DoubleFromCurrency(settings.overhang));
+    const Point d1 = edge1.direction, dN = edgeN.direction;
     const Line nut = through(first.nut, last.nut, d1);
     board.nut = edgeToEdge(nut, edge1, edgeN);
     board.bridge = edgeToEdge(through(first.bridge, last.bridge, d1), edge1, edgeN);
@@ -149,7 +131,8 @@ void layOut(Fingerboard &board, const FretTable &table, const BoardSettings &set
     for (std::size_t k = 1; k <= table.frets.size(); ++k) {
         const Fret &fret = table.frets[k - 1];
         end = through(first.at(k), last.at(k), d1);
-        board.frets.push_back({fret.number, fret.note, edgeToEdge(end, edge1, edgeN)});
+        board.frets.push_back(
+            {fret.number, fret.note, edgeToEdge(end, edge1, edgeN), 1, int(board.strings.size())});
     }
     Point across = unit(end.direction);
     Point beyond{across.y, -across.x};
@@ -160,8 +143,11 @@ void layOut(Fingerboard &board, const FretTable &table, const BoardSettings &set
                      meet(edge1.point, d1, end.point, end.direction),
                      meet(edgeN.point, dN, end.point, end.direction),
                      meet(edgeN.point, dN, nut.point, nut.direction)};
-    if (!settings.leftHanded)
-        return;
+}
+
+// A left-handed board: the drawing mirrored across the centre line.
+void mirrored(Fingerboard &board)
+{
     for (BoardString &string : board.strings)
         mirror(string.nut), mirror(string.bridge);
     for (BoardFret &fret : board.frets)
@@ -170,6 +156,22 @@ void layOut(Fingerboard &board, const FretTable &table, const BoardSettings &set
         mirror(*p);
     for (Point &p : board.outline)
         mirror(p);
+}
+
+// Each string's frets as its degree puts them; those on degree 0 keep their table's.
+void tuned(Fingerboard &board, const StringTuning &tuning, std::size_t frets)
+{
+    for (std::size_t s = 0; s < board.strings.size(); ++s) {
+        BoardString &string = board.strings[s];
+        string.degree = tuning.degrees[s];
+        string.notes.push_back(DegreeNote(tuning.scale, string.degree));
+        for (std::size_t k = 1; k <= frets; ++k) {
+            if (string.degree != 0)
+                string.positions[k - 1] =
+                    DegreePosition(tuning.scale, string.length, string.degree, int(k));
+            string.notes.push_back(DegreeNote(tuning.scale, string.degree + int(k)));
+        }
+    }
 }
 
 } // namespace
@@ -189,9 +191,9 @@ Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &setti
     const double halfBridge = DoubleFromCurrency(settings.bridgeSpan) / 2;
     const double rise = halfBridge - halfNut; // across the board, from nut to bridge
     const Currency bass = settings.bassLength.value_or(table.length);
-    BoardString first{table.length, {0, halfNut}, {}, positionsOf(table)};
+    BoardString first{table.length, {0, halfNut}, {}, positionsOf(table), 0, {}};
     BoardString last{
-        bass, {}, {}, bass == table.length ? first.positions : positionsOf(tableAt(bass))};
+        bass, {}, {}, bass == table.length ? first.positions : positionsOf(tableAt(bass)), 0, {}};
     // String 1 from (0, halfNut); string N placed so that both reach fret P at one x.
     const double run1 = std::sqrt(std::pow(DoubleFromCurrency(table.length), 2) - rise * rise);
     const double runN = std::sqrt(std::pow(DoubleFromCurrency(bass), 2) - rise * rise);
@@ -209,6 +211,8 @@ Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &setti
         BoardString string{{},
                            first.nut + t * (last.nut - first.nut),
                            first.bridge + t * (last.bridge - first.bridge),
+                           {},
+                           0,
                            {}};
         const Point along = string.bridge - string.nut;
         string.length = CurrencyFromDouble(std::hypot(along.x, along.y));
@@ -218,6 +222,12 @@ Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &setti
     if (n > 1)
         board.strings.push_back(std::move(last));
     layOut(board, table, settings);
+    if (settings.tuning.tuned()) {
+        tuned(board, settings.tuning, table.frets.size());
+        CutFretlets(board, settings, int(table.frets.size()));
+    }
+    if (settings.leftHanded)
+        mirrored(board);
     return board;
 }
 

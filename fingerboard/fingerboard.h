@@ -9,6 +9,7 @@
 
 #include "fret_table.h"
 #include "result.h"
+#include "string_tuning.h"
 
 #include <array>
 #include <optional>
@@ -29,6 +30,7 @@ struct BoardSettings {
     Currency overhang;       // from an outer string to the board's edge, at right angles to it
     Currency boardEnd;       // beyond the last fret
     bool leftHanded = false; // the drawing mirrored across the centre line
+    StringTuning tuning;     // each string's degree; none: every string on degree 0
 };
 
 struct Point {
@@ -46,7 +48,11 @@ struct BoardString {
     Currency length; // the outer strings' as asked; an inner string's as the geometry gives it
     Point nut;
     Point bridge;
-    std::vector<Currency> positions; // its frets' at its own length, as its table rounds them
+    std::vector<Currency> positions; // its frets' at its own length, as its table rounds them,
+                                     // or as its degree puts them
+    int degree = 0;                  // of the scale, that its open string sounds
+    std::vector<std::string> notes;  // where the strings are tuned, what it sounds open, then
+                                     // at each fret
     // The point of fret `k` (from 1): its position along the string from the nut end.
     Point at(std::size_t k) const;
 };
@@ -54,7 +60,10 @@ struct BoardString {
 struct BoardFret {
     int number;
     std::string note;
-    Segment line; // through the outer strings' points, from edge to edge
+    Segment line;  // through the outer strings' points, from edge to edge
+    int first = 1; // the strings it serves, from 1 to N for a whole fret; a piece of a fret
+    int last = 1;  // serves those whose degrees put it on the same line
+    bool whole(std::size_t strings) const { return first == 1 && last == int(strings); }
 };
 
 struct Fingerboard {
@@ -73,7 +82,9 @@ struct Fingerboard {
 // fret 7 at x = 215.49225 on strings 1 and 6 (215.5119 along string 1); string 6 from
 // x = -12.6391 to 673.3051; fret 12 at (323.9705, 21.875) on string 1. Refused: strings other than
 // 1 to 24, a negative span, overhang or end, P beyond the last fret, and outer strings too short to
-// reach across half the difference of the spans.
+// reach across half the difference of the spans. With strings tuned to degrees, each string has
+// its frets as its degree puts them, and the frets are cut in pieces where the strings disagree
+// (CutFretlets); degrees other than one a string, from 0 to n - 1, are refused.
 Result<Fingerboard> MakeBoard(const FretTable &table, const BoardSettings &settings,
                               const TableAt &tableAt);
 

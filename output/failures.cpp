@@ -327,6 +327,19 @@ QString why(BoardFault reason, const Failure &f, const std::string &separator)
         return QStringLiteral("les cordes extrêmes ne peuvent pas aller du sillet au chevalet : la "
                               "moitié de la différence des écartements atteint la longueur %1")
             .arg(text(CurrencyText(f.amount, separator).str()));
+    case B::UnknownNote:
+        return QStringLiteral("corde %1 : « %2 » n'est pas une note de la gamme")
+            .arg(f.count)
+            .arg(text(f.value));
+    case B::DegreeOutOfRange:
+        return QStringLiteral("corde %1 : le degré %2 n'est pas de 0 à %3")
+            .arg(f.count)
+            .arg(text(f.value))
+            .arg(f.limit);
+    case B::DegreeCount:
+        return QStringLiteral("%1 degrés pour %2 cordes : il en faut un par corde")
+            .arg(f.count)
+            .arg(f.limit);
     }
     return {};
 }

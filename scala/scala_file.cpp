@@ -58,24 +58,29 @@ std::string fileOf(std::string_view title, std::string_view fileName,
 
 } // namespace
 
-std::string ScalaFile(const FretTable &table, std::string_view fileName)
+FirstOctave FirstOctaveOf(const FretTable &table)
 {
-    std::vector<const Fret *> notes;
-    std::string octaveName(scales::OpenStringNote);
+    FirstOctave octave{{}, std::string(scales::OpenStringNote)};
     for (const Fret &fret : table.frets) {
-        const std::partial_ordering octave = againstOctave(fret.interval);
-        if (octave < 0 && !(fret.interval == Interval{}))
-            notes.push_back(&fret);
-        else if (octave == 0)
-            octaveName = fret.note;
+        const std::partial_ordering against = againstOctave(fret.interval);
+        if (against < 0 && !(fret.interval == Interval{}))
+            octave.notes.push_back(&fret);
+        else if (against == 0)
+            octave.octaveName = fret.note;
     }
-    std::stable_sort(notes.begin(), notes.end(), [](const Fret *a, const Fret *b) {
+    std::stable_sort(octave.notes.begin(), octave.notes.end(), [](const Fret *a, const Fret *b) {
         return CentsOf(a->interval) < CentsOf(b->interval);
     });
+    return octave;
+}
+
+std::string ScalaFile(const FretTable &table, std::string_view fileName)
+{
+    const FirstOctave octave = FirstOctaveOf(table);
     std::vector<Degree> degrees;
-    for (const Fret *fret : notes)
+    for (const Fret *fret : octave.notes)
         degrees.push_back({fret->note, IntervalText(fret->interval, Notation::Scala)});
-    degrees.push_back({octaveName, "2/1"});
+    degrees.push_back({octave.octaveName, "2/1"});
     return fileOf(table.title, fileName, degrees);
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dorvane
 {
@@ -21,6 +22,15 @@ namespace dorvane
 // name and the program. Each line ends with CR LF, as the format's first readers, on Windows,
 // wrote them; every reader takes it.
 std::string ScalaFile(const FretTable &table, std::string_view fileName);
+
+// That period: the table's frets below the octave in ascending pitch, the unison left out, and
+// the octave's name ("Do" where the table has no octave). "Zarlino Chromatique simplifiée"
+// gives its twelve notes, "Do #" (25/24) to "Si" (15/8), and "Do".
+struct FirstOctave {
+    std::vector<const Fret *> notes;
+    std::string octaveName;
+};
+FirstOctave FirstOctaveOf(const FretTable &table);
 
 // A scale of any tuning as a Scala file: the file's own bytes as they were read, but for its
 // control characters, each made "?" (SafeBytes); for equal divisions, each step in cents with

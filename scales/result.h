@@ -120,6 +120,9 @@ enum class BoardFault : std::uint8_t {
     Negative,             // a span, the overhang or the board's end below 0
     PerpendicularBeyond,  // the perpendicular fret not from 0 to the last, `limit`
     CannotReach,          // half the spans' difference reaches the shorter outer string, `amount`
+    UnknownNote,          // string `count`'s degree named by a note the scale has not, `value`
+    DegreeOutOfRange,     // string `count`'s degree, `value`, not from 0 to `limit`
+    DegreeCount,          // `count` degrees for `limit` strings
 };
 
 using Reason = std::variant<TemplateFault, FileFault, PrintFault, OptionFault, ValueFault,
@@ -133,6 +136,7 @@ struct Failure {
     std::int64_t limit = 0;
     std::string setting{}; // which setting, or which format, where it is not the subject
     std::string file{};    // the file at fault, as it was named, where it is not the subject
+    std::string value{};   // the word refused within a setting: a note, "Xa"
 };
 
 // The settings a template can be refused for, as a Failure names them.
@@ -148,6 +152,7 @@ inline constexpr const char *BoardEndSetting = "board end";
 inline constexpr const char *StringsSetting = "strings";
 inline constexpr const char *BassLengthSetting = "bass length";
 inline constexpr const char *PerpendicularSetting = "perpendicular";
+inline constexpr const char *TuningSetting = "tuning";
 
 // What was made, or why not.
 template <class T> class [[nodiscard]] Result

@@ -142,9 +142,15 @@ private slots:
         const TableAt at = [system](Currency length) { return TableOf({system, 0, length}); };
         TemplateSettings settings;
         settings.slotWidth = mm("0.5");
-        settings.board = {
-            strings, mm(qPrintable(bass)), perpendicular, mm("35"), mm("52.5"), mm("3.5"), mm("0"),
-            false};
+        settings.board = {strings,
+                          mm(qPrintable(bass)),
+                          perpendicular,
+                          mm("35"),
+                          mm("52.5"),
+                          mm("3.5"),
+                          mm("0"),
+                          false,
+                          {}};
         const FretTable table = at(mm("648"));
         QVERIFY(CheckTemplate(table, settings, at));
         const FretTemplate made = MakeTemplate(table, settings, ",", at);
