@@ -26,8 +26,24 @@ Failure refused(Reason reason, const QString &option, const QMap<QString, QStrin
     return Failure{reason, asGiven(option, given)};
 }
 
-const char *const boardOptions[] = {"bass-length", "perpendicular", "nut-span",   "bridge-span",
-                                    "overhang",    "board-end",     "left-handed"};
+const char *const boardOptions[] = {"bass-length", "perpendicular", "nut-span",    "bridge-span",
+                                    "overhang",    "board-end",     "left-handed", "tuning"};
+
+// The strings' degrees, in the scale of the request: the system's first octave, or the Scala
+// file's or the equal divisions' period.
+Done readTuning(Request &request)
+{
+    BoardSettings &board = request.settings.board;
+    if (!request.given.contains(QStringLiteral("tuning")))
+        return Succeeded();
+    board.tuning.scale = request.scale ? DegreesOf(*request.scale) : DegreesOf(tableOf(request));
+    const Result<std::vector<int>> degrees = ReadTuning(
+        request.given[QStringLiteral("tuning")].toStdString(), board.tuning.scale, board.strings);
+    if (!degrees)
+        return named(degrees.failure(), request);
+    board.tuning.degrees = *degrees;
+    return Succeeded();
+}
 
 Done readValues(BoardSettings &board, const QMap<QString, QString> &given)
 {
@@ -86,6 +102,8 @@ Done readBoard(Request &request)
     board.strings = strings;
     if (Done read = readValues(board, given); !read)
         return read;
+    if (Done tuning = readTuning(request); !tuning)
+        return tuning;
     const Done possible = CheckTemplate(tableOf(request), request.settings, tableAtOf(request));
     if (!possible)
         return named(possible.failure(), request);
@@ -105,7 +123,8 @@ Failure named(Failure failure, const Request &request)
                                                        {NutSpanSetting, "nut-span"},
                                                        {BridgeSpanSetting, "bridge-span"},
                                                        {OverhangSetting, "overhang"},
-                                                       {BoardEndSetting, "board-end"}};
+                                                       {BoardEndSetting, "board-end"},
+                                                       {TuningSetting, "tuning"}};
     const QString option = failure.reason == dorvane::Reason(TemplateFault::TooManyPages)
                                ? QStringLiteral("length")
                                : options.value(failure.setting);

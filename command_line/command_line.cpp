@@ -104,7 +104,9 @@ QString tableText(const FretTable &table, const Request &request)
             // Frette, Position (or each string's), Note, and the frequency.
             TuningRow brief{row[0]};
             brief.insert(brief.end(), positions.begin(), positions.end());
-            brief.push_back(row[1]);
+            if (!request.settings.board.tuning.tuned())
+                brief.push_back(row[1]); // each string has its own
+
             if (request.frequency)
                 brief.push_back(row[7]);
             row = std::move(brief);

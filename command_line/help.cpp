@@ -83,6 +83,11 @@ QList<QCommandLineOption> boardOptions()
                "avec --strings : la touche au-delà de la dernière frette (0 par défaut)",
                "LONGUEUR"),
         option({"left-handed"}, "avec --strings : le manche d'un gaucher, en miroir"),
+        option({"tuning"},
+               "avec --strings : le degré de la gamme de chaque corde à vide, de la\n"
+               "corde 1 à la dernière, par ses notes (\"Mi Si Sol Ré La Mi\") ou ses\n"
+               "numéros de 0 à n - 1 (4,11,7,2,9,4) ; chaque corde a ses frettes",
+               "DEGRÉS"),
     };
 }
 
@@ -166,7 +171,8 @@ QString helpText()
         "          [--paper A4|Letter] [--correction POURCENTAGE]\n"
         "  un manche, avec --table ou --export : --strings N [--bass-length LONGUEUR]\n"
         "          [--perpendicular P] [--nut-span ÉCART] [--bridge-span ÉCART]\n"
-        "          [--overhang DÉBORD] [--board-end LONGUEUR] [--left-handed]\n\n");
+        "          [--overhang DÉBORD] [--board-end LONGUEUR] [--left-handed]\n"
+        "          [--tuning DEGRÉS]\n\n");
     for (const QCommandLineOption &option : options())
         text += optionLines(option);
     return text +

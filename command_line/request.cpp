@@ -300,8 +300,9 @@ Result<Request> readAction(Request request)
                            QStringLiteral("--") + QLatin1String(option));
     }
     // A Scala file holds one period of pitches: no length, no number of frets.
-    for (const char *option : {"length", "frets", "strings", "bass-length", "perpendicular",
-                               "nut-span", "bridge-span", "overhang", "board-end", "left-handed"}) {
+    for (const char *option :
+         {"length", "frets", "strings", "bass-length", "perpendicular", "nut-span", "bridge-span",
+          "overhang", "board-end", "left-handed", "tuning"}) {
         if (given.contains(QLatin1String(option)) && scala)
             return refused(O::NotForScala, QStringLiteral("--") + QLatin1String(option));
     }

@@ -21,12 +21,47 @@ Point endOf(const BoardFret &fret, bool upper)
     return fromIsUpper == upper ? fret.line.from : fret.line.to;
 }
 
+// Each fret from its end on the drawing's upper side to its end on the lower side: the fret
+// itself, or its outer pieces' ends where the strings' degrees cut it.
+std::vector<BoardFret> edgeToEdge(const Fingerboard &board, std::size_t count)
+{
+    std::vector<BoardFret> frets(count, BoardFret{0, {}, {}});
+    for (const BoardFret &piece : board.frets) {
+        BoardFret &fret = frets[std::size_t(piece.number - 1)];
+        const Point upper = endOf(piece, true), lower = endOf(piece, false);
+        if (fret.number == 0)
+            fret = {piece.number, piece.note, {upper, lower}};
+        if (upper.y < fret.line.from.y)
+            fret.line.from = upper;
+        if (lower.y > fret.line.to.y)
+            fret.line.to = lower;
+    }
+    return frets;
+}
+
+// A piece of a fret that serves some strings only: its first string's note, small, beside it
+// between that string and the next.
+void labelPieces(FretTemplate &t)
+{
+    const double height = DoubleFromCurrency(onPaper(1.2, t.unit));
+    const double gap = DoubleFromCurrency(onPaper(LabelGapMm, t.unit));
+    for (const BoardFret &piece : t.board->frets) {
+        if (piece.whole(t.board->strings.size()))
+            continue;
+        const Point at{piece.line.from.x + 0.75 * (piece.line.to.x - piece.line.from.x),
+                       piece.line.from.y + 0.75 * (piece.line.to.y - piece.line.from.y)};
+        t.texts.push_back({CurrencyFromDouble(at.x + gap + Ascent * height),
+                           CurrencyFromDouble(at.y), CurrencyFromDouble(height), true,
+                           TemplateText::Middle, piece.note});
+    }
+}
+
 // How far the longest label reaches beyond the board.
 double labelFrets(FretTemplate &t, std::string_view separator)
 {
     const double gap = DoubleFromCurrency(onPaper(LabelGapMm, t.unit));
     const double mm = InfoOf(t.unit).millimetres;
-    const std::vector<BoardFret> &frets = t.board->frets;
+    const std::vector<BoardFret> frets = edgeToEdge(*t.board, t.frets.size());
     const std::vector<double> heights =
         labelHeights(frets.size(), [&](std::size_t i, std::size_t j) {
             const bool upper = frets[i].number % 2 == 1;
@@ -36,10 +71,14 @@ double labelFrets(FretTemplate &t, std::string_view separator)
     for (std::size_t i = 0; i < t.frets.size(); ++i) {
         const Fret &fret = t.frets[i];
         const bool upper = fret.number % 2 == 1;
-        const Point end = endOf(t.board->frets[i], upper);
+        const Point end = endOf(frets[i], upper);
         const double height = DoubleFromCurrency(onPaper(heights[i], t.unit));
-        std::string text =
-            std::to_string(fret.number) + "  " + fret.note + "  " + shown(fret.position, separator);
+        // On strings tuned to degrees, string 1's own note and position.
+        const BoardString &first = t.board->strings.front();
+        const bool tuned = !first.notes.empty();
+        std::string text = std::to_string(fret.number) + "  " +
+                           (tuned ? first.notes[i + 1] : fret.note) + "  " +
+                           shown(tuned ? first.positions[i] : fret.position, separator);
         longest = std::max(longest, advanceOf(text) * height);
         t.texts.push_back({CurrencyFromDouble(end.x + (Ascent - Descent) / 2 * height),
                            CurrencyFromDouble(upper ? end.y - gap : end.y + gap),
@@ -84,6 +123,7 @@ void LayOutBoard(FretTemplate &t, std::string_view separator)
         take(s.from), take(s.to);
     nameEnds(t);
     const double labels = labelFrets(t, separator);
+    labelPieces(t);
     const double room = DoubleFromCurrency(onPaper(MarkRoomMm, t.unit));
     t.top = CurrencyFromDouble(top - labels - room);
     t.bottom = CurrencyFromDouble(bottom + labels + room);
@@ -113,10 +153,17 @@ std::vector<std::vector<std::string>> BoardColumns(const Fingerboard &board,
     std::vector<std::vector<std::string>> rows(frets + 2);
     for (std::size_t s = 0; s < board.strings.size(); ++s) {
         const BoardString &string = board.strings[s];
+        const bool tuned = !string.notes.empty();
         rows[0].push_back(CurrencyText(string.length, separator).str());
-        rows[1].push_back("Corde " + std::to_string(s + 1));
-        for (std::size_t k = 0; k < frets; ++k)
+        rows[1].push_back("Corde " + std::to_string(s + 1) +
+                          (tuned ? " (" + string.notes[0] + ")" : std::string()));
+        if (tuned)
+            rows[0].emplace_back(), rows[1].emplace_back("Note");
+        for (std::size_t k = 0; k < frets; ++k) {
             rows[k + 2].push_back(CurrencyText(string.positions[k], separator).str());
+            if (tuned)
+                rows[k + 2].push_back(string.notes[k + 1]);
+        }
     }
     return rows;
 }
@@ -132,6 +179,8 @@ std::vector<std::vector<std::string>> TemplateRows(const FretTemplate &t,
         for (const Fret &fret : t.frets)
             columns.push_back({CurrencyText(fret.position, separator).str()});
     }
+    // Strings tuned to degrees each have their notes.
+    const bool tuned = t.board && !t.board->strings.front().notes.empty();
     std::vector<std::vector<std::string>> rows;
     rows.reserve(columns.size());
     for (std::size_t r = 0; r < columns.size(); ++r) {
@@ -139,7 +188,7 @@ std::vector<std::vector<std::string>> TemplateRows(const FretTemplate &t,
                                      : r == 1 ? "Frette"
                                               : std::to_string(t.frets[r - 2].number)};
         row.insert(row.end(), columns[r].begin(), columns[r].end());
-        if (r > 0)
+        if (r > 0 && !tuned)
             row.push_back(r == 1 ? "Note" : t.frets[r - 2].note);
         rows.push_back(std::move(row));
     }

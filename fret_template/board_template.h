@@ -23,6 +23,8 @@ std::optional<Gap> SmallestGap(const Fingerboard &board);
 
 // Each string's positions in a column of its own, with the separator given: first the strings'
 // lengths ("648", …, "686"), then their titles ("Corde 1" to "Corde N"), then a line a fret.
+// Strings tuned to degrees are titled with their open note, "Corde 1 (Mi)", and each has a
+// column "Note" after its positions, of what each fret sounds on it.
 std::vector<std::vector<std::string>> BoardColumns(const Fingerboard &board,
                                                    std::string_view separator);
 

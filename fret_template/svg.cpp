@@ -114,11 +114,18 @@ std::string boardShapes(const Fingerboard &board, Currency slot)
     for (std::size_t s = 0; s < board.strings.size(); ++s)
         svg += lineElement("string-" + std::to_string(s + 1),
                            {board.strings[s].nut, board.strings[s].bridge});
+    // "12" for a whole fret, "12-3-4" for its piece that serves strings 3 and 4.
+    const auto id = [&](const BoardFret &fret) {
+        std::string id = std::to_string(fret.number);
+        if (!fret.whole(board.strings.size()))
+            id += "-" + std::to_string(fret.first) + "-" + std::to_string(fret.last);
+        return id;
+    };
     for (const BoardFret &fret : board.frets)
-        svg += lineElement("fret-" + std::to_string(fret.number), fret.line);
+        svg += lineElement("fret-" + id(fret), fret.line);
     if (slot > Currency()) {
         for (const BoardFret &fret : board.frets)
-            svg += polygon("slot-" + std::to_string(fret.number), SlotOf(fret.line, slot));
+            svg += polygon("slot-" + id(fret), SlotOf(fret.line, slot));
     }
     return svg;
 }
