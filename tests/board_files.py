@@ -61,7 +61,7 @@ def crossing(a, b):
     return (x1 + t * (x2 - x1), y1 + t * (y2 - y1))
 
 
-def svg_board(path):
+def svg_board(path, pieces=False):
     root = ET.parse(path).getroot()
     lines, outline = {}, None
     for e in root.iter():
@@ -71,11 +71,13 @@ def svg_board(path):
         if e.get("id") == "board":
             outline = [tuple(map(float, p.split(","))) for p in e.get("points").split()]
     strings = [lines[f"string-{s}"] for s in range(1, len(lines) + 1) if f"string-{s}" in lines]
+    if pieces:  # every piece of every fret, "fret-K" or "fret-K-s-t"
+        return strings, [v for k, v in lines.items() if k.startswith("fret-")], outline
     frets = [lines[f"fret-{k}"] for k in range(1, len(lines) + 1) if f"fret-{k}" in lines]
     return strings, frets, outline
 
 
-def dxf_board(path):
+def dxf_board(path, pieces=False):
     doc = ezdxf.readfile(path)
     check(not doc.audit().has_errors, f"{path}: ezdxf's audit")
     flip = lambda v: (v.x, -v.y)  # y grows upwards in a drawing
@@ -93,8 +95,10 @@ def table_of(program, arguments):
     done = run(program, "--table", *arguments)
     check(done.returncode == 0, f"--table {arguments}: {done.stderr}")
     rows = [line.replace(",", ".").split("\t") for line in done.stdout.splitlines()]
-    lengths = [float(v) for v in rows[0][1:]]
-    columns = [[float(row[1 + s]) for row in rows[2:]] for s in range(len(lengths))]
+    # Under "Corde 1", or "Corde 1 (Mi)" followed by the string's notes.
+    at = [i for i, title in enumerate(rows[1]) if title.startswith("Corde ")]
+    lengths = [float(rows[0][i]) for i in at]
+    columns = [[float(row[i]) for row in rows[2:]] for i in at]
     return lengths, columns
 
 
@@ -131,6 +135,71 @@ def check_board(name, strings, frets, outline, ratios, table, first, bass, fret_
     ends = max(min(distance_to_line(*edge, p) for edge in edges) for f in frets for p in f)
     check(ends < 2e-4, f"{name}: a fret ends {ends} short of an edge")
     check((strings[0][0][1] < 0) == left, f"{name}: string 1 on the wrong side")
+
+
+PYTHAGORE = ["9/8", "81/64", "4/3", "3/2", "27/16", "243/128"]  # its major scale
+SIMPLIFIED = ["25/24", "9/8", "6/5", "5/4", "4/3", "25/18", "3/2", "25/16", "5/3", "9/5",
+              "15/8"]
+# Scale, its degrees above 1/1 and its period, the strings' degrees and their number.
+TUNED = [
+    (["--scale", "Zarlino Chromatique simplifiée"], SIMPLIFIED, 2.0, "Mi Si Sol Ré La Mi", 6),
+    (["--scale", "Pythagore Diatonique"], PYTHAGORE, 2.0, "Do Ré", 2),
+    (["--scl", "THIRDS"], None, 3.0, "0,5,12", 3),
+]
+
+
+def crossings(string, frets):
+    """Where the fret lines that reach a string cross it, along it from its nut."""
+    found = []
+    for f in frets:
+        p = crossing(string, f)
+        (x1, y1), (x2, y2) = f
+        t = ((p[0] - x1) * (x2 - x1) + (p[1] - y1) * (y2 - y1)) / ((x2 - x1) ** 2 + (y2 - y1) ** 2)
+        if -1e-9 <= t <= 1 + 1e-9:
+            found.append(along(*string, p))
+    return sorted(found)
+
+
+def check_tuned(program, work):
+    """Each string's frets on a tuned board at L - CFD(L x Q(d) / Q(d + k)), computed here in
+    the arithmetic of the program's doubles, in both the SVG and the DXF."""
+    thirds = os.path.join(work, "thirds.scl")
+    steps = [f"{1200 * math.log2(3) * k / 13:.5f}" for k in range(1, 13)]
+    with open(thirds, "w", encoding="utf-8") as f:
+        f.write("13 pas de 3/1\n 13\n" + "".join(f" {c}\n" for c in steps) + " 3/1\n")
+    for scale, ratios, period, tuning, strings in TUNED:
+        scale = [thirds if a == "THIRDS" else a for a in scale]
+        q = [1.0] + ([float(Fraction(r)) for r in ratios] if ratios else
+                     [2 ** (float(c) / 1200) for c in steps])
+        Q = lambda j: q[j % len(q)] * period ** (j // len(q))
+        names = (["Do", "Ré"] if ratios == PYTHAGORE else
+                 ["Do", "Do #", "Ré", "Mi b", "Mi", "Fa", "Fa #", "Sol", "Sol #", "La", "Si b",
+                  "Si"])
+        degrees = ([int(d) for d in tuning.split(",")] if "," in tuning else
+                   [names.index(n) for n in tuning.split()])
+        arguments = [*scale, "--length", "650", "--strings", str(strings), "--tuning", tuning]
+        lengths, columns = table_of(program, arguments)
+        for length, d, column in zip(lengths, degrees, columns):
+            rule = [length - round(length * Q(d) / Q(d + k) * 10000) / 10000
+                    for k in range(1, len(column) + 1)]
+            worst = max(abs(a - b) for a, b in zip(column, rule))
+            check(d == 0 or worst < 1e-9, f"{scale[1]}: the table is {worst} off the rule")
+            check(worst <= 1e-4 + 1e-9, f"{scale[1]}: degree 0 is {worst} off the rule")
+        for kind, read in (("svg", svg_board), ("dxf", dxf_board)):
+            path = os.path.join(work, f"tuned-{os.path.basename(scale[1])}.{kind}")
+            done = run(program, "--export", path, *arguments)
+            check(done.returncode == 0, f"{path}: exit {done.returncode}: {done.stderr}")
+            if done.returncode != 0:
+                continue
+            strings_read, frets, _ = read(path, pieces=True)
+            for s, (string, column) in enumerate(zip(strings_read, columns), 1):
+                found = crossings(string, frets)
+                check(len(found) == len(column) and
+                      all(abs(a - b) < 2.5e-4 for a, b in zip(found, column)),
+                      f"{path}: string {s} crosses its frets at {found[:3]}, not {column[:3]}")
+        if period == 3.0:  # fret 13 at 2/3 of every string
+            check(all(abs(c[12] - 2 * l / 3) <= 1e-4 for l, c in zip(lengths, columns)),
+                  "13 steps of 3/1: fret 13 is not at 2/3 of every string")
 
 
 def check_pdf(program, work):
@@ -171,6 +240,7 @@ def main():
             if done.returncode == 0:
                 check_board(path, *read(path), ratios, table, 648.0, float(bass or 648), fret_p,
                             left)
+    check_tuned(program, work)
     check_pdf(program, work)
     print(f"{len(failures)} failures")
     sys.exit(1 if failures else 0)
