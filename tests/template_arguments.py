@@ -68,6 +68,16 @@ BAD = [
       "--bridge-span", "50"], "--bridge-span 50 » ne s'emploie qu'avec --strings 2"),
     (["--export", "OUT.scl", "--scale", "Zarlino Chromatique", "--strings", "6"],
      "--strings » ne s'emploie pas avec un fichier .scl"),
+    # Strings tuned to degrees: a note the scale has not, a number beyond it, one too few.
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique simplifiée", "--length", "650",
+      "--strings", "3", "--tuning", "Mi Xa Sol"],
+     "--tuning Mi Xa Sol » : corde 2 : « Xa » n'est pas une note de la gamme"),
+    (["--export", "OUT.dxf", "--edo", "31", "--length", "650", "--strings", "2",
+      "--tuning", "0,31"], "--tuning 0,31 » : corde 2 : le degré 31 n'est pas de 0 à 30"),
+    (["--table", "--scale", "Pythagore Diatonique", "--length", "650", "--strings", "3",
+      "--tuning", "Do Ré"], "--tuning Do Ré » : 2 degrés pour 3 cordes"),
+    (["--export", "OUT.svg", "--scale", "Zarlino Chromatique", "--length", "650",
+      "--tuning", "Do"], "--tuning Do » ne s'emploie qu'avec --strings 2"),
 ]
 
 # Values read without regard to case, inches as the program writes them, and a comma before the
