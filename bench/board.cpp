@@ -34,6 +34,42 @@ void boardComputed(benchmark::State &state, int strings, TableAt tableAt)
         benchmark::DoNotOptimize(MakeBoard(table, fanned(strings), tableAt));
 }
 
+// Strings on their own degrees: a guitar in "Zarlino Chromatique" (42 frets), or 24 strings
+// each on another degree of 1000 equal divisions, over 500 frets.
+BoardSettings tunedGuitar(const FretTable &table)
+{
+    BoardSettings settings = fanned(6);
+    settings.tuning.scale = DegreesOf(table);
+    settings.tuning.degrees = *ReadTuning("Mi Si Sol Ré La Mi", settings.tuning.scale, 6);
+    return settings;
+}
+
+void tunedComputed(benchmark::State &state, TableAt tableAt, bool guitar)
+{
+    const FretTable table = tableAt(CurrencyFromDouble(648));
+    BoardSettings settings = fanned(guitar ? 6 : MostStrings);
+    if (guitar) {
+        settings = tunedGuitar(table);
+    } else {
+        settings.tuning.scale = DegreesOf(*EqualDivisions(MostDivisions));
+        for (int s = 0; s < MostStrings; ++s)
+            settings.tuning.degrees.push_back(41 * s % MostDivisions);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakeBoard(table, settings, tableAt));
+}
+
+template <class Write>
+void tunedWritten(benchmark::State &state, const TableAt &tableAt, Write write)
+{
+    const FretTable table = tableAt(CurrencyFromDouble(648));
+    TemplateSettings settings;
+    settings.board = tunedGuitar(table);
+    settings.slotWidth = CurrencyFromDouble(0.6);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(write(MakeTemplate(table, settings, ",", tableAt)));
+}
+
 // Made and written, as the dialog and the command line do.
 template <class Write>
 void boardWritten(benchmark::State &state, const TableAt &tableAt, Write write)
@@ -64,10 +100,25 @@ void registerBoard()
     benchmark::RegisterBenchmark("board template/DXF, 6 strings, 24 frets",
                                  boardWritten<decltype(&TemplateDxf)>, tempered, &TemplateDxf)
         ->Unit(benchmark::kMicrosecond);
+    const TableAt zarlino = [](Currency length) {
+        return TableOf({FindSystem(ScaleKind::ZarlinoChromatic), 0, length});
+    };
+    benchmark::RegisterBenchmark("tuned board computed/6 strings, 42 frets", tunedComputed, zarlino,
+                                 true)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("tuned board template/SVG, 6 strings, 42 frets",
+                                 tunedWritten<decltype(&TemplateSvg)>, zarlino, &TemplateSvg)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("tuned board template/DXF, 6 strings, 42 frets",
+                                 tunedWritten<decltype(&TemplateDxf)>, zarlino, &TemplateDxf)
+        ->Unit(benchmark::kMicrosecond);
     static const ScalaScale thousand = *EqualDivisions(MostDivisions);
     const TableAt divided = [](Currency length) { return TableOf(thousand, length, MostFrets); };
     benchmark::RegisterBenchmark("board computed/24 strings, 500 frets", boardComputed, MostStrings,
                                  divided)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("tuned board computed/24 strings, 500 frets", tunedComputed,
+                                 divided, false)
         ->Unit(benchmark::kMicrosecond);
 }
 
