@@ -108,7 +108,8 @@ void boardRepainted(benchmark::State &state)
         return TableOf({FindSystem(ScaleKind::TemperedChromatic), 0, length});
     };
     output::FileDialogs dialogs;
-    TemplateDialog dialog(table, tableAt, QStringLiteral("648"), QString(), dialogs, nullptr);
+    TemplateDialog dialog(table, {tableAt, DegreesOf(table)}, QStringLiteral("648"), QString(),
+                          dialogs, nullptr);
     dialog.show();
     QApplication::processEvents();
     auto *span = dialog.findChild<QLineEdit *>(QStringLiteral("EcartementSillet"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_form.h"
 
+#include "failures.h"
 #include "form_cells.h"
 #include "number_field.h"
 #include "regional.h"
@@ -10,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 
 using namespace dorvane;
@@ -54,6 +56,13 @@ BoardForm::BoardForm(QWidget *parent) : QGroupBox(QStringLiteral("Manche"), pare
             emit changed();
         });
     }
+    AccordCordes = new QLineEdit(this);
+    AccordCordes->setObjectName(QStringLiteral("AccordCordes"));
+    AccordCordes->setAccessibleName(QStringLiteral("Accord des cordes"));
+    AccordCordes->setToolTip(QStringLiteral(
+        "Le degré de la gamme de chaque corde à vide, de la corde 1 à la dernière : "
+        "« Mi Si Sol Ré La Mi » ou « 4,11,7,2,9,4 ». Chaque corde a alors ses frettes, coupées "
+        "là où les cordes diffèrent ; vide : toutes les cordes sur le premier degré"));
     Gaucher = new QCheckBox(QStringLiteral("Gauc&her"), this);
     Gaucher->setObjectName(QStringLiteral("Gaucher"));
     Gaucher->setToolTip(QStringLiteral("Le dessin en miroir, de part et d'autre de l'axe"));
@@ -62,6 +71,7 @@ BoardForm::BoardForm(QWidget *parent) : QGroupBox(QStringLiteral("Manche"), pare
     connect(LongueurGrave, &NumberField::valueEdited, this, &BoardForm::changed);
     connect(FrettePerpendiculaire, &NumberField::valueEdited, this, &BoardForm::changed);
     connect(Gaucher, &QCheckBox::toggled, this, &BoardForm::changed);
+    connect(AccordCordes, &QLineEdit::textEdited, this, &BoardForm::changed);
 }
 
 NumberField *BoardForm::numberField(const char *name, const QString &accessibleName,
@@ -80,7 +90,12 @@ void BoardForm::layOut()
     grid->setContentsMargins(6, 2, 6, 2);
     grid->setVerticalSpacing(2);
     grid->addWidget(buddied(QStringLiteral("&Cordes :"), Cordes, this), 0, 0);
-    grid->addWidget(Cordes, 0, 1);
+    auto *strings = new QWidget(this);
+    auto *line = new QHBoxLayout(strings);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(Cordes, 1);
+    line->addWidget(Gaucher);
+    grid->addWidget(strings, 0, 1);
     grid->addWidget(
         buddied(QStringLiteral("Frette perpe&ndiculaire :"), FrettePerpendiculaire, this), 0, 2);
     grid->addWidget(FrettePerpendiculaire, 0, 3);
@@ -88,7 +103,8 @@ void BoardForm::layOut()
         buddied(QStringLiteral("Longueur de la corde la plus gra&ve :"), LongueurGrave, this), 1,
         0);
     grid->addWidget(withUnit(LongueurGrave, uniteGrave, this), 1, 1);
-    grid->addWidget(Gaucher, 1, 2, 1, 2);
+    grid->addWidget(buddied(QStringLiteral("Acc&ord des cordes :"), AccordCordes, this), 1, 2);
+    grid->addWidget(AccordCordes, 1, 3);
     const QString labels[] = {QStringLiteral("Éc&artement au sillet :"),
                               QStringLiteral("Écartement au chevale&t :"),
                               QStringLiteral("Dé&bord :"), QStringLiteral("Fin de la touch&e :")};
@@ -99,10 +115,11 @@ void BoardForm::layOut()
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    setTabOrder(Cordes, FrettePerpendiculaire);
+    setTabOrder(Cordes, Gaucher);
+    setTabOrder(Gaucher, FrettePerpendiculaire);
     setTabOrder(FrettePerpendiculaire, LongueurGrave);
-    setTabOrder(LongueurGrave, Gaucher);
-    QWidget *before = Gaucher;
+    setTabOrder(LongueurGrave, AccordCordes);
+    QWidget *before = AccordCordes;
     for (const Width &width : widths) {
         setTabOrder(before, width.field);
         before = width.field;
@@ -114,6 +131,14 @@ int BoardForm::strings() const
     return Cordes->value();
 }
 
+void BoardForm::setScale(const Degrees &scale)
+{
+    degrees = scale;
+    AccordCordes->setPlaceholderText(degrees.notes.empty() ? QStringLiteral("0 0 0 0 0 0")
+                                                           : QStringLiteral("Mi Si Sol Ré La Mi"));
+    Cordes_Change();
+}
+
 // With one string the board's own fields wait, greyed.
 void BoardForm::Cordes_Change()
 {
@@ -123,6 +148,7 @@ void BoardForm::Cordes_Change()
         field->setEnabled(board);
     for (const Width &width : widths)
         width.field->setEnabled(board);
+    AccordCordes->setEnabled(board && !degrees.factors.empty());
     emit changed();
 }
 
@@ -157,6 +183,15 @@ BoardSettings BoardForm::reading(QString &problem) const
     for (std::size_t w = 0; w < widths.size(); ++w)
         *values[w] = field(widths[w].field, widths[w].name);
     board.leftHanded = Gaucher->isChecked();
+    if (!AccordCordes->text().trimmed().isEmpty() && !degrees.factors.empty()) {
+        const Result<std::vector<int>> tuning =
+            ReadTuning(AccordCordes->text().toStdString(), degrees, board.strings);
+        if (!tuning && problem.isEmpty())
+            problem = QStringLiteral("Accord des cordes : %1")
+                          .arg(output::describe(tuning.failure(), output::decimalSeparator()));
+        if (tuning)
+            board.tuning = {degrees, *tuning};
+    }
     return board;
 }
 
@@ -175,6 +210,7 @@ void BoardForm::recall(const QSettings &stored, Unit storedUnit)
     FrettePerpendiculaire->setValue(
         storedNumber(stored, QStringLiteral("frettePerpendiculaire")).value_or(Currency()));
     Gaucher->setChecked(stored.value(QStringLiteral("gaucher")).toBool());
+    AccordCordes->setText(stored.value(QStringLiteral("accord")).toString());
     Cordes->setValue(stored.value(QStringLiteral("cordes"), 1).toInt());
     Cordes_Change();
     showUnit(storedUnit);
@@ -194,4 +230,5 @@ void BoardForm::remember(QSettings &stored) const
             storeNumber(stored, QString::fromLatin1(width.key), *value);
     }
     stored.setValue(QStringLiteral("gaucher"), Gaucher->isChecked());
+    stored.setValue(QStringLiteral("accord"), AccordCordes->text());
 }

@@ -14,6 +14,7 @@
 class NumberField;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QSettings;
 class QSpinBox;
 
@@ -28,6 +29,8 @@ public:
     // naming it, unless it already says something. One string reads no other field.
     dorvane::BoardSettings reading(QString &problem) const;
     int strings() const;
+    // The scale's degrees, to which "Accord des cordes" tunes the strings; none: it waits.
+    void setScale(const dorvane::Degrees &degrees);
 
     // The widths in another unit: 35 mm become 3,5 cm.
     void showUnit(dorvane::Unit unit);
@@ -65,4 +68,6 @@ private:
     NumberField *FrettePerpendiculaire;
     std::array<Width, 4> widths; // at the nut, at the bridge, the overhang and the board's end
     QCheckBox *Gaucher;
+    QLineEdit *AccordCordes;
+    dorvane::Degrees degrees;
 };

@@ -86,10 +86,10 @@ QString figure(double value, int decimals)
 
 } // namespace
 
-TemplateDialog::TemplateDialog(const FretTable &table, TableAt tableAt, const QString &lengthText,
+TemplateDialog::TemplateDialog(const FretTable &table, Scale scale, const QString &lengthText,
                                const QString &lengthProblem, output::FileDialogs &dialogs,
                                QWidget *parent)
-    : QDialog(parent), table(table), tableAt(std::move(tableAt)), lengthText(lengthText),
+    : QDialog(parent), table(table), scale(std::move(scale)), lengthText(lengthText),
       lengthProblem(lengthProblem), dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Gabarit"));
@@ -100,7 +100,7 @@ TemplateDialog::TemplateDialog(const FretTable &table, TableAt tableAt, const QS
     Titre->setObjectName(QStringLiteral("Titre"));
     layout->addWidget(Titre);
     form = new TemplateForm(this);
-    form->allowBoard(bool(this->tableAt));
+    form->allowBoard(bool(this->scale.tableAt), this->scale.degrees);
     layout->addWidget(form);
     createPreview();
     createButtons();
@@ -232,7 +232,8 @@ void TemplateDialog::settingsChanged()
     QString why = read.problem;
     if (!why.isEmpty()) {
         why += QLatin1Char('.');
-    } else if (auto made = template_files::makeTemplate(table, read.settings, separator, tableAt);
+    } else if (auto made =
+                   template_files::makeTemplate(table, read.settings, separator, scale.tableAt);
                !made) {
         why = QStringLiteral("Impossible : %1.").arg(output::describe(made.failure(), separator));
     } else {

@@ -22,13 +22,17 @@ class TemplateDialog : public QDialog
     Q_OBJECT
 
 public:
+    // The scale of `table` at other lengths, for the other strings of a board, and its degrees,
+    // to which they can be tuned.
+    struct Scale {
+        dorvane::TableAt tableAt;
+        dorvane::Degrees degrees;
+    };
     // `lengthProblem` is what the length box said of a text it could not read whole ("Lu : 647
     // — « ,7 » est ignoré…"); empty when the length was typed as it was read. While it stands,
     // nothing is printed or saved until the user confirms the length read.
-    // `tableAt` gives the other strings of a board their tables, in the tuning of `table`.
-    TemplateDialog(const dorvane::FretTable &table, dorvane::TableAt tableAt,
-                   const QString &lengthText, const QString &lengthProblem,
-                   output::FileDialogs &dialogs, QWidget *parent);
+    TemplateDialog(const dorvane::FretTable &table, Scale scale, const QString &lengthText,
+                   const QString &lengthProblem, output::FileDialogs &dialogs, QWidget *parent);
     ~TemplateDialog() override;
 
     void done(int result) override;
@@ -52,7 +56,7 @@ private:
     QString lengthWindow() const;
 
     dorvane::FretTable table;
-    dorvane::TableAt tableAt;
+    Scale scale;
     QString lengthText;
     QString lengthProblem; // empty once the length read is confirmed
     output::FileDialogs &dialogs;

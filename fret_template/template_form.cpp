@@ -83,9 +83,10 @@ TemplateForm::TemplateForm(QWidget *parent) : QWidget(parent)
     });
 }
 
-void TemplateForm::allowBoard(bool allowed)
+void TemplateForm::allowBoard(bool allowed, const Degrees &degrees)
 {
     board->setEnabled(allowed);
+    board->setScale(degrees);
 }
 
 // Two fields a line, each with its label and, for a length, its unit.

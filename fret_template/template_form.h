@@ -31,8 +31,9 @@ public:
     };
     Reading reading() const;
     dorvane::Unit unit() const { return unitShown; }
-    // No board where the other strings' tables cannot be had: the template stays a strip.
-    void allowBoard(bool allowed);
+    // No board where the other strings' tables cannot be had: the template stays a strip; the
+    // degrees of the scale, to which the strings can be tuned.
+    void allowBoard(bool allowed, const dorvane::Degrees &degrees);
 
     // Stores every field that reads, for the next time the dialog opens.
     void remember() const;

@@ -61,11 +61,12 @@ public:
     void openScalaFile(const QString &fileName);
 
     // The template dialog of a table, for a sheet's Ctrl+G and a tuning window's alike, with the
-    // table of its scale at other lengths for a board's other strings, the length as typed and
-    // what its box made of it.
+    // table of its scale at other lengths for a board's other strings, the scale's degrees for
+    // the strings' tuning, the length as typed and what its box made of it.
     static void openTemplateDialog(QWidget *parent, const dorvane::FretTable &table,
-                                   const dorvane::TableAt &tableAt, const QString &lengthText,
-                                   const QString &lengthExplanation, output::FileDialogs &dialogs);
+                                   const dorvane::TableAt &tableAt, const dorvane::Degrees &degrees,
+                                   const QString &lengthText, const QString &lengthExplanation,
+                                   output::FileDialogs &dialogs);
 
     // The dialogs through which the window and its sheets ask for files and numbers and tell of
     // failures; the system's unless replaced (tests replace them).

@@ -22,10 +22,11 @@ namespace
 } // namespace
 
 void Base::openTemplateDialog(QWidget *parent, const FretTable &table, const TableAt &tableAt,
-                              const QString &lengthText, const QString &lengthExplanation,
-                              output::FileDialogs &dialogs)
+                              const Degrees &degrees, const QString &lengthText,
+                              const QString &lengthExplanation, output::FileDialogs &dialogs)
 {
-    TemplateDialog dialog(table, tableAt, lengthText, lengthExplanation, dialogs, parent);
+    TemplateDialog dialog(table, {tableAt, degrees}, lengthText, lengthExplanation, dialogs,
+                          parent);
     dialog.exec();
 }
 

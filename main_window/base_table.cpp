@@ -120,9 +120,11 @@ SheetContents Base::sheetContents() const
         lengthStateShown == LengthState::Valid ? QString() : lengthHint->text();
     contents.scaleName = scaleText();
     contents.table = shown.table;
-    if (const TableChoice choice = shown.choice; choice.system)
+    if (const TableChoice choice = shown.choice; choice.system) {
         contents.tableAt = [choice](Currency length) {
             return TableOf({choice.system, choice.mode, length});
         };
+        contents.degrees = DegreesOf(shown.table);
+    }
     return contents;
 }

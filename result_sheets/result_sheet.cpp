@@ -149,6 +149,7 @@ void ResultSheet::Form_Load(const SheetContents &contents)
     cells.scaleName->setText(contents.scaleName);
     table = contents.table;
     tableAt = contents.tableAt;
+    degrees = contents.degrees;
 }
 
 QString ResultSheet::scaleName() const

@@ -27,8 +27,9 @@ public:
     // why; with Ctrl+D the tuning window.
     struct Openers {
         std::function<void(QWidget *sheet, const dorvane::FretTable &table,
-                           const dorvane::TableAt &tableAt, const QString &lengthText,
-                           const QString &lengthExplanation, output::FileDialogs &dialogs)>
+                           const dorvane::TableAt &tableAt, const dorvane::Degrees &degrees,
+                           const QString &lengthText, const QString &lengthExplanation,
+                           output::FileDialogs &dialogs)>
             templateDialog;
         std::function<void(QWidget *sheet, const dorvane::FretTable &table,
                            output::FileDialogs &dialogs)>
@@ -77,6 +78,7 @@ private:
     SheetCells cells;            // the controls within it
     dorvane::FretTable table;    // the main window's table, for the outputs at full size
     dorvane::TableAt tableAt;    // its scale at other lengths, for a board's strings
+    dorvane::Degrees degrees;    // and its degrees
     QString lengthExplanation;   // why the length shown is not the text typed; usually empty
     QList<QAction *> commands;   // print, save as PDF, copy the table, template, tuning
     std::shared_ptr<output::FileDialogs> dialogs;

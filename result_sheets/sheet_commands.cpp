@@ -71,7 +71,7 @@ void ResultSheet::makeTemplate()
     const dorvane::ShortText length =
         dorvane::CurrencyText(table.length, output::decimalSeparator());
     if (openers.templateDialog)
-        openers.templateDialog(this, table, tableAt, QString::fromStdString(length.str()),
+        openers.templateDialog(this, table, tableAt, degrees, QString::fromStdString(length.str()),
                                lengthExplanation, *dialogs);
 }
 

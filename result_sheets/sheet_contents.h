@@ -6,6 +6,7 @@
 #pragma once
 
 #include "fret_table.h"
+#include "string_tuning.h"
 #include "table_rows.h"
 
 #include <QString>
@@ -24,4 +25,5 @@ struct SheetContents {
     QString scaleName;
     dorvane::FretTable table;
     dorvane::TableAt tableAt; // the table's scale at another length
+    dorvane::Degrees degrees; // and its degrees, to which a board's strings are tuned
 };

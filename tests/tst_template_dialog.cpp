@@ -361,7 +361,7 @@ private slots:
     void aBoardGoesToTheFile_data()
     {
         QTest::addColumn<QString>("scale");
-        QTest::addColumn<QStringList>("typed"); // strings, bass, fret P, nut span; in mm
+        QTest::addColumn<QStringList>("typed"); // strings, bass, fret P, nut span (mm), tuning
         QTest::addColumn<bool>("leftHanded");
         QTest::newRow("Zarlino Chromatique, 6 strings, 686,5 with a comma")
             << "Zarlino Chromatique" << QStringList{"6", "686,5", "7", "36.5"} << false;
@@ -369,6 +369,9 @@ private slots:
             << "Pythagore Diatonique" << QStringList{"4", "", "0", "30"} << true;
         QTest::newRow("Tempérée Chromatique, 24 strings, P at 2,5")
             << "Tempérée Chromatique" << QStringList{"24", "700", "2,5", "35"} << false;
+        QTest::newRow("Zarlino Chromatique simplifiée, a guitar on 4,11,7,2,9,4")
+            << "Zarlino Chromatique simplifiée"
+            << QStringList{"6", "686", "7", "35", "4,11,7,2,9,4"} << false;
     }
     void aBoardGoesToTheFile()
     {
@@ -387,6 +390,7 @@ private slots:
             typeInto(dialog, "LongueurGrave", typed[1]);
             typeInto(dialog, "FrettePerpendiculaire", typed[2]);
             typeInto(dialog, "EcartementSillet", typed[3]);
+            typeInto(dialog, "AccordCordes", typed.value(4));
             in<QCheckBox>(dialog, "Gaucher")->setChecked(leftHanded);
             stripShut = !in<QLineEdit>(dialog, "Largeur")->isEnabled();
             in<QPushButton>(dialog, "ExporterSvg")->click();
@@ -409,6 +413,11 @@ private slots:
         settings.board.perpendicular = DoubleFromCurrency(number(typed[2]));
         settings.board.nutSpan = number(typed[3]);
         settings.board.leftHanded = leftHanded;
+        if (typed.size() > 4) {
+            settings.board.tuning.scale = DegreesOf(TableOf(choice));
+            settings.board.tuning.degrees =
+                *ReadTuning(typed[4].toStdString(), settings.board.tuning.scale, 6);
+        }
         const auto made = template_files::makeTemplate(
             TableOf(choice), settings, output::decimalSeparator(), [&](Currency length) {
                 return TableOf({choice.system, 0, length});
@@ -420,6 +429,10 @@ private slots:
 
         // The copy: the strings' lengths, then each string's positions in a column of its own.
         const QStringList lines = QApplication::clipboard()->text().split('\n');
+        if (typed.size() > 4) {
+            QVERIFY(lines.value(2).startsWith("Frette\tCorde 1 (Mi)\tNote\tCorde 2 (Si)"));
+            return;
+        }
         const int strings = typed[0].toInt();
         const FretTable bass = TableOf({choice.system, 0, made->board->strings.back().length});
         QCOMPARE(lines.size(), 3 + int(made->frets.size()) + 1);
@@ -456,6 +469,9 @@ private slots:
         QTest::newRow("a bass length of 0") << "LongueurGrave"
                                             << "0"
                                             << "doit être positive";
+        QTest::newRow("a note not of the scale") << "AccordCordes"
+                                                 << "Mi Si Xa Sol La Mi"
+                                                 << "Accord des cordes : corde 3 : « Xa »";
         QTest::newRow("a span not a number") << "EcartementChevalet"
                                              << "5x"
                                              << "Écartement au chevalet : « 5x »";

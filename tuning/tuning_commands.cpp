@@ -164,7 +164,7 @@ void TuningWindow::Gabarit_Click()
     const TableAt tableAt = [shown = *scale, frets = int(table.frets.size())](Currency at) {
         return TableOf(shown, at, frets);
     };
-    templateOpener(this, table, tableAt, LongueurVibrante->text(),
+    templateOpener(this, table, tableAt, DegreesOf(*scale), LongueurVibrante->text(),
                    LengthHint::explanation(LongueurVibrante->text().toStdString(), length, true),
                    dialogs);
 }

@@ -11,6 +11,7 @@
 #include "fret_table.h"
 #include "length_reading.h"
 #include "scala_scale.h"
+#include "string_tuning.h"
 
 #include <QDialog>
 #include <functional>
@@ -41,7 +42,8 @@ public:
     // gives the window, with the length as typed and what its box made of it.
     using TemplateOpener = std::function<void(
         QWidget *parent, const dorvane::FretTable &table, const dorvane::TableAt &tableAt,
-        const QString &lengthText, const QString &lengthExplanation, output::FileDialogs &dialogs)>;
+        const dorvane::Degrees &degrees, const QString &lengthText,
+        const QString &lengthExplanation, output::FileDialogs &dialogs)>;
 
     // The tuning of a sheet's table.
     TuningWindow(const dorvane::FretTable &table, output::FileDialogs &dialogs,
