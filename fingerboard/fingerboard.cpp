@@ -3,6 +3,7 @@
 
 #include "board_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dorvane
@@ -161,14 +162,16 @@ void mirrored(Fingerboard &board)
 // Each string's frets as its degree puts them; those on degree 0 keep their table's.
 void tuned(Fingerboard &board, const StringTuning &tuning, std::size_t frets)
 {
+    const int highest = *std::max_element(tuning.degrees.begin(), tuning.degrees.end());
+    const std::vector<double> q = DegreeFactors(tuning.scale, highest + int(frets) + 1);
     for (std::size_t s = 0; s < board.strings.size(); ++s) {
         BoardString &string = board.strings[s];
         string.degree = tuning.degrees[s];
         string.notes.push_back(DegreeNote(tuning.scale, string.degree));
+        const std::size_t d = std::size_t(string.degree);
         for (std::size_t k = 1; k <= frets; ++k) {
             if (string.degree != 0)
-                string.positions[k - 1] =
-                    DegreePosition(tuning.scale, string.length, string.degree, int(k));
+                string.positions[k - 1] = DegreePosition(string.length, q[d], q[d + k]);
             string.notes.push_back(DegreeNote(tuning.scale, string.degree + int(k)));
         }
     }

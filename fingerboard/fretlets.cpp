@@ -2,6 +2,7 @@
 // The frets of a board whose strings stand on different degrees, each cut to its strings.
 #include "board_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dorvane::board_geometry
@@ -44,13 +45,17 @@ void CutFretlets(Fingerboard &board, const BoardSettings &settings, int frets)
     const std::vector<Line> between = linesBetween(board);
     const BoardString &first = board.strings.front(), &last = board.strings.back();
     const std::size_t n = board.strings.size();
+    int highest = 0;
+    for (const BoardString &string : board.strings)
+        highest = std::max(highest, string.degree);
+    const std::vector<double> q = DegreeFactors(settings.tuning.scale, highest + frets + 1);
     std::vector<BoardFret> pieces;
     for (int k = 1; k <= frets; ++k) {
         const std::size_t start = pieces.size();
         for (std::size_t s = 0; s < n; ++s) {
             const BoardString &string = board.strings[s];
-            const double share = 1 - DegreeFactor(settings.tuning.scale, string.degree) /
-                                         DegreeFactor(settings.tuning.scale, string.degree + k);
+            const auto d = std::size_t(string.degree);
+            const double share = 1 - q[d] / q[d + std::size_t(k)];
             const Line line = through(first.nut + share * (first.bridge - first.nut),
                                       last.nut + share * (last.bridge - last.nut), edge1.direction);
             const Segment piece{meet(line, s == 0 ? edge1 : between[s - 1]),
@@ -59,8 +64,7 @@ void CutFretlets(Fingerboard &board, const BoardSettings &settings, int frets)
                 pieces.back().line.to = piece.to;
                 pieces.back().last = int(s + 1);
             } else {
-                pieces.push_back(
-                    {k, string.notes[std::size_t(k)], piece, int(s + 1), int(s + 1)});
+                pieces.push_back({k, string.notes[std::size_t(k)], piece, int(s + 1), int(s + 1)});
             }
         }
         // A whole fret keeps the table's name of it.

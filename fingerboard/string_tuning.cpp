@@ -71,11 +71,27 @@ double DegreeFactor(const Degrees &scale, int j)
     return scale.factors[std::size_t(j % n)] * std::pow(scale.period, double(j / n));
 }
 
+std::vector<double> DegreeFactors(const Degrees &scale, int count)
+{
+    const int n = int(scale.factors.size());
+    std::vector<double> q(std::size_t(std::max(count, 0)));
+    double periods = 1;
+    for (int j = 0; j < count; ++j) {
+        if (j % n == 0)
+            periods = std::pow(scale.period, double(j / n));
+        q[std::size_t(j)] = scale.factors[std::size_t(j % n)] * periods;
+    }
+    return q;
+}
+
+Currency DegreePosition(Currency length, double qd, double qdk)
+{
+    return length - CurrencyFromDouble(DoubleFromCurrency(length) * qd / qdk);
+}
+
 Currency DegreePosition(const Degrees &scale, Currency length, int degree, int k)
 {
-    const double l = DoubleFromCurrency(length);
-    return length -
-           CurrencyFromDouble(l * DegreeFactor(scale, degree) / DegreeFactor(scale, degree + k));
+    return DegreePosition(length, DegreeFactor(scale, degree), DegreeFactor(scale, degree + k));
 }
 
 std::string DegreeNote(const Degrees &scale, int j)
