@@ -49,19 +49,25 @@ int noteAt(std::string_view text, const Degrees &scale, std::size_t &length)
 Degrees DegreesOf(const FretTable &table)
 {
     const FirstOctave octave = FirstOctaveOf(table);
-    Degrees scale{{1.0}, {octave.octaveName}, 2.0};
+    Degrees scale{{1.0}, {octave.octaveName}, 2.0, {Ratio(1, 1)}};
     for (const Fret *fret : octave.notes) {
         scale.factors.push_back(FactorOf(fret->interval));
         scale.notes.push_back(fret->note);
+        scale.pitches.push_back(fret->interval);
     }
     return scale;
 }
 
 Degrees DegreesOf(const ScalaScale &scale)
 {
-    Degrees degrees{{1.0}, {}, scale.degrees.empty() ? 2.0 : scale.degrees.back().factor};
-    for (std::size_t d = 0; d + 1 < scale.degrees.size(); ++d)
+    Degrees degrees{
+        {1.0}, {}, scale.degrees.empty() ? 2.0 : scale.degrees.back().factor, {Ratio(1, 1)}};
+    if (!scale.degrees.empty())
+        degrees.periodPitch = scale.degrees.back().pitch;
+    for (std::size_t d = 0; d + 1 < scale.degrees.size(); ++d) {
         degrees.factors.push_back(scale.degrees[d].factor);
+        degrees.pitches.push_back(scale.degrees[d].pitch);
+    }
     return degrees;
 }
 
@@ -98,6 +104,26 @@ std::string DegreeNote(const Degrees &scale, int j)
 {
     const std::size_t d = std::size_t(j) % scale.factors.size();
     return scale.notes.empty() ? std::to_string(d) : scale.notes[d];
+}
+
+FretTable StringTable(const FretTable &table, const Degrees &scale, int degree)
+{
+    if (degree == 0 || scale.factors.empty())
+        return table;
+    const int n = int(scale.factors.size()), frets = int(table.frets.size());
+    const std::vector<double> q = DegreeFactors(scale, degree + frets + 1);
+    const Interval &open = scale.pitches[std::size_t(degree)];
+    FretTable shown{table.title, table.length, {}, DegreeNote(scale, degree)};
+    shown.frets.reserve(table.frets.size());
+    for (int k = 1; k <= frets; ++k) {
+        const int j = degree + k;
+        const Interval pitch = Raised(scale.pitches[std::size_t(j % n)], scale.periodPitch, j / n);
+        shown.frets.push_back(
+            {k, DegreeNote(scale, j),
+             DegreePosition(table.length, q[std::size_t(degree)], q[std::size_t(j)]),
+             Over(pitch, open)});
+    }
+    return shown;
 }
 
 Result<std::vector<int>> ReadTuning(std::string_view text, const Degrees &scale, int strings)

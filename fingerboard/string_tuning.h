@@ -21,6 +21,8 @@ struct Degrees {
     std::vector<std::string> notes; // each degree's note, "Do" to "Si", for the eight systems;
                                     // none for a scale of any tuning, whose degrees are numbered
     double period = 2;
+    std::vector<Interval> pitches; // each degree's exact interval, 1/1 first
+    Interval periodPitch = Ratio(2, 1);
 };
 
 // The first octave of one of the eight systems' tables, as its Scala file lists it: in
@@ -47,6 +49,12 @@ Currency DegreePosition(Currency length, double qd, double qdk);
 // The note that degree j sounds, "Fa" for 5 of a chromatic system; its number in the period,
 // "5", for a scale of any tuning.
 std::string DegreeNote(const Degrees &scale, int j);
+
+// The table of a string on degree d of the table's scale: fret k sounds degree d + k, its
+// interval Q(d + k) / Q(d) exact where the terms allow, its position as DegreePosition puts it;
+// degree 0 is the table itself. On "Mi" of "Zarlino Chromatique simplifiée" at 650, fret 1 is
+// "Fa", 16/15, at 40.625.
+FretTable StringTable(const FretTable &table, const Degrees &scale, int degree);
 
 // The strings' degrees, string 1 (the highest) first: notes as the table writes them, "Mi Si
 // Sol Ré La Mi", or numbers from 0 to n - 1, "4,11,7,2,9,4", apart by blanks or commas; numbers

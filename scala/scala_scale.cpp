@@ -218,35 +218,6 @@ Result<std::vector<Read>> pitchesOf(Lines &lines, int count, bool utf8)
     return read;
 }
 
-// a/b times c/d into a/b, in lowest terms when a/b and c/d are; false beyond 2^64.
-bool times(std::uint64_t &a, std::uint64_t &b, std::uint64_t c, std::uint64_t d)
-{
-    const std::uint64_t ad = std::gcd(a, d), cb = std::gcd(c, b);
-    return !__builtin_mul_overflow(a / ad, c / cb, &a) &&
-           !__builtin_mul_overflow(b / cb, d / ad, &b);
-}
-
-// A fret's interval, the degree's raised by `periods` periods: exact where the terms allow.
-Interval intervalOf(const Interval &degree, const Interval &period, int periods)
-{
-    using K = Interval::Kind;
-    if (degree.kind == K::Steps && period.kind == K::Steps && period.steps == period.division)
-        return Steps(degree.steps + periods * degree.division, degree.division);
-    if (degree.kind == K::Ratio && period.kind == K::Ratio) {
-        const Interval d = Ratio(degree.numerator, degree.denominator);
-        const Interval p = Ratio(period.numerator, period.denominator);
-        std::uint64_t a = d.numerator, b = d.denominator;
-        bool exact = true;
-        for (int o = 0; o < periods && exact; ++o)
-            exact = times(a, b, p.numerator, p.denominator);
-        if (exact)
-            return Written(a, b);
-    }
-    if (CentsOf(period) == 1200.0)
-        return Measured(CentsOf(degree), periods);
-    return Measured(CentsOf(degree) + periods * CentsOf(period));
-}
-
 } // namespace
 
 Result<ScalaScale> ReadScala(std::string_view bytes)
@@ -318,7 +289,7 @@ FretTable TableOf(const ScalaScale &scale, Currency length, int frets)
             periods = std::pow(qP, double(o));
         const double q = degree.factor * periods;
         table.frets.push_back({i + 1, degree.label(), length - CurrencyFromDouble(l / q),
-                               intervalOf(degree.pitch, period, o)});
+                               Raised(degree.pitch, period, o)});
     }
     return table;
 }

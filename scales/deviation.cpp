@@ -56,14 +56,14 @@ std::optional<int> SemitonesOf(std::string_view note)
     return std::nullopt;
 }
 
-Deviation DeviationOf(const Interval &interval, std::string_view spelled)
+Deviation DeviationOf(const Interval &interval, std::string_view spelled, std::string_view open)
 {
     const double cents = centsInOctave(interval);
     const double nearest = std::nearbyint(cents / 100.0);
     const int semitones = static_cast<int>(nearest); // 0 to 12: cents lie in [0, 1200)
+    const int above = (SemitonesOf(open).value_or(0) + semitones) % 12;
     const std::optional<int> own = SemitonesOf(spelled);
-    const std::string_view note =
-        own && *own == semitones % 12 ? spelled : TemperedNote(semitones % 12);
+    const std::string_view note = own && *own == above ? spelled : TemperedNote(above);
     return {semitones, std::string(note), cents - 100.0 * nearest};
 }
 

@@ -24,6 +24,7 @@ struct FretTable {
     std::string title; // "Pythagore Diatonique, mode de Ré"; empty for an empty table
     Currency length;
     std::vector<Fret> frets;
+    std::string open{}; // the open string's note, where it is not the scale's first, "Mi"
 
     bool empty() const { return frets.empty(); }
 };

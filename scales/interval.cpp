@@ -77,4 +77,52 @@ std::string IntervalText(const Interval &interval, Notation notation, std::strin
     return DecimalText(CentsOf(interval), 5);
 }
 
+namespace
+{
+
+// a/b times c/d into a/b, in lowest terms when a/b and c/d are; false beyond 2^64.
+bool times(std::uint64_t &a, std::uint64_t &b, std::uint64_t c, std::uint64_t d)
+{
+    const std::uint64_t ad = std::gcd(a, d), cb = std::gcd(c, b);
+    return !__builtin_mul_overflow(a / ad, c / cb, &a) &&
+           !__builtin_mul_overflow(b / cb, d / ad, &b);
+}
+
+} // namespace
+
+Interval Raised(const Interval &degree, const Interval &period, int periods)
+{
+    using K = Interval::Kind;
+    if (degree.kind == K::Steps && period.kind == K::Steps && period.steps == period.division)
+        return Steps(degree.steps + periods * degree.division, degree.division);
+    if (degree.kind == K::Ratio && period.kind == K::Ratio) {
+        const Interval d = Ratio(degree.numerator, degree.denominator);
+        const Interval p = Ratio(period.numerator, period.denominator);
+        std::uint64_t a = d.numerator, b = d.denominator;
+        bool exact = true;
+        for (int o = 0; o < periods && exact; ++o)
+            exact = times(a, b, p.numerator, p.denominator);
+        if (exact)
+            return Written(a, b);
+    }
+    if (CentsOf(period) == 1200.0)
+        return Measured(CentsOf(degree), periods);
+    return Measured(CentsOf(degree) + periods * CentsOf(period));
+}
+
+Interval Over(const Interval &upper, const Interval &lower)
+{
+    using K = Interval::Kind;
+    if (upper.kind == K::Steps && lower.kind == K::Steps && upper.division == lower.division)
+        return Steps(upper.steps - lower.steps, upper.division);
+    if (upper.kind == K::Ratio && lower.kind == K::Ratio) {
+        const Interval u = Ratio(upper.numerator, upper.denominator);
+        const Interval l = Ratio(lower.numerator, lower.denominator);
+        std::uint64_t a = u.numerator, b = u.denominator;
+        if (times(a, b, l.denominator, l.numerator))
+            return Ratio(a, b);
+    }
+    return Measured(CentsOf(upper) - CentsOf(lower));
+}
+
 } // namespace dorvane

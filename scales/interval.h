@@ -36,6 +36,13 @@ Interval Steps(int steps, int division);
 // A size in cents, where no exact terms hold it: 696.578, or 696.578 an octave higher.
 Interval Measured(double cents, int octaves = 0);
 
+// A degree raised by whole periods, exact where the terms allow: 9/8 by two octaves 9/2, 7 of 12
+// steps by one octave 19 of 12; in cents otherwise.
+Interval Raised(const Interval &degree, const Interval &period, int periods);
+// The interval from `lower` up to `upper`: 3/2 over 5/4 is 6/5, 19 of 31 steps over 7 of 31 is
+// 12 of 31; in cents where no exact terms hold it.
+Interval Over(const Interval &upper, const Interval &lower);
+
 // The interval as the factor of a frequency, as the frets are computed from it: 9/8 gives
 // 1.125 (a / b in double precision), 7 of 12 steps pow(2.0, 7.0 / 12.0), 696.578 c
 // pow(2.0, 696.578 / 1200.0).

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProcess>
@@ -71,24 +72,35 @@ private slots:
         QTest::addColumn<QString>("scale");
         QTest::addColumn<int>("frets");
         QTest::addColumn<QStringList>("first"); // the first fret's row, with a decimal comma
+        QTest::addColumn<int>("string");        // the degree of the open string
         QTest::newRow("Zarlino Diatonique, 14 rows")
             << "Zarlino Diatonique" << 14
-            << QStringList{"1", "Ré", "9/8", "203,91", "+3,91 (Ré)", "72,2222", "72,2222"};
+            << QStringList{"1", "Ré", "9/8", "203,91", "+3,91 (Ré)", "72,2222", "72,2222"} << 0;
         QTest::newRow("Tempérée Chromatique, 24 rows")
             << "Tempérée Chromatique" << 24
-            << QStringList{"1", "Do #", "2^(1/12)", "100,00", "+0,00 (Do #)", "36,4817", "36,4817"};
+            << QStringList{"1", "Do #", "2^(1/12)", "100,00", "+0,00 (Do #)", "36,4817", "36,4817"}
+            << 0;
         QTest::newRow("Pythagore Chromatique, 34 rows")
             << "Pythagore Chromatique" << 34
-            << QStringList{"1", "Ré b", "256/243", "90,22", "-9,78 (Ré b)", "33,0078", "33,0078"};
+            << QStringList{"1", "Ré b", "256/243", "90,22", "-9,78 (Ré b)", "33,0078", "33,0078"}
+            << 0;
         QTest::newRow("Zarlino Chromatique, 42 rows")
             << "Zarlino Chromatique" << 42
-            << QStringList{"1", "Do #", "25/24", "70,67", "-29,33 (Do #)", "26", "26"};
+            << QStringList{"1", "Do #", "25/24", "70,67", "-29,33 (Do #)", "26", "26"} << 0;
+        // A string on another degree: 5/4 up to 4/3 is 16/15; 9/8 up to 5/4 is 10/9.
+        QTest::newRow("Zarlino Chromatique simplifiée, a string on Mi")
+            << "Zarlino Chromatique simplifiée" << 24
+            << QStringList{"1", "Fa", "16/15", "111,73", "+11,73 (Fa)", "40,625", "40,625"} << 4;
+        QTest::newRow("Zarlino Diatonique, a string on Ré")
+            << "Zarlino Diatonique" << 14
+            << QStringList{"1", "Mi", "10/9", "182,40", "-17,60 (Mi)", "65", "65"} << 1;
     }
     void fromEverySheet()
     {
         QFETCH(QString, scale);
         QFETCH(int, frets);
         QFETCH(QStringList, first);
+        QFETCH(int, string);
         Base window;
         typeLength(window, "650");
         pickScale(window, scale);
@@ -102,6 +114,7 @@ private slots:
                 if (!tuning || tuning->objectName() != "Accord")
                     qFatal("no tuning window");
                 title = tuning->windowTitle();
+                tuning->findChild<QComboBox *>("Corde")->setCurrentIndex(string);
                 rows = tuning->findChild<QTableView *>("Tableau")->model()->rowCount();
                 tuning->findChild<QPushButton *>("Copier")->click();
                 const QMimeData *data = QGuiApplication::clipboard()->mimeData();

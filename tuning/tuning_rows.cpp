@@ -39,7 +39,7 @@ std::vector<TuningRow> TuningRows(const FretTable &table, std::string_view separ
     Currency previous;
     for (const Fret &fret : table.frets) {
         const double cents = CentsOf(fret.interval);
-        const Deviation deviation = DeviationOf(fret.interval, fret.note);
+        const Deviation deviation = DeviationOf(fret.interval, fret.note, table.open);
         rows.push_back({std::to_string(fret.number), fret.note,
                         IntervalText(fret.interval, Notation::Table, separator),
                         CentsText(cents, separator),

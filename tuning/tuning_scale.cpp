@@ -26,6 +26,10 @@ void TuningWindow::showScale(ScalaScale shown, const QString &path)
 {
     scale = std::move(shown);
     scalePath = path;
+    QStringList names{QStringLiteral("1/1")};
+    for (std::size_t d = 0; d + 1 < scale->degrees.size(); ++d)
+        names << QString::fromStdString(scale->degrees[d].label());
+    showDegrees(DegreesOf(*scale), names);
     Fichier->setText(path.isEmpty()
                          ? QString()
                          : QStringLiteral("Fichier : %1").arg(QFileInfo(path).fileName()));

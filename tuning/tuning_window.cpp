@@ -11,6 +11,7 @@
 #include "tuning_rows.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +30,7 @@ TuningWindow::TuningWindow(const FretTable &table, output::FileDialogs &dialogs,
     : QDialog(parent), table(table), dialogs(dialogs), templateOpener(std::move(openTemplate))
 {
     createWindow(table.length);
+    showDegrees(DegreesOf(table), {});
     fitWindow();
 }
 
@@ -137,6 +139,16 @@ void TuningWindow::createFields(Currency shownLength)
     line->addWidget(ChampsGamme);
     line->addWidget(label("Fréquence à &vide (Hz) :", FrequenceAVide));
     line->addWidget(FrequenceAVide);
+    Corde = new QComboBox(this);
+    Corde->setObjectName(QStringLiteral("Corde"));
+    Corde->setAccessibleName(QStringLiteral("Corde à vide sur le degré"));
+    Corde->setToolTip(QStringLiteral(
+        "Le degré de la gamme que sonne la corde à vide : le tableau donne alors, pour cette "
+        "corde, l'intervalle, les cents, l'écart au tempéré et la position de chaque frette"));
+    line->addSpacing(12);
+    line->addWidget(label("C&orde à vide :", Corde));
+    line->addWidget(Corde);
+    connect(Corde, &QComboBox::currentIndexChanged, this, [this] { showTable(table); });
     line->addStretch(1);
     static_cast<QVBoxLayout *>(layout())->addLayout(line);
     connect(LongueurVibrante, &QLineEdit::textEdited, this, &TuningWindow::scaleSettingsChanged);
@@ -203,13 +215,33 @@ void TuningWindow::createCommands()
 }
 
 // Another table in the same window: the rows again, the columns at their widths.
+// On a string tuned to another degree, that string's frets: "…, corde à vide sur Mi".
 void TuningWindow::showTable(const FretTable &shown)
 {
     table = shown;
-    Titre->setText(QString::fromStdString(table.title));
+    const int degree = std::max(0, Corde->currentIndex());
+    const QString title = QString::fromStdString(table.title);
+    Titre->setText(
+        degree == 0 ? title
+                    : QStringLiteral("%1, corde à vide sur %2").arg(title, Corde->currentText()));
     Longueur->setText(lengthLine());
-    model->setTable(table, output::decimalSeparator(), openFrequency);
+    model->setTable(StringTable(table, degrees, degree), output::decimalSeparator(), openFrequency);
     fitColumns();
+}
+
+// The degrees a string can be tuned to: a system's notes, or a scale's numbers with their
+// names; the first, the scale's own 1/1, chosen.
+void TuningWindow::showDegrees(Degrees shown, const QStringList &names)
+{
+    degrees = std::move(shown);
+    const QSignalBlocker quiet(Corde);
+    Corde->clear();
+    for (int d = 0; d < int(degrees.factors.size()); ++d) {
+        const QString note = QString::fromStdString(DegreeNote(degrees, d));
+        Corde->addItem(d < names.size() && !names[d].isEmpty()
+                           ? QStringLiteral("%1 (%2)").arg(note, names[d])
+                           : note);
+    }
 }
 
 // Every column at its width, and as many rows as the screen leaves room for.

@@ -20,6 +20,7 @@
 class LengthHint;
 class NumberField;
 class QAction;
+class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
@@ -90,6 +91,7 @@ private:
     void createCommands();
     void showScale(dorvane::ScalaScale scale, const QString &path);
     void showTable(const dorvane::FretTable &shown);
+    void showDegrees(dorvane::Degrees shown, const QStringList &names);
     void fitWindow();
     void fitColumns();
     QString lengthLine() const;
@@ -114,6 +116,8 @@ private:
     QLineEdit *LongueurVibrante;
     LengthHint *lengthHint;
     QSpinBox *Frettes;
+    QComboBox *Corde;         // the degree the open string is tuned to
+    dorvane::Degrees degrees; // of the scale shown
     NumberField *FrequenceAVide;
     QTableView *Tableau;
     QPushButton *Gabarit;
