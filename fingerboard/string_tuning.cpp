@@ -35,8 +35,10 @@ int noteAt(std::string_view text, const Degrees &scale, std::size_t &length)
     length = 0;
     for (std::size_t d = 0; d < scale.notes.size(); ++d) {
         const std::string &note = scale.notes[d];
-        const bool ends = text.size() == note.size() || isSeparator(text[note.size()]);
-        if (note.size() > length && text.substr(0, note.size()) == note && ends) {
+        if (note.size() <= length || text.size() < note.size() ||
+            text.substr(0, note.size()) != note)
+            continue;
+        if (text.size() == note.size() || isSeparator(text[note.size()])) {
             found = int(d);
             length = note.size();
         }

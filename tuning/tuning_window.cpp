@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStringListModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -141,6 +142,8 @@ void TuningWindow::createFields(Currency shownLength)
     line->addWidget(FrequenceAVide);
     Corde = new QComboBox(this);
     Corde->setObjectName(QStringLiteral("Corde"));
+    Corde->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Corde->setMinimumContentsLength(12);
     Corde->setAccessibleName(QStringLiteral("Corde à vide sur le degré"));
     Corde->setToolTip(QStringLiteral(
         "Le degré de la gamme que sonne la corde à vide : le tableau donne alors, pour cette "
@@ -234,14 +237,18 @@ void TuningWindow::showTable(const FretTable &shown)
 void TuningWindow::showDegrees(Degrees shown, const QStringList &names)
 {
     degrees = std::move(shown);
-    const QSignalBlocker quiet(Corde);
-    Corde->clear();
+    QStringList items;
+    items.reserve(int(degrees.factors.size()));
     for (int d = 0; d < int(degrees.factors.size()); ++d) {
         const QString note = QString::fromStdString(DegreeNote(degrees, d));
-        Corde->addItem(d < names.size() && !names[d].isEmpty()
-                           ? QStringLiteral("%1 (%2)").arg(note, names[d])
-                           : note);
+        items << (d < names.size() && !names[d].isEmpty()
+                      ? QStringLiteral("%1 (%2)").arg(note, names[d])
+                      : note);
     }
+    // A thousand degrees in a list model of their own, the box as wide as a few of them: no
+    // item made, nor measured, one by one.
+    const QSignalBlocker quiet(Corde);
+    Corde->setModel(new QStringListModel(items, Corde));
 }
 
 // Every column at its width, and as many rows as the screen leaves room for.
