@@ -15,15 +15,13 @@ using namespace dorvane;
 namespace
 {
 
+// A guitar's spans, fanned from 648 to 686, fret 7 perpendicular.
 BoardSettings fanned(int strings)
 {
-    BoardSettings settings;
+    BoardSettings settings = DefaultBoard(Unit::Millimetre);
     settings.strings = strings;
     settings.bassLength = CurrencyFromDouble(686);
     settings.perpendicular = 7;
-    settings.nutSpan = CurrencyFromDouble(35);
-    settings.bridgeSpan = CurrencyFromDouble(52.5);
-    settings.overhang = CurrencyFromDouble(3.5);
     return settings;
 }
 
@@ -59,24 +57,13 @@ void tunedComputed(benchmark::State &state, TableAt tableAt, bool guitar)
         benchmark::DoNotOptimize(MakeBoard(table, settings, tableAt));
 }
 
+// Made and written, as the dialog and the command line do: six strings, or a tuned guitar.
 template <class Write>
-void tunedWritten(benchmark::State &state, const TableAt &tableAt, Write write)
+void boardWritten(benchmark::State &state, const TableAt &tableAt, Write write, bool tuned)
 {
     const FretTable table = tableAt(CurrencyFromDouble(648));
     TemplateSettings settings;
-    settings.board = tunedGuitar(table);
-    settings.slotWidth = CurrencyFromDouble(0.6);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(write(MakeTemplate(table, settings, ",", tableAt)));
-}
-
-// Made and written, as the dialog and the command line do.
-template <class Write>
-void boardWritten(benchmark::State &state, const TableAt &tableAt, Write write)
-{
-    const FretTable table = tableAt(CurrencyFromDouble(648));
-    TemplateSettings settings;
-    settings.board = fanned(6);
+    settings.board = tuned ? tunedGuitar(table) : fanned(6);
     settings.slotWidth = CurrencyFromDouble(0.6);
     for (auto _ : state)
         benchmark::DoNotOptimize(write(MakeTemplate(table, settings, ",", tableAt)));
@@ -95,10 +82,12 @@ void registerBoard()
     benchmark::RegisterBenchmark("board computed/6 strings, 24 frets", boardComputed, 6, tempered)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("board template/SVG, 6 strings, 24 frets",
-                                 boardWritten<decltype(&TemplateSvg)>, tempered, &TemplateSvg)
+                                 boardWritten<decltype(&TemplateSvg)>, tempered, &TemplateSvg,
+                                 false)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("board template/DXF, 6 strings, 24 frets",
-                                 boardWritten<decltype(&TemplateDxf)>, tempered, &TemplateDxf)
+                                 boardWritten<decltype(&TemplateDxf)>, tempered, &TemplateDxf,
+                                 false)
         ->Unit(benchmark::kMicrosecond);
     const TableAt zarlino = [](Currency length) {
         return TableOf({FindSystem(ScaleKind::ZarlinoChromatic), 0, length});
@@ -107,10 +96,10 @@ void registerBoard()
                                  true)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("tuned board template/SVG, 6 strings, 42 frets",
-                                 tunedWritten<decltype(&TemplateSvg)>, zarlino, &TemplateSvg)
+                                 boardWritten<decltype(&TemplateSvg)>, zarlino, &TemplateSvg, true)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("tuned board template/DXF, 6 strings, 42 frets",
-                                 tunedWritten<decltype(&TemplateDxf)>, zarlino, &TemplateDxf)
+                                 boardWritten<decltype(&TemplateDxf)>, zarlino, &TemplateDxf, true)
         ->Unit(benchmark::kMicrosecond);
     static const ScalaScale thousand = *EqualDivisions(MostDivisions);
     const TableAt divided = [](Currency length) { return TableOf(thousand, length, MostFrets); };

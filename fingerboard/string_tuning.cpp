@@ -73,12 +73,6 @@ Degrees DegreesOf(const ScalaScale &scale)
     return degrees;
 }
 
-double DegreeFactor(const Degrees &scale, int j)
-{
-    const int n = int(scale.factors.size());
-    return scale.factors[std::size_t(j % n)] * std::pow(scale.period, double(j / n));
-}
-
 std::vector<double> DegreeFactors(const Degrees &scale, int count)
 {
     const int n = int(scale.factors.size());
@@ -95,11 +89,6 @@ std::vector<double> DegreeFactors(const Degrees &scale, int count)
 Currency DegreePosition(Currency length, double qd, double qdk)
 {
     return length - CurrencyFromDouble(DoubleFromCurrency(length) * qd / qdk);
-}
-
-Currency DegreePosition(const Degrees &scale, Currency length, int degree, int k)
-{
-    return DegreePosition(length, DegreeFactor(scale, degree), DegreeFactor(scale, degree + k));
 }
 
 std::string DegreeNote(const Degrees &scale, int j)

@@ -32,18 +32,14 @@ Degrees DegreesOf(const FretTable &table);
 // period 2.
 Degrees DegreesOf(const ScalaScale &scale);
 
-// Q(j) = q_(j mod n) x P^(j / n), the degree j counted on through the periods: in "Zarlino
-// Chromatique simplifiée" Q(4) = 5/4 and Q(16) = 5/2.
-double DegreeFactor(const Degrees &scale, int j);
-
-// Q(0) to Q(count - 1) at once, each as DegreeFactor gives it, P^o worked out once a period.
+// Q(0) to Q(count - 1), Q(j) = q_(j mod n) x P^(j / n) being degree j counted on through the
+// periods, P^o worked out once a period: in "Zarlino Chromatique simplifiée" Q(4) = 5/4 and
+// Q(16) = 5/2.
 std::vector<double> DegreeFactors(const Degrees &scale, int count);
 
 // Fret k of a string of length L on degree d sounds degree d + k, and lies at
 // L - CurrencyFromDouble(L x Q(d) / Q(d + k)): on "Mi" of "Zarlino Chromatique simplifiée" at
 // 650, fret 1 ("Fa", 4/3 over 5/4 = 16/15) lies at 650 - 609.375 = 40.625.
-Currency DegreePosition(const Degrees &scale, Currency length, int degree, int k);
-// The same of Q(d) and Q(d + k) already worked out.
 Currency DegreePosition(Currency length, double qd, double qdk);
 
 // The note that degree j sounds, "Fa" for 5 of a chromatic system; its number in the period,
